@@ -1,0 +1,195 @@
+#include "core/numbers.h"
+
+#include <charconv>
+#include <clocale>
+#include <cstdint>
+#include <cstdlib>
+#include <locale.h>
+
+namespace calvorin {
+
+namespace {
+
+char g_separator = '.';
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The C locale exists on every system, so number text never depends on the user's locale.
+locale_t cLocale() {
+    static const locale_t loc = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return loc;
+}
+
+} // namespace
+
+char decimalSeparator() { return g_separator; }
+void setDecimalSeparator(char separator) { g_separator = separator ? separator : '.'; }
+
+bool isNumeric(std::string_view text) {
+    int stops = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) continue;
+        if (c == '.') {
+            ++stops;
+            continue;
+        }
+        if (c == '-' && i == 0) continue;
+        return false;
+    }
+    return stops <= 1;
+}
+
+std::optional<Extended> parseExtended(std::string_view text, char separator) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ') ++i;
+
+    // Rebuilt in the C locale's own notation, then converted in one correctly rounded step.
+    std::string canon;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') canon += '-';
+        ++i;
+    }
+    canon += '0'; // "." and ".5" need a digit in front; a leading zero changes nothing
+    bool mantissa = false, separatorSeen = false;
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            canon += c;
+            mantissa = true;
+        } else if (c == separator && !separatorSeen) {
+            canon += '.';
+            separatorSeen = true;
+            mantissa = true;
+        } else {
+            break;
+        }
+    }
+    if (!mantissa) return std::nullopt;
+
+    if (i < n && (text[i] == 'E' || text[i] == 'e')) {
+        ++i;
+        bool negative = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+        // Exponent digits are read only while the exponent is below 500; one left over fails below.
+        int exponent = 0;
+        while (i < n && isDigit(text[i]) && exponent < 500) exponent = exponent * 10 + (text[i++] - '0');
+        canon += negative ? "e-" : "e";
+        canon += std::to_string(exponent);
+    }
+    while (i < n && text[i] == ' ') ++i;
+    if (i != n) return std::nullopt;
+
+    char* end = nullptr;
+    const Extended value = strtold_l(canon.c_str(), &end, cLocale());
+    if (std::isinf(value) || std::isnan(value)) return std::nullopt; // beyond the extended range
+    return value;
+}
+
+Extended strToFloat(std::string_view text) {
+    if (auto value = parseExtended(text, g_separator)) return *value;
+    throw ConvertError::floatValue(std::string(text));
+}
+
+int strToInt(std::string_view text) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    int base = 10;
+    if (i < n && text[i] == '$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < n && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    std::int64_t value = 0;
+    const std::size_t start = i;
+    for (; i < n; ++i) {
+        const char c = text[i];
+        int d;
+        if (isDigit(c)) d = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
+        else break;
+        value = value * base + d;
+        if (value > 0x80000000LL) break;
+    }
+    const bool ok = i == n && i > start &&
+                    (negative ? value <= 0x80000000LL : value <= 0x7FFFFFFFLL);
+    if (!ok) throw ConvertError::integerValue(std::string(text));
+    return static_cast<int>(negative ? -value : value);
+}
+
+std::string formatGeneral(Extended value, char separator) {
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+    if (value == 0) return "0";
+
+    // Fifteen significant digits, correctly rounded: d.dddddddddddddde[+-]x
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    const std::string_view sci(buf, res.ptr - buf);
+    const bool negative = sci.front() == '-';
+    const std::size_t digitsStart = negative ? 1 : 0;
+    const std::size_t ePos = sci.find('e');
+    std::string digits;
+    for (std::size_t k = digitsStart; k < ePos; ++k)
+        if (sci[k] != '.') digits += sci[k];
+    int exponent = 0;
+    std::from_chars(sci.data() + ePos + (sci[ePos + 1] == '+' ? 2 : 1), sci.data() + sci.size(), exponent);
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+    std::string out = negative ? "-" : "";
+    if (exponent >= -4 && exponent < 15) {
+        if (exponent < 0) {
+            out += '0';
+            out += separator;
+            out.append(static_cast<std::size_t>(-exponent - 1), '0');
+            out += digits;
+        } else {
+            const std::size_t intDigits = static_cast<std::size_t>(exponent) + 1;
+            if (digits.size() <= intDigits) {
+                out += digits;
+                out.append(intDigits - digits.size(), '0');
+            } else {
+                out += digits.substr(0, intDigits);
+                out += separator;
+                out += digits.substr(intDigits);
+            }
+        }
+    } else {
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += separator;
+            out += digits.substr(1);
+        }
+        out += 'E';
+        out += std::to_string(exponent);
+    }
+    return out;
+}
+
+std::string formatGeneral(Extended value) { return formatGeneral(value, g_separator); }
+
+Extended power(Extended base, Extended exponent) {
+    if (exponent == 0) return 1;
+    if (base == 0 && exponent > 0) return 0;
+    if (std::trunc(exponent) == exponent && std::fabs(exponent) <= 2147483647.0L) {
+        auto bits = static_cast<std::uint32_t>(std::fabs(exponent));
+        Extended result = 1, square = base;
+        for (;;) {
+            if (bits & 1u) result = fpu::mul(result, square);
+            bits >>= 1;
+            if (!bits) break;
+            square = fpu::mul(square, square);
+        }
+        return exponent < 0 ? fpu::div(1, result) : result;
+    }
+    return fpu::exp(fpu::mul(exponent, fpu::ln(base)));
+}
+
+} // namespace calvorin

@@ -1,0 +1,36 @@
+#pragma once
+// How the program reads and writes numbers: the numeric check of the tool windows, text to number
+// with the system decimal separator, the general 15-digit display and the shared Power function.
+// Texts are UTF-8; every character that matters here is ASCII.
+#include "core/real.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace calvorin {
+
+// The system decimal separator, read once at start-up; the full stop until then. Tests set it.
+char decimalSeparator();
+void setDecimalSeparator(char separator);
+
+// Digits, at most one full stop, a minus sign only in first place. The empty text passes.
+bool isNumeric(std::string_view text);
+
+// Text to extended with the given decimal separator; nothing when the text is not a number or
+// the value leaves the extended range.
+std::optional<Extended> parseExtended(std::string_view text, char separator);
+
+// Text to number with the system decimal separator; raises ConvertError with the text as typed.
+Extended strToFloat(std::string_view text);
+// Text to a 32-bit integer (decimal, or hexadecimal after $ or 0x); raises ConvertError.
+int strToInt(std::string_view text);
+
+// The general format with 15 significant digits and the given (or the system) decimal separator.
+std::string formatGeneral(Extended value, char separator);
+std::string formatGeneral(Extended value);
+
+// base raised to exponent by the program's four rules.
+Extended power(Extended base, Extended exponent);
+
+} // namespace calvorin

@@ -1,0 +1,198 @@
+#include "core/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+
+using namespace calvorin;
+
+namespace {
+
+struct SeparatorGuard {
+    char saved = decimalSeparator();
+    explicit SeparatorGuard(char s) { setDecimalSeparator(s); }
+    ~SeparatorGuard() { setDecimalSeparator(saved); }
+};
+
+// ---- numeric check -------------------------------------------------------------------------
+
+struct CheckCase {
+    const char* text;
+    bool numeric;
+};
+
+class NumericCheck : public testing::TestWithParam<CheckCase> {};
+
+TEST_P(NumericCheck, Rule) {
+    EXPECT_EQ(isNumeric(GetParam().text), GetParam().numeric) << '"' << GetParam().text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, NumericCheck,
+                         testing::Values(CheckCase{"12", true}, CheckCase{"-12", true},
+                                         CheckCase{"007", true}, CheckCase{"1.5", true},
+                                         CheckCase{".5", true}, CheckCase{"5.", true}, CheckCase{"", true},
+                                         CheckCase{"-", true}, CheckCase{".", true}, CheckCase{"-.", true},
+                                         CheckCase{"1,5", false}, CheckCase{" 5", false},
+                                         CheckCase{"5 ", false}, CheckCase{"+5", false},
+                                         CheckCase{"5-", false}, CheckCase{"1.2.3", false},
+                                         CheckCase{"1e5", false}, CheckCase{"1E5", false},
+                                         CheckCase{"abc", false}, CheckCase{"--5", false},
+                                         CheckCase{"\xc3\xa3", false}));
+
+// ---- conversion ----------------------------------------------------------------------------
+
+struct ConvCase {
+    char separator;
+    const char* text;
+    bool converts;
+    long double value; // when it converts
+};
+
+class Conversion : public testing::TestWithParam<ConvCase> {};
+
+TEST_P(Conversion, Rule) {
+    const auto& c = GetParam();
+    SeparatorGuard sep(c.separator);
+    if (c.converts) {
+        EXPECT_EQ(strToFloat(c.text), c.value) << '"' << c.text << "\" with '" << c.separator << "'";
+    } else {
+        try {
+            strToFloat(c.text);
+            ADD_FAILURE() << '"' << c.text << "\" converted with '" << c.separator << "'";
+        } catch (const ConvertError& e) {
+            EXPECT_EQ(std::string(e.what()), "'" + std::string(c.text) + "' is not a valid floating point value");
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Conversion,
+    testing::Values(
+        // full stop as separator
+        ConvCase{'.', "2.5", true, 2.5L}, ConvCase{'.', "-12", true, -12}, ConvCase{'.', "007", true, 7},
+        ConvCase{'.', ".", true, 0}, ConvCase{'.', ".5", true, 0.5L}, ConvCase{'.', "5.", true, 5},
+        ConvCase{'.', "  7  ", true, 7}, ConvCase{'.', "+3", true, 3}, ConvCase{'.', "1E", true, 1},
+        ConvCase{'.', "1E+", true, 1}, ConvCase{'.', "1e-3", true, 0.001L}, ConvCase{'.', "2E3", true, 2000},
+        ConvCase{'.', "1E0499", true, 1E499L}, ConvCase{'.', "1E-0499", true, 1E-499L},
+        ConvCase{'.', "", false, 0}, ConvCase{'.', "-", false, 0}, ConvCase{'.', "   ", false, 0},
+        ConvCase{'.', "2,5", false, 0}, ConvCase{'.', "1.2.3", false, 0}, ConvCase{'.', "E5", false, 0},
+        ConvCase{'.', "abc", false, 0}, ConvCase{'.', "1 2", false, 0}, ConvCase{'.', "1E5000", false, 0},
+        ConvCase{'.', "1E9999", false, 0}, ConvCase{'.', "1E4933", false, 0},
+        ConvCase{'.', "-1E4933", false, 0}, ConvCase{'.', "--1", false, 0}, ConvCase{'.', "1E+-2", false, 0},
+        // comma as separator
+        ConvCase{',', "2,5", true, 2.5L}, ConvCase{',', ",5", true, 0.5L}, ConvCase{',', ",", true, 0},
+        ConvCase{',', "2.5", false, 0}, ConvCase{',', ".", false, 0}, ConvCase{',', "1,2,3", false, 0},
+        ConvCase{',', "", false, 0}));
+
+TEST(Conversion, ExponentOf500IsReadWhole) {
+    // 500 reached: reading stops and nothing is left over.
+    EXPECT_EQ(strToFloat("1E500"), 1E500L);
+    EXPECT_EQ(strToFloat("1E-500"), 1E-500L);
+}
+
+TEST(Conversion, UnderflowIsSilent) { EXPECT_EQ(strToFloat("1E-499") * 0, 0); }
+
+TEST(Conversion, ExtendedRange) {
+    EXPECT_TRUE(parseExtended("1E4932", '.').has_value());
+    EXPECT_FALSE(parseExtended("1E4933", '.').has_value());
+    EXPECT_EQ(*parseExtended("1e400", '.'), 1E400L);
+}
+
+// ---- integer conversion --------------------------------------------------------------------
+
+TEST(IntegerConversion, Table) {
+    struct Case {
+        const char* text;
+        bool ok;
+        int value;
+    } cases[] = {{"12", true, 12},     {"-5", true, -5},          {" 7", true, 7},
+                 {"+8", true, 8},      {"$1F", true, 31},         {"0x10", true, 16},
+                 {"2147483647", true, 2147483647}, {"-2147483648", true, -2147483647 - 1},
+                 {"2147483648", false, 0}, {"2,5", false, 0}, {"2.5", false, 0}, {"", false, 0},
+                 {"1E3", false, 0}, {"7 ", false, 0}, {"-", false, 0}, {"99999999999999999999", false, 0}};
+    for (const auto& c : cases) {
+        if (c.ok) {
+            EXPECT_EQ(strToInt(c.text), c.value) << c.text;
+        } else {
+            try {
+                strToInt(c.text);
+                ADD_FAILURE() << c.text;
+            } catch (const ConvertError& e) {
+                EXPECT_EQ(std::string(e.what()), "'" + std::string(c.text) + "' is not a valid integer value");
+            }
+        }
+    }
+}
+
+// ---- display -------------------------------------------------------------------------------
+
+struct ShowCase {
+    long double value;
+    const char* comma;
+    const char* stop;
+};
+
+class Display : public testing::TestWithParam<ShowCase> {};
+
+TEST_P(Display, General15) {
+    EXPECT_EQ(formatGeneral(GetParam().value, ','), GetParam().comma);
+    EXPECT_EQ(formatGeneral(GetParam().value, '.'), GetParam().stop);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Display,
+    testing::Values(ShowCase{1.0L / 3, "0,333333333333333", "0.333333333333333"}, ShowCase{2.5L * 4, "10", "10"},
+                    ShowCase{0.0001L, "0,0001", "0.0001"},
+                    ShowCase{1152921504606846976.0L, "1,15292150460685E18", "1.15292150460685E18"},
+                    ShowCase{-0.00000025L, "-2,5E-7", "-2.5E-7"}, ShowCase{1E15L, "1E15", "1E15"},
+                    ShowCase{0.00001L, "1E-5", "1E-5"}, ShowCase{0, "0", "0"}, ShowCase{-0.0L, "0", "0"},
+                    ShowCase{999999999999999.0L, "999999999999999", "999999999999999"},
+                    // rounds up to 10^15: shown in scientific notation
+                    ShowCase{999999999999999.9L, "1E15", "1E15"},
+                    ShowCase{0.000099999999999999999L, "0,0001", "0.0001"},
+                    ShowCase{0.00009L, "9E-5", "9E-5"}, ShowCase{5.5L, "5,5", "5.5"},
+                    ShowCase{-21, "-21", "-21"}, ShowCase{5050, "5050", "5050"},
+                    ShowCase{123456.789L, "123456,789", "123456.789"},
+                    ShowCase{3.14159265358979323851L, "3,14159265358979", "3.14159265358979"},
+                    ShowCase{1E100L, "1E100", "1E100"}, ShowCase{-1.5E-300L, "-1,5E-300", "-1.5E-300"},
+                    ShowCase{1.98E4930L, "1,98E4930", "1.98E4930"}));
+
+TEST(Display, UsesTheSystemSeparator) {
+    SeparatorGuard sep(',');
+    EXPECT_EQ(formatGeneral(2.5L), "2,5");
+    setDecimalSeparator('.');
+    EXPECT_EQ(formatGeneral(2.5L), "2.5");
+}
+
+// ---- power ---------------------------------------------------------------------------------
+
+TEST(Power, Rules) {
+    struct Case {
+        long double base, exponent, result;
+    } cases[] = {
+        {0, 0, 1},     {5, 0, 1},       {-3, 0, 1},          // rule 1
+        {0, 2, 0},     {0, 0.5L, 0},                          // rule 2
+        {2, 10, 1024}, {-2, 3, -8},     {2, -1, 0.5L}, {-2, -2, 0.25L}, {1.5L, 2, 2.25L}, // rule 3
+        {4, 0.5L, 2},                                          // rule 4
+    };
+    for (const auto& c : cases)
+        EXPECT_NEAR((double)power(c.base, c.exponent), (double)c.result, 1e-15)
+            << c.base << "^" << c.exponent;
+    EXPECT_EQ(power(2, 60), 1152921504606846976.0L);
+    EXPECT_EQ(power(10, 2), 100);
+}
+
+TEST(Power, Faults) {
+    EXPECT_THROW(power(0, -1), ZeroDivide);    // rule 3: 1/0
+    EXPECT_THROW(power(0, -0.5L), ZeroDivide); // rule 4: ln 0
+    EXPECT_THROW(power(-8, 1.0L / 3), InvalidOperation);
+    EXPECT_THROW(power(10, 5000), Overflow);
+    EXPECT_THROW(power(10, 5000.5L), Overflow);
+    // the magnitude is raised first, so a large negative whole exponent overflows before 1/x
+    EXPECT_THROW(power(10, -5000), Overflow);
+    EXPECT_EQ(power(10, -5000.5L), 0) << "underflow is silent";
+    // whole exponent beyond 32 bits goes through the logarithm
+    EXPECT_THROW(power(-2, 4294967296.0L), InvalidOperation);
+}
+
+} // namespace
