@@ -1,0 +1,76 @@
+#include "platform/dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace calvorin {
+
+namespace {
+
+class RealDialogs : public DialogService {
+public:
+    void message(const QString& text) override { box(QMessageBox::NoIcon, text); }
+    void error(const QString& text) override { box(QMessageBox::Critical, text); }
+
+    std::optional<QString> saveFileName(const QString& initialName, const QString& filter) override {
+        // Qt's own dialog, so that it can be driven like every other window of the program.
+        QFileDialog dialog(QApplication::activeWindow());
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        // The caller appends the extension itself, so the name typed is not the file replaced.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilter(qtFilter(filter));
+        dialog.selectFile(initialName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return dialog.selectedFiles().first();
+    }
+
+private:
+    static void box(QMessageBox::Icon icon, const QString& text) {
+        QMessageBox box(icon, QApplication::applicationName(), text, QMessageBox::Ok,
+                        QApplication::activeWindow());
+        box.exec();
+    }
+    // "Arquivos texto|*.txt" -> "Arquivos texto (*.txt)"
+    static QString qtFilter(const QString& filter) {
+        const QStringList parts = filter.split('|');
+        QStringList out;
+        for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + parts[i + 1] + ")";
+        return out.join(";;");
+    }
+};
+
+RealDialogs g_real;
+DialogService* g_service = &g_real;
+
+} // namespace
+
+DialogService& dialogs() { return *g_service; }
+void installDialogs(DialogService* service) { g_service = service ? service : &g_real; }
+
+void showErrorBox(const QString& errorText) {
+    dialogs().error(errorText.endsWith('.') ? errorText : errorText + '.');
+}
+
+SaveDialog::SaveDialog(QString initialName, QString filter)
+    : name_(std::move(initialName)), filter_(std::move(filter)) {}
+
+std::optional<QString> SaveDialog::execute() {
+    auto chosen = dialogs().saveFileName(name_, filter_);
+    if (chosen) name_ = *chosen;
+    return chosen;
+}
+
+std::optional<QString> DialogRecorder::saveFileName(const QString& initialName, const QString& filter) {
+    saveInitialNames << initialName;
+    saveFilters << filter;
+    if (saveAnswers.empty()) return std::nullopt;
+    const QString answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    if (answer.isNull()) return std::nullopt;
+    return answer;
+}
+
+} // namespace calvorin

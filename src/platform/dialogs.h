@@ -1,0 +1,65 @@
+#pragma once
+// Every modal box and the save dialog go through one service, so that tests can answer them.
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <optional>
+
+class QWidget;
+
+namespace calvorin {
+
+class DialogService {
+public:
+    virtual ~DialogService() = default;
+    // A modal message box with an OK button and the application's title.
+    virtual void message(const QString& text) = 0;
+    // The error box: stop icon, OK button, the application's title; the text as it is shown.
+    virtual void error(const QString& text) = 0;
+    // The save dialog. `filter` is written "Description|*.ext"; nothing when the user cancels.
+    virtual std::optional<QString> saveFileName(const QString& initialName, const QString& filter) = 0;
+};
+
+// The service in force: the real dialogs unless a test installed its own.
+DialogService& dialogs();
+// nullptr brings back the real dialogs.
+void installDialogs(DialogService* service);
+
+// The error box for an error's text: the text followed by a full stop.
+void showErrorBox(const QString& errorText);
+
+// A save dialog that remembers the last name chosen in it for its next use.
+class SaveDialog {
+public:
+    SaveDialog(QString initialName, QString filter);
+    std::optional<QString> execute();
+    const QString& fileName() const { return name_; }
+
+private:
+    QString name_;
+    QString filter_;
+};
+
+// Answers every dialog without showing anything and keeps what was asked.
+class DialogRecorder : public DialogService {
+public:
+    DialogRecorder() { installDialogs(this); }
+    ~DialogRecorder() override { installDialogs(nullptr); }
+
+    void message(const QString& text) override { messages << text; }
+    void error(const QString& text) override { errors << text; }
+    std::optional<QString> saveFileName(const QString& initialName, const QString& filter) override;
+
+    // The next save dialog answers with this name, or is cancelled. Unanswered dialogs cancel.
+    void answerSave(const QString& name) { saveAnswers.push_back(name.isNull() ? QString("") : name); }
+    void answerCancel() { saveAnswers.push_back(QString()); }
+
+    QStringList messages;
+    QStringList errors;
+    QStringList saveInitialNames; // the name each save dialog opened with
+    QStringList saveFilters;
+    std::deque<QString> saveAnswers; // a null text stands for Cancel
+};
+
+} // namespace calvorin

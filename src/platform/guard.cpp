@@ -1,0 +1,27 @@
+#include "platform/guard.h"
+
+#include "core/errors.h"
+#include "platform/dialogs.h"
+
+namespace calvorin {
+
+bool runGuarded(const std::function<void()>& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& e) {
+        // Program errors carry their own text; anything else is shown as it comes.
+        showErrorBox(QString::fromUtf8(e.what()));
+    } catch (...) {
+        showErrorBox(QStringLiteral("Unknown error"));
+    }
+    return false;
+}
+
+bool Application::notify(QObject* receiver, QEvent* event) {
+    bool result = false;
+    runGuarded([&] { result = QApplication::notify(receiver, event); });
+    return result;
+}
+
+} // namespace calvorin

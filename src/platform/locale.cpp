@@ -1,0 +1,43 @@
+#include "platform/locale.h"
+
+#include "core/numbers.h"
+
+#include <QRegularExpression>
+
+namespace calvorin {
+
+void initLocale(const QLocale& locale) {
+    const QString point = locale.decimalPoint();
+    const char c = point.size() == 1 && point[0].unicode() < 128 ? char(point[0].unicode()) : '.';
+    setDecimalSeparator(c);
+}
+
+QString longTimeFormat(const QLocale& locale) {
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    // Drop the time-zone field ("t", "tt", ...) and the blank or bracket around it; quoted text stays.
+    static const QRegularExpression zone(QStringLiteral("\\s*\\(?\\bt+\\b\\)?"));
+    QString out;
+    bool quoted = false;
+    QString run;
+    auto flush = [&] {
+        out += quoted ? run : run.remove(zone);
+        run.clear();
+    };
+    for (QChar ch : format) {
+        if (ch == '\'') {
+            flush();
+            quoted = !quoted;
+            out += ch;
+        } else {
+            run += ch;
+        }
+    }
+    flush();
+    return out.trimmed();
+}
+
+QString longTimeText(const QTime& time, const QLocale& locale) {
+    return locale.toString(time, longTimeFormat(locale));
+}
+
+} // namespace calvorin

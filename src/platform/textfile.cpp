@@ -1,0 +1,60 @@
+#include "platform/textfile.h"
+
+#include "core/errors.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringConverter>
+
+namespace calvorin {
+
+QString fromWindows1252(const QByteArray& bytes) {
+    QStringDecoder decoder("windows-1252");
+    return decoder(bytes);
+}
+
+QByteArray toWindows1252(const QString& text) {
+    QStringEncoder encoder("windows-1252");
+    return encoder(text);
+}
+
+QStringList splitScriptLines(const QByteArray& bytes) {
+    QStringList lines;
+    QByteArray line;
+    bool pending = false; // characters (or a line end) seen since the last line was taken
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char c = bytes[i];
+        if (c == '\x1A') break;
+        if (c == '\r') {
+            lines << fromWindows1252(line);
+            line.clear();
+            pending = false;
+            if (i + 1 < n && bytes[i + 1] == '\n') ++i;
+            continue;
+        }
+        line += c;
+        pending = true;
+    }
+    if (pending) lines << fromWindows1252(line);
+    return lines;
+}
+
+QStringList readScriptFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) throw FileError::cannotRead(path.toStdString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) throw FileError::cannotRead(path.toStdString());
+    return splitScriptLines(bytes);
+}
+
+void writeLinesFile(const QString& path, const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) bytes += toWindows1252(line) + "\r\n";
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
+        !file.flush())
+        throw FileError::cannotCreate(path.toStdString());
+}
+
+} // namespace calvorin

@@ -1,0 +1,12 @@
+#include "report/report.h"
+
+#include "app/mdiMain.h"
+#include "app/registry.h"
+
+namespace calvorin::report {
+
+bool recording() { return window<TfrmMain>().recording == 1; }
+void append(const QString&) {}
+void start() {}
+
+} // namespace calvorin::report
