@@ -8,5 +8,7 @@ namespace calvorin::report {
 bool recording() { return window<TfrmMain>().recording == 1; }
 void append(const QString&) {}
 void start() {}
+void stop() {}
+void resume() {}
 
 } // namespace calvorin::report

@@ -10,5 +10,8 @@ bool recording();
 void append(const QString& line);
 // Starts a new report (the generator's "Iniciar" and the command relatorio), hiding nothing.
 void start();
+// The main menu's "Parar" and "Retomar" items.
+void stop();
+void resume();
 
 } // namespace calvorin::report
