@@ -10,7 +10,9 @@ namespace calvorin {
 
 namespace mathparser {
 // The column order of the action table.
-enum class Token : std::uint8_t { Plus, Minus, Times, Divide, Power, Open, Close, Number, Function, End, Bad, ErrorMark, Mod };
+enum class Token : std::uint8_t {
+    Plus, Minus, Times, Divide, Power, Open, Close, Number, Function, End, Bad, ErrorMark, Mod
+};
 enum class Function : std::uint8_t { Abs, Atan, Cos, Exp, Ln, Round, Sin, Sqrt, Sqr, Trunc };
 } // namespace mathparser
 

@@ -82,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(Numbers, Parses, testing::Values(
     ok(".5", 0.5), ok(".5+1", 1.5), ok("5.", 5), ok("5.E1", 50), ok("1E3", 1000), ok("1e-2", 0.01L),
     ok("1E+3", 1000), ok("2.5E-0001", 0.25), ok("1E-4940", 1E-4940L), ok("1" + std::string(100, '0'), 1E100L),
     syntax(".", 3, 1), syntax("1+.", 3, 3), syntax("1.2.3", 4, 4), syntax("1,5", 4, 2),
-    syntax("1E", 7, 3), syntax("1E+", 7, 4), syntax("2+1e-", 7, 6), syntax(".5E", 7, 4), syntax("1E12345", 4, 7),
+    syntax("1E", 7, 3), syntax("1E+", 7, 4), syntax("2+1e-", 7, 6), syntax(".5E", 7, 4),
+    syntax("1E12345", 4, 7),
     math("1E5000", 7), math("1E4000*1E4000", 14), math("-1E4000*1E4000", 15), math("1E4932+1E4932", 14)));
 
 INSTANTIATE_TEST_SUITE_P(Syntax, Parses, testing::Values(
