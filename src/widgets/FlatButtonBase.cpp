@@ -63,6 +63,18 @@ void FlatButtonBase::dropHover() {
     hover_ = false;
 }
 
+void FlatButtonBase::cancelPress() {
+    pressing_ = false;
+    setDown(false);
+    dropHover();
+    update();
+}
+
+void FlatButtonBase::hideEvent(QHideEvent* e) {
+    cancelPress();
+    QAbstractButton::hideEvent(e);
+}
+
 bool FlatButtonBase::event(QEvent* e) {
     if (e->type() == QEvent::Shortcut) {
         auto* se = static_cast<QShortcutEvent*>(e);
@@ -76,10 +88,7 @@ bool FlatButtonBase::event(QEvent* e) {
 
 void FlatButtonBase::changeEvent(QEvent* e) {
     if (e->type() == QEvent::EnabledChange) {
-        pressing_ = false;
-        setDown(false);
-        dropHover();
-        update();
+        cancelPress();
     } else if (e->type() == QEvent::ParentChange && parentColor_) {
         update();
     }

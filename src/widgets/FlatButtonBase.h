@@ -47,11 +47,14 @@ protected:
     void mouseLeave() override;
     // Forget the hover flag and let the timer go; the next move over the control highlights it again.
     void dropHover();
+    // A press that can no longer end over the control (disabled or hidden) is dropped.
+    void cancelPress();
     // Alt and the caption's underlined letter.
     virtual void accelerator() = 0;
 
     bool event(QEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
     bool hover_ = false;
     bool pressing_ = false;

@@ -2,6 +2,7 @@
 #include "flat_test_support.h"
 #include "widgets/flat.h"
 
+#include <QAccessible>
 #include <QSignalSpy>
 #include <QTimer>
 #include <functional>
@@ -270,6 +271,48 @@ TEST_F(FlatButtonTest, AltAndTheUnderlinedLetterClicks) {
     a->setEnabled(false);
     QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
     EXPECT_EQ(clicksA.count(), 1);
+}
+
+TEST_F(FlatButtonTest, HidingTheWindowMidPressDropsThePressAndTheTimer) {
+    hover(a);
+    QTest::mousePress(a, Qt::LeftButton);
+    window.hide();
+    EXPECT_FALSE(a->isPressing());
+    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    showActive();
+    EXPECT_EQ(look(a), flatLook());
+}
+
+TEST(FlatControls, ScreenReadersSeeOrdinaryControls) {
+    QWidget parent;
+    auto* button = new TFlatButton(&parent);
+    button->setText("&Calcular");
+    auto* radio = new TFlatRadioButton(&parent);
+    radio->setText("&Graus && minutos");
+    auto* check = new TFlatCheckBox(&parent);
+    check->setText("&Expressão");
+    const std::vector<std::tuple<QWidget*, QAccessible::Role, QString>> table = {
+        {button, QAccessible::Button, "Calcular"},
+        {radio, QAccessible::RadioButton, "Graus & minutos"},
+        {check, QAccessible::CheckBox, "Expressão"},
+        {new TFlatEdit(&parent), QAccessible::EditableText, ""},
+        {new TFlatComboBox(&parent), QAccessible::ComboBox, ""},
+    };
+    for (const auto& [w, role, name] : table) {
+        SCOPED_TRACE(w->metaObject()->className());
+        QAccessibleInterface* acc = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(acc, nullptr);
+        EXPECT_EQ(acc->role(), role);
+        if (!name.isEmpty()) {
+            EXPECT_EQ(acc->text(QAccessible::Name), name);
+        }
+    }
+    QAccessibleInterface* acc = QAccessible::queryAccessibleInterface(radio);
+    EXPECT_TRUE(acc->state().checkable);
+    EXPECT_FALSE(acc->state().checked);
+    acc->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(radio->isChecked());
+    EXPECT_TRUE(acc->state().checked);
 }
 
 TEST(FlatHoverTimers, OneTimerPerClassLivesWithItsControls) {
