@@ -48,6 +48,14 @@ TEST_F(ComandosTest, EnterAtOnceRunsTheInitialQuestionMark) {
     EXPECT_EQ(comandos().lastCommand(), "?");
 }
 
+TEST_F(ComandosTest, EnterFromTheOutputMemoPressesExecute) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&comandos()));
+    edit()->setText("calc");
+    comandos().visor->setFocus();
+    QTest::keyClick(comandos().visor, Qt::Key_Return);
+    EXPECT_EQ(effects, QStringList{"TfrmCalc"});
+}
+
 TEST_F(ComandosTest, ExecuteButtonRunsTheLine) {
     edit()->setText("Calc");
     QTest::mouseClick(comandos().txtExec, Qt::LeftButton);
@@ -94,16 +102,21 @@ TEST_F(ComandosTest, CtrlZBringsBackTheLastCommand) {
         {{"VERSÃO", "sair"}, "", "sair"},
         {{"pa", ""}, "tools", ""},
     };
-    for (const Step& s : steps) {
-        SCOPED_TRACE(s.executed.join('|').toStdString() + " then " + s.typedAfter.toStdString());
-        restart();
-        calvorin::showWindow(&comandos());
-        for (const QString& line : s.executed)
-            type(line);
-        edit()->setFocus();
-        QTest::keyClicks(edit(), s.typedAfter);
-        QTest::keyClick(edit(), Qt::Key_Z, Qt::ControlModifier);
-        EXPECT_EQ(edit()->text(), s.expected);
+    // Active, the menu's shortcut takes the key; inactive, the edit hands it over itself.
+    for (bool active : {true, false}) {
+        for (const Step& s : steps) {
+            SCOPED_TRACE(s.executed.join('|').toStdString() + " then " + s.typedAfter.toStdString() +
+                         (active ? " (active)" : ""));
+            restart();
+            calvorin::showWindow(&comandos());
+            if (active) ASSERT_TRUE(QTest::qWaitForWindowActive(&comandos()));
+            for (const QString& line : s.executed)
+                type(line);
+            edit()->setFocus();
+            QTest::keyClicks(edit(), s.typedAfter);
+            QTest::keyClick(edit(), Qt::Key_Z, Qt::ControlModifier);
+            EXPECT_EQ(edit()->text(), s.expected);
+        }
     }
 }
 
