@@ -109,7 +109,9 @@ TEST_F(ComandosTest, CtrlZBringsBackTheLastCommand) {
                          (active ? " (active)" : ""));
             restart();
             calvorin::showWindow(&comandos());
-            if (active) ASSERT_TRUE(QTest::qWaitForWindowActive(&comandos()));
+            if (active) {
+                ASSERT_TRUE(QTest::qWaitForWindowActive(&comandos()));
+            }
             for (const QString& line : s.executed)
                 type(line);
             edit()->setFocus();
