@@ -4,6 +4,7 @@
 #include "app/frames.h"
 #include "platform/guard.h"
 #include "platform/help.h"
+#include "widgets/TFlatButtonUnit.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -11,17 +12,17 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTextCursor>
 
 using namespace calvorin;
 
 namespace {
 
-// Every button of the window comes from here, so the flat button replaces it in one line.
 QAbstractButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new TFlatButton(parent);
+    button->setText(caption);
     button->setObjectName(name);
+    button->setFixedSize(75, 25);
     button->setFocusPolicy(Qt::NoFocus); // the focus stays in the edit
     return button;
 }
@@ -68,7 +69,6 @@ TfrmComandos::TfrmComandos(QWidget* parent) : QMainWindow(parent) {
     txtcomando->setObjectName("txtcomando");
     txtcomando->installEventFilter(this);
     txtExec = makeButton(client, "txtExec", "Executar");
-    txtExec->setProperty("default", true); // Enter presses it (keyPressEvent)
     Button2 = makeButton(client, "Button2", "Fechar");
 
     auto* input = new QHBoxLayout;
