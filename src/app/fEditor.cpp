@@ -8,7 +8,7 @@
 
 #include <QAction>
 #include <QBoxLayout>
-#include <QFile>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -131,7 +131,7 @@ void TfrmEditor::showEvent(QShowEvent* event) {
 }
 
 void TfrmEditor::FormShow() {
-    if (QFile::exists(scriptFile)) texto->setPlainText(readScriptFile(scriptFile).join(u'\n'));
+    if (QFileInfo(scriptFile).isFile()) texto->setPlainText(readScriptFile(scriptFile).join(u'\n'));
 }
 
 void TfrmEditor::Salvar1Click() {

@@ -85,12 +85,14 @@ TEST_F(EditorTest, ShowingLoadsTheScriptByTheScriptRules) {
 }
 
 TEST_F(EditorTest, EditsAreLostOnReshowOnlyWhenTheScriptExists) {
+    ASSERT_TRUE(QDir().mkdir("autoexec.cv1")); // a folder of that name is no script
     calvorin::showWindow(&editor());
     setText("graf");
     editor().hide();
     calvorin::showWindow(&editor());
     EXPECT_EQ(text(), "graf"); // no script: the memo keeps its text
 
+    ASSERT_TRUE(QDir().rmdir("autoexec.cv1"));
     editor().Salvar1Click();
     setText("calc");
     calvorin::showWindow(&editor()); // already visible: nothing is loaded
