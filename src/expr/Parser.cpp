@@ -18,13 +18,48 @@ enum class Function : std::uint8_t { Abs, Atan, Cos, Exp, Ln, Round, Sin, Sqrt, 
 
 namespace {
 
-using mathparser::Function;
-using mathparser::Token;
-using mathparser::TokenRecord;
 
 constexpr int TokenKinds = 13;
 constexpr int StateCount = 81;
 constexpr std::uint8_t BadState = 18;
+
+// ---- productions -------------------------------------------------------------------------------
+
+using mathparser::Function;
+using mathparser::Token;
+using mathparser::TokenRecord;
+
+enum Nonterminal : std::uint8_t { E, T, F, G, H, I, NonterminalCount };
+
+struct Production {
+    std::uint8_t number = 0;
+    Nonterminal result = E;
+    std::uint8_t length = 0; // records on the right side; 0 marks a number with no production
+};
+
+constexpr Production productionList[] = {
+    {1, E, 3},  // E -> E + T
+    {2, E, 3},  // E -> E - T
+    {3, E, 1},  // E -> T
+    {4, T, 3},  // T -> T * F
+    {5, T, 3},  // T -> T / F
+    {6, T, 1},  // T -> F
+    {7, F, 3},  // F -> G ^ F
+    {8, F, 1},  // F -> G
+    {9, G, 2},  // G -> - H
+    {10, G, 1}, // G -> H
+    {12, H, 1}, // H -> I
+    {14, I, 3}, // I -> ( E )
+    {15, I, 1}, // I -> number
+    {16, I, 4}, // I -> function ( E )
+    {100, F, 3}, // F -> F MOD F
+};
+
+constexpr auto productions = [] {
+    std::array<Production, 101> table{};
+    for (const auto& p : productionList) table[p.number] = p;
+    return table;
+}();
 
 // ---- action table ------------------------------------------------------------------------------
 
@@ -38,9 +73,9 @@ struct Action {
 constexpr Action s(std::uint8_t state) { return {Act::Shift, state}; }
 constexpr Action r(std::uint8_t production) { return {Act::Reduce, production}; }
 constexpr Action e(std::uint8_t code) { return {Act::Error, code}; }
-constexpr Action acc{Act::Accept, 0};
-constexpr Action mrk{Act::AcceptFailed, 0}; // the error mark ends the parse as a failure
-constexpr Action bad{Act::BadState, 0};
+constexpr Action acc{Act::Accept};
+constexpr Action mrk{Act::AcceptFailed}; // the error mark ends the parse as a failure
+constexpr Action bad{Act::BadState};
 
 using ActionRow = std::array<Action, TokenKinds>;
 
@@ -97,39 +132,7 @@ constexpr auto actionTable = [] {
     return table;
 }();
 
-// ---- productions and goto table ----------------------------------------------------------------
-
-enum Nonterminal : std::uint8_t { E, T, F, G, H, I, NonterminalCount };
-
-struct Production {
-    std::uint8_t number = 0;
-    Nonterminal result = E;
-    std::uint8_t length = 0; // records on the right side; 0 marks a number with no production
-};
-
-constexpr Production productionList[] = {
-    {1, E, 3},  // E -> E + T
-    {2, E, 3},  // E -> E - T
-    {3, E, 1},  // E -> T
-    {4, T, 3},  // T -> T * F
-    {5, T, 3},  // T -> T / F
-    {6, T, 1},  // T -> F
-    {7, F, 3},  // F -> G ^ F
-    {8, F, 1},  // F -> G
-    {9, G, 2},  // G -> - H
-    {10, G, 1}, // G -> H
-    {12, H, 1}, // H -> I
-    {14, I, 3}, // I -> ( E )
-    {15, I, 1}, // I -> number
-    {16, I, 4}, // I -> function ( E )
-    {100, F, 3}, // F -> F MOD F
-};
-
-constexpr auto productions = [] {
-    std::array<Production, 101> table{};
-    for (const auto& p : productionList) table[p.number] = p;
-    return table;
-}();
+// ---- goto table --------------------------------------------------------------------------------
 
 struct GotoEntry {
     Nonterminal result;
@@ -153,6 +156,24 @@ constexpr auto gotoTable = [] {
     std::array<std::array<std::uint8_t, StateCount>, NonterminalCount> table;
     for (auto& row : table) row.fill(BadState);
     for (const auto& g : gotoList) table[g.result][g.uncovered] = g.next;
+    return table;
+}();
+
+// Rules of one record (E -> T, H -> I, ...) only relabel the record on top, so their chains are
+// followed here once: a record in state s under lookahead k, above a record in state b, settles
+// in settled[s][k][b] before the parser takes its next action. This is where an operand's six
+// reductions cost one look-up.
+constexpr auto settled = [] {
+    std::array<std::array<std::array<std::uint8_t, StateCount>, TokenKinds>, StateCount> table{};
+    for (int s = 0; s < StateCount; ++s)
+        for (int k = 0; k < TokenKinds; ++k)
+            for (int b = 0; b < StateCount; ++b) {
+                auto state = static_cast<std::uint8_t>(s);
+                for (Action a = actionTable[state][k];
+                     a.act == Act::Reduce && productions[a.arg].length == 1; a = actionTable[state][k])
+                    state = gotoTable[productions[a.arg].result][b];
+                table[s][k][b] = state;
+            }
     return table;
 }();
 
@@ -224,9 +245,56 @@ Result reductionValue(std::uint8_t production, const TokenRecord* rhs) {
     }
 }
 
-// ---- characters --------------------------------------------------------------------------------
+// ---- numbers -----------------------------------------------------------------------------------
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr auto powersOfTen = [] {
+    std::array<Extended, 28> table{};
+    Extended p = 1;
+    for (auto& power : table) power = p, p *= 10;
+    return table;
+}();
+
+// Up to 19 digits and powers of ten up to 10^27 are exact in extended precision, so a single
+// multiplication or division rounds the way the full conversion does, at a fraction of its cost.
+std::optional<Extended> exactValue(std::string_view text) {
+    std::uint64_t mantissa = 0;
+    int digits = 0, scale = 0;
+    bool fraction = false;
+    std::size_t i = 0;
+    for (; i < text.size() && text[i] != 'E' && text[i] != 'e'; ++i) {
+        if (text[i] == '.') {
+            fraction = true;
+            continue;
+        }
+        if (fraction) --scale;
+        if (mantissa == 0 && text[i] == '0') continue;
+        if (++digits > 19) return std::nullopt;
+        mantissa = mantissa * 10 + static_cast<unsigned>(text[i] - '0');
+    }
+    if (i < text.size()) {
+        bool negative = false;
+        if (text[++i] == '+' || text[i] == '-') negative = text[i++] == '-';
+        int exponent = 0;
+        for (; i < text.size(); ++i) exponent = exponent * 10 + (text[i] - '0');
+        scale += negative ? -exponent : exponent;
+    }
+    if (mantissa == 0) return 0.0L;
+    if (scale < -27 || scale > 27) return std::nullopt;
+    const auto m = static_cast<Extended>(mantissa);
+    return scale < 0 ? m / powersOfTen[-scale] : m * powersOfTen[scale];
+}
+
+// The value of a number text the lexer has shaped: digits with at most one full stop, then
+// possibly "E", a sign and digits. Nothing when it lies beyond the extended range.
+std::optional<Extended> numberValue(std::string_view text) {
+    if (const auto value = exactValue(text)) return value;
+    return parseExtended(text, '.');
+}
+
+// ---- characters --------------------------------------------------------------------------------
+
 char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 bool isLetter(char c) { return upper(c) >= 'A' && upper(c) <= 'Z'; }
 bool isNameChar(char c) { return isLetter(c) || isDigit(c) || c == '_'; }
@@ -309,7 +377,7 @@ Token TMathParser::ScanNumber() {
     }
 
     // Beyond the extended range is an arithmetic failure, like every other one here.
-    const auto value = parseExtended(text.substr(start, end - start), '.');
+    const auto value = numberValue(text.substr(start, end - start));
     CurrentToken.value = value.value_or(0);
     if (!value) MathFailure();
     TokenLength = static_cast<std::uint16_t>(end - start);
@@ -362,7 +430,10 @@ void TMathParser::Parse() {
         Push(TokenRecord{});
         Lookahead = NextToken();
         while (!accepted_ && errorCode_ == 0) {
-            const Action a = actionTable[stack_[StackTop - 1].state][static_cast<int>(Lookahead)];
+            const int k = static_cast<int>(Lookahead);
+            TokenRecord& top = stack_[StackTop - 1];
+            top.state = settled[top.state][k][StackTop > 1 ? stack_[StackTop - 2].state : BadState];
+            const Action a = actionTable[top.state][k];
             switch (a.act) {
             case Act::Shift: Shift(a.arg); break;
             case Act::Reduce: Reduce(a.arg); break;
@@ -392,21 +463,22 @@ void TMathParser::Reduce(std::uint8_t production) {
     const Production rule = production < productions.size() ? productions[production] : Production{};
     if (rule.length == 0 || rule.length >= StackTop) throw Error("Invalid reduction");
 
-    TokenRecord rhs[4];
-    for (int i = rule.length; i-- > 0;) rhs[i] = Pop();
-    CurrentToken = rhs[0];
-    if (const auto value = reductionValue(production, rhs)) CurrentToken.value = *value;
-    else MathFailure();
-    CurrentToken.state = gotoTable[rule.result][stack_[StackTop - 1].state];
-    Push(CurrentToken);
+    // The right side is popped in place and its leftmost record becomes the result, so a rule of
+    // one record only changes the state on top.
+    StackTop -= rule.length;
+    TokenRecord* rhs = stack_ + StackTop;
+    if (rule.length > 1) {
+        if (const auto value = reductionValue(production, rhs)) rhs[0].value = *value;
+        else MathFailure();
+    }
+    rhs[0].state = gotoTable[rule.result][stack_[StackTop - 1].state];
+    ++StackTop;
 }
 
 void TMathParser::Push(const TokenRecord& record) {
     if (StackTop == StackSize) return SetError(1, scanPosition_);
     stack_[StackTop++] = record;
 }
-
-mathparser::TokenRecord TMathParser::Pop() { return stack_[--StackTop]; }
 
 // Every error position is set here.
 void TMathParser::SetError(std::uint8_t code, std::size_t position) {

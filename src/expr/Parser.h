@@ -17,8 +17,8 @@ enum class Function : std::uint8_t;
 
 // One record of the parser stack: an LR state and the token's value or function.
 struct TokenRecord {
+    Extended value = 0; // first, so that a record takes two 16-byte words
     std::uint8_t state = 0;
-    Extended value = 0;
     Function function{};
 };
 } // namespace mathparser
@@ -57,7 +57,6 @@ private:
     void Shift(std::uint8_t state);
     void Reduce(std::uint8_t production);
     void Push(const TokenRecord& record);
-    TokenRecord Pop();
     void SetError(std::uint8_t code, std::size_t position);
     void SyntaxError(std::uint8_t code);
     void MathFailure() { mathFailed_ = true; }

@@ -1,5 +1,7 @@
 #include "expr/Parser.h"
 
+#include "core/numbers.h"
+
 #include "near.h"
 
 #include <gtest/gtest.h>
@@ -141,6 +143,21 @@ TEST(Parser, AVariableThatIsNotFiniteFails) {
     parser.Parse();
     EXPECT_TRUE(parser.ParseFailed());
     EXPECT_EQ(parser.ErrorCode(), 0);
+}
+
+// The parser's quick road for short numbers must round exactly as the program's conversion does.
+TEST(Parser, ReadsNumbersAsTheProgramConvertsThem) {
+    TMathParser parser;
+    for (const char* text : {"0.1", "0.3", "2.675", "1234567890123456789", "123456789012345678.9",
+                             "12345678901234567890", "9.999999999999999999E27", "1E27", "1E28", "1E-27",
+                             "0.000000000000000000000000001", "3.14159265358979323846", "2.5E-0001",
+                             "0000000000000000000000001.5", "7.", ".125E3", "4.9406564584124654E-324"}) {
+        parser.ParseString = text;
+        parser.Parse();
+        const auto expected = parseExtended(text, '.');
+        ASSERT_TRUE(expected) << text;
+        EXPECT_EQ(parser.ParseValue(), *expected) << text;
+    }
 }
 
 TEST(Parser, EachParseStartsFromScratch) {
