@@ -3,7 +3,6 @@
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QShortcutEvent>
 
 FlatButtonBase::FlatButtonBase(FlatHoverGroup& group, const QColor& colorFocused, QWidget* parent)

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QColor>
-#include <QPointer>
 #include <QString>
 
 class QPainter;

@@ -100,6 +100,11 @@ TEST_F(FlatEditTest, HeightFollowsTheFontAndTextStaysInsideTheFrame) {
         EXPECT_EQ(txtA->height(), QFontMetrics(f).height() + 6);
         EXPECT_EQ(txtA->width(), 121);
     }
+    auto* late = new TFlatEdit(&window); // a window's own geometry gives way once, when first shown
+    late->setGeometry(10, 120, 121, 40);
+    late->show();
+    EXPECT_EQ(late->height(), late->fontMetrics().height() + 6);
+
     txtA->setText("8888888888888888888888888888888888");
     const QImage img = txtA->grab().toImage();
     for (int x = 1; x < img.width() - 1; ++x)
