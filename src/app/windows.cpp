@@ -1,6 +1,12 @@
 // The only place that knows every window: creates them in the program's fixed start-up order.
 #include "app/mdiMain.h"
 #include "app/registry.h"
+#include "report/fConfirmNR.h"
+#include "report/fReport.h"
+#include "report/fViewReport.h"
+#include "tools/fStpa.h"
+#include "tools/fntpa.h"
+#include "tools/ftqpa.h"
 
 namespace calvorin {
 
@@ -13,6 +19,12 @@ void WindowRegistry::createAll() {
     // TfrmAnalitica, TfrmMDC, TfrmMeajude, TfrmEditor, Tfrmtools, TfrmSumAng, Tfrmgeometria,
     // TfrmDiagonais, TfrmPontoReta, TfrmConvertVelocidade, TfrmFisica.
     add(new TfrmMain);
+    add(new TfrmTQPA);
+    add(new TfrmNTPA);
+    add(new TfrmSTPA);
+    add(new TfrmReport);
+    add(new TfrmViewReport);
+    add(new TfrmConfirmNR);
 }
 
 } // namespace calvorin

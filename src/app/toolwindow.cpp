@@ -1,0 +1,130 @@
+#include "app/toolwindow.h"
+
+#include "app/frames.h"
+#include "core/numbers.h"
+#include "platform/clipboard.h"
+#include "report/report.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace calvorin {
+
+namespace {
+template <class Control> Control* named(Control* control, const char* name) {
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+} // namespace
+
+ToolWindow::ToolWindow(QWidget* parent) : QWidget(parent) {
+    auto* outer = new QVBoxLayout(this);
+    grid_ = new QGridLayout;
+    buttons_ = new QHBoxLayout;
+    outer->addLayout(grid_);
+    outer->addLayout(buttons_);
+}
+
+bool ToolWindow::valid(std::initializer_list<const QLineEdit*> inputs, const QString& message) {
+    for (const QLineEdit* input : inputs) {
+        if (!isNumeric(input->text().toStdString())) {
+            if (!message.isEmpty()) dialogs().message(message);
+            return false;
+        }
+    }
+    return true;
+}
+
+double ToolWindow::number(const QLineEdit* input) {
+    return fpu::toDouble(strToFloat(input->text().toStdString()));
+}
+
+QString ToolWindow::format(Real value) {
+    return QString::fromStdString(formatGeneral(value.value()));
+}
+
+void ToolWindow::display(QLabel* answer, Real result) {
+    answer->setText(format(result));
+}
+
+void ToolWindow::record(const QStringList& lines) {
+    if (!report::recording()) return;
+    for (const QString& line : lines)
+        report::append(line);
+}
+
+void ToolWindow::copy(const QLabel* answer) {
+    setClipboardText(answer->text());
+}
+
+QLabel* ToolWindow::label(const char* name, const QString& caption) {
+    auto* l = named(new QLabel(caption, this), name);
+    l->setTextFormat(Qt::PlainText); // captions are shown as they are, never as markup
+    return l;
+}
+
+FlatEdit* ToolWindow::edit(const char* name, const QString& text) {
+    return named(new FlatEdit(text, this), name);
+}
+
+QLabel* ToolWindow::answer(const QString& caption, const char* name) {
+    QLabel* l = label(name, caption);
+    l->setTextInteractionFlags(Qt::NoTextInteraction);
+    return l;
+}
+
+FlatButton* ToolWindow::button(const char* name, const QString& caption) {
+    auto* b = named(new FlatButton(caption, this), name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+FlatRadioButton* ToolWindow::radio(const char* name, const QString& caption, bool checked) {
+    auto* r = named(new FlatRadioButton(caption, this), name);
+    r->setChecked(checked);
+    return r;
+}
+
+FlatCheckBox* ToolWindow::checkBox(const char* name, const QString& caption) {
+    return named(new FlatCheckBox(caption, this), name);
+}
+
+FlatComboBox* ToolWindow::combo(const char* name, const QStringList& items) {
+    auto* c = named(new FlatComboBox(this), name);
+    c->setEditable(true);
+    c->addItems(items);
+    c->setCurrentIndex(-1);
+    return c;
+}
+
+std::tuple<FlatButton*, FlatButton*, FlatButton*>
+ToolWindow::standardButtons(const char* calculate, const char* close, const char* copy) {
+    FlatButton* calc = button(calculate, captions::calculate);
+    FlatButton* shut = button(close, captions::close);
+    FlatButton* copier = button(copy, captions::copy);
+    buttonRow({calc, shut, copier});
+    return {calc, shut, copier};
+}
+
+void ToolWindow::row(std::initializer_list<QWidget*> widgets) {
+    const int r = rows_++;
+    if (widgets.size() == 1) {
+        grid_->addWidget(*widgets.begin(), r, 0, 1, -1);
+        return;
+    }
+    int column = 0;
+    for (QWidget* w : widgets)
+        grid_->addWidget(w, r, column++);
+}
+
+void ToolWindow::buttonRow(std::initializer_list<QWidget*> buttons) {
+    for (QWidget* b : buttons)
+        buttons_->addWidget(b);
+}
+
+void ToolWindow::finish(const QString& caption, bool stayOnTop, bool centred) {
+    applyFrame(this, Frame{caption, Border::Single, stayOnTop, centred, true});
+}
+
+} // namespace calvorin
