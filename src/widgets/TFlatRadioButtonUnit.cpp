@@ -1,0 +1,67 @@
+#include "widgets/TFlatRadioButtonUnit.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+FlatHoverGroup& TFlatRadioButton::hoverGroup() {
+    static FlatHoverGroup group;
+    return group;
+}
+
+TFlatRadioButton::TFlatRadioButton(QWidget* parent) : FlatOptionButton(hoverGroup(), 10, parent) {
+    // Connected first, so the group is settled before anyone else hears of the change.
+    connect(this, &QAbstractButton::toggled, this, [this](bool on) {
+        if (on) uncheckGroup();
+    });
+    resize(sizeHint());
+}
+
+void TFlatRadioButton::uncheckGroup() {
+    QWidget* p = parentWidget();
+    if (!p) return;
+    for (auto* other : p->findChildren<TFlatRadioButton*>(Qt::FindDirectChildrenOnly))
+        if (other != this && other->groupIndex_ == groupIndex_) other->setChecked(false);
+}
+
+// A click never unchecks a radio button.
+void TFlatRadioButton::nextCheckState() {
+    if (!isChecked()) setChecked(true);
+}
+
+// Like an ordinary radio button, the accelerator selects as well as focuses it.
+void TFlatRadioButton::accelerator() {
+    if (focusPolicy() != Qt::NoFocus) setFocus(Qt::ShortcutFocusReason);
+    if (!isChecked()) click();
+}
+
+void TFlatRadioButton::releasedInside() {
+    if (!isChecked()) click();
+}
+
+void TFlatRadioButton::focusInEvent(QFocusEvent* e) {
+    FlatOptionButton::focusInEvent(e);
+    if (pressing_ && hover_ && !isChecked()) click();
+}
+
+// The space bar on a checked radio button changes nothing and says nothing.
+void TFlatRadioButton::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Space && isChecked() && !isDown()) return e->accept();
+    FlatOptionButton::keyPressEvent(e);
+}
+
+void TFlatRadioButton::keyReleaseEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Space && isChecked() && !isDown()) return e->accept();
+    FlatOptionButton::keyReleaseEvent(e);
+}
+
+void TFlatRadioButton::paintIndicator(QPainter& p, const QRect& r) {
+    // One-pixel pen: the outline covers the 10-pixel square exactly.
+    p.setPen(colorBorder());
+    p.setBrush(indicatorFill());
+    p.drawEllipse(r.adjusted(0, 0, -1, -1));
+    if (!isChecked()) return;
+    const QColor dot = markColour(colorDot_);
+    p.setPen(dot);
+    p.setBrush(dot);
+    p.drawEllipse(QRect(r.left() + 3, r.top() + 3, 3, 3));
+}
