@@ -65,7 +65,9 @@ QLabel* ToolWindow::label(const char* name, const QString& caption) {
 }
 
 FlatEdit* ToolWindow::edit(const char* name, const QString& text) {
-    return named(new FlatEdit(text, this), name);
+    auto* e = named(new FlatEdit(this), name);
+    e->setText(text);
+    return e;
 }
 
 QLabel* ToolWindow::answer(const QString& caption, const char* name) {
@@ -75,19 +77,26 @@ QLabel* ToolWindow::answer(const QString& caption, const char* name) {
 }
 
 FlatButton* ToolWindow::button(const char* name, const QString& caption) {
-    auto* b = named(new FlatButton(caption, this), name);
-    b->setAutoDefault(false);
+    auto* b = named(new FlatButton(this), name);
+    b->setText(caption);
+    // The usual button size, wider where the caption needs it.
+    QString shown = caption;
+    shown.remove(QLatin1Char('&'));
+    b->setFixedSize(qMax(75, b->fontMetrics().horizontalAdvance(shown) + 16), 25);
     return b;
 }
 
 FlatRadioButton* ToolWindow::radio(const char* name, const QString& caption, bool checked) {
-    auto* r = named(new FlatRadioButton(caption, this), name);
+    auto* r = named(new FlatRadioButton(this), name);
+    r->setText(caption);
     r->setChecked(checked);
     return r;
 }
 
 FlatCheckBox* ToolWindow::checkBox(const char* name, const QString& caption) {
-    return named(new FlatCheckBox(caption, this), name);
+    auto* c = named(new FlatCheckBox(this), name);
+    c->setText(caption);
+    return c;
 }
 
 FlatComboBox* ToolWindow::combo(const char* name, const QStringList& items) {

@@ -8,13 +8,11 @@
 #include "platform/dialogs.h"
 #include "platform/guard.h"
 
+#include "widgets/flat.h"
+
 #include <QAbstractButton>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QStringList>
 #include <QWidget>
 
@@ -27,11 +25,11 @@ class QHBoxLayout;
 namespace calvorin {
 
 // The flat-style controls the tool windows are made of; every one is created by ToolWindow.
-using FlatButton = QPushButton;
-using FlatEdit = QLineEdit;
-using FlatRadioButton = QRadioButton;
-using FlatCheckBox = QCheckBox;
-using FlatComboBox = QComboBox;
+using FlatButton = TFlatButton;
+using FlatEdit = TFlatEdit;
+using FlatRadioButton = TFlatRadioButton;
+using FlatCheckBox = TFlatCheckBox;
+using FlatComboBox = TFlatComboBox;
 
 // The validation messages of the tool windows.
 namespace validation {
