@@ -12,8 +12,8 @@
 namespace calvorin {
 
 namespace {
-template <class Control> Control* named(Control* control, const char* name) {
-    control->setObjectName(QString::fromLatin1(name));
+template <class Control> Control* named(Control* control, const QString& name) {
+    control->setObjectName(name);
     return control;
 }
 } // namespace
@@ -58,25 +58,25 @@ void ToolWindow::copy(const QLabel* answer) {
     setClipboardText(answer->text());
 }
 
-QLabel* ToolWindow::label(const char* name, const QString& caption) {
+QLabel* ToolWindow::label(const QString& name, const QString& caption) {
     auto* l = named(new QLabel(caption, this), name);
     l->setTextFormat(Qt::PlainText); // captions are shown as they are, never as markup
     return l;
 }
 
-FlatEdit* ToolWindow::edit(const char* name, const QString& text) {
+FlatEdit* ToolWindow::edit(const QString& name, const QString& text) {
     auto* e = named(new FlatEdit(this), name);
     e->setText(text);
     return e;
 }
 
-QLabel* ToolWindow::answer(const QString& caption, const char* name) {
+QLabel* ToolWindow::answer(const QString& caption, const QString& name) {
     QLabel* l = label(name, caption);
     l->setTextInteractionFlags(Qt::NoTextInteraction);
     return l;
 }
 
-FlatButton* ToolWindow::button(const char* name, const QString& caption) {
+FlatButton* ToolWindow::button(const QString& name, const QString& caption) {
     auto* b = named(new FlatButton(this), name);
     b->setText(caption);
     // The usual button size, wider where the caption needs it.
@@ -86,20 +86,20 @@ FlatButton* ToolWindow::button(const char* name, const QString& caption) {
     return b;
 }
 
-FlatRadioButton* ToolWindow::radio(const char* name, const QString& caption, bool checked) {
+FlatRadioButton* ToolWindow::radio(const QString& name, const QString& caption, bool checked) {
     auto* r = named(new FlatRadioButton(this), name);
     r->setText(caption);
     r->setChecked(checked);
     return r;
 }
 
-FlatCheckBox* ToolWindow::checkBox(const char* name, const QString& caption) {
+FlatCheckBox* ToolWindow::checkBox(const QString& name, const QString& caption) {
     auto* c = named(new FlatCheckBox(this), name);
     c->setText(caption);
     return c;
 }
 
-FlatComboBox* ToolWindow::combo(const char* name, const QStringList& items) {
+FlatComboBox* ToolWindow::combo(const QString& name, const QStringList& items) {
     auto* c = named(new FlatComboBox(this), name);
     c->setEditable(true);
     c->addItems(items);
@@ -108,7 +108,7 @@ FlatComboBox* ToolWindow::combo(const char* name, const QStringList& items) {
 }
 
 std::tuple<FlatButton*, FlatButton*, FlatButton*>
-ToolWindow::standardButtons(const char* calculate, const char* close, const char* copy) {
+ToolWindow::standardButtons(const QString& calculate, const QString& close, const QString& copy) {
     FlatButton* calc = button(calculate, captions::calculate);
     FlatButton* shut = button(close, captions::close);
     FlatButton* copier = button(copy, captions::copy);

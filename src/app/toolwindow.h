@@ -86,20 +86,21 @@ public:
 
 protected:
     // ---- controls: created here so that each kind is made in one place, named after its member ----
-    QLabel* label(const char* name, const QString& caption);
-    FlatEdit* edit(const char* name, const QString& text = {});
-    QLabel* answer(const QString& caption, const char* name = "lblResposta");
-    FlatButton* button(const char* name, const QString& caption);
-    FlatRadioButton* radio(const char* name, const QString& caption, bool checked = false);
-    FlatCheckBox* checkBox(const char* name, const QString& caption);
-    FlatComboBox* combo(const char* name, const QStringList& items = {});
+    QLabel* label(const QString& name, const QString& caption);
+    FlatEdit* edit(const QString& name, const QString& text = {});
+    QLabel* answer(const QString& caption, const QString& name = "lblResposta");
+    FlatButton* button(const QString& name, const QString& caption);
+    FlatRadioButton* radio(const QString& name, const QString& caption, bool checked = false);
+    FlatCheckBox* checkBox(const QString& name, const QString& caption);
+    FlatComboBox* combo(const QString& name, const QStringList& items = {});
     // The calculate, close and copy buttons with their usual names and captions.
-    std::tuple<FlatButton*, FlatButton*, FlatButton*> standardButtons(const char* calculate = "Button1",
-                                                                      const char* close = "Button2",
-                                                                      const char* copy = "FlatButton1");
+    std::tuple<FlatButton*, FlatButton*, FlatButton*> standardButtons(const QString& calculate = "Button1",
+                                                                      const QString& close = "Button2",
+                                                                      const QString& copy = "FlatButton1");
 
     // ---- layout: rows of a grid from the top, then one row of buttons under it ----
-    // The widgets take the grid's columns from the left; a lone widget spans the row.
+    // The widgets take the grid's columns from the left (nullptr: an empty cell); a lone widget
+    // spans the row.
     void row(std::initializer_list<QWidget*> widgets);
     void buttonRow(std::initializer_list<QWidget*> buttons);
     QGridLayout* grid() const { return grid_; }

@@ -162,12 +162,4 @@ TEST(ToolWindowParts, ValidationMessageOnceOrNotAtAll) {
     EXPECT_EQ(recorder.messages, QStringList({"Os valores precisam ser numéricos!"}));
 }
 
-TEST(ToolWindowParts, ValidationTexts) {
-    EXPECT_EQ(validation::mustBeNumeric, QString::fromUtf8("Os valores devem ser numéricos!"));
-    EXPECT_EQ(validation::needToBeNumeric, QString::fromUtf8("Os valores precisam ser numéricos!"));
-    EXPECT_EQ(validation::mustBeReal, QString::fromUtf8("Os valores devem ser reais!"));
-    EXPECT_EQ(validation::necessarilyNumeric,
-              QString::fromUtf8("Os valores necessáriamente precisam ser numéricos."));
-}
-
 } // namespace
