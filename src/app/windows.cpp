@@ -3,6 +3,12 @@
 #include "app/fcomandos.h"
 #include "app/mdiMain.h"
 #include "app/registry.h"
+#include "report/fConfirmNR.h"
+#include "report/fReport.h"
+#include "report/fViewReport.h"
+#include "tools/fStpa.h"
+#include "tools/fntpa.h"
+#include "tools/ftqpa.h"
 
 namespace calvorin {
 
@@ -15,6 +21,12 @@ void WindowRegistry::createAll() {
     // TfrmAnalitica, TfrmMDC, TfrmMeajude, TfrmEditor, Tfrmtools, TfrmSumAng, Tfrmgeometria,
     // TfrmDiagonais, TfrmPontoReta, TfrmConvertVelocidade, TfrmFisica.
     add(new TfrmMain);
+    add(new TfrmTQPA);
+    add(new TfrmNTPA);
+    add(new TfrmSTPA);
+    add(new TfrmReport);
+    add(new TfrmViewReport);
+    add(new TfrmConfirmNR);
     add(new TfrmComandos);
     add(new TfrmEditor);
 }
