@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace calvorin {
@@ -160,44 +161,59 @@ constexpr auto gotoTable = [] {
 }();
 
 // Rules of one record (E -> T, H -> I, ...) only relabel the record on top, so their chains are
-// followed here once: a record in state s under lookahead k, above a record in state b, settles
-// in settled[s][k][b] before the parser takes its next action. This is where an operand's six
-// reductions cost one look-up.
+// followed here once, at compile time: this is where an operand's six reductions cost one
+// look-up. Where a chain ends depends on the record below only through the goto table, so the
+// states below are grouped into the ones some goto uncovers and one column for all others.
+struct Uncovered {
+    std::array<std::uint8_t, StateCount> column{};
+    std::array<std::uint8_t, StateCount> state{}; // a state of each column
+    int columns = 0;
+};
+
+constexpr Uncovered uncovered = [] {
+    Uncovered u;
+    u.column.fill(0xFF);
+    for (const auto& g : gotoList)
+        if (u.column[g.uncovered] == 0xFF) {
+            u.state[u.columns] = g.uncovered;
+            u.column[g.uncovered] = static_cast<std::uint8_t>(u.columns++);
+        }
+    u.state[u.columns] = BadState; // no goto uncovers it
+    for (auto& c : u.column)
+        if (c == 0xFF) c = static_cast<std::uint8_t>(u.columns);
+    ++u.columns;
+    return u;
+}();
+
+// settled[s][k][c]: the state a record in state s settles in under lookahead k, above a record
+// of column c, before the parser takes its next action.
 constexpr auto settled = [] {
-    std::array<std::array<std::array<std::uint8_t, StateCount>, TokenKinds>, StateCount> table{};
+    std::array<std::array<std::array<std::uint8_t, uncovered.columns>, TokenKinds>, StateCount> table{};
     for (int s = 0; s < StateCount; ++s)
         for (int k = 0; k < TokenKinds; ++k)
-            for (int b = 0; b < StateCount; ++b) {
+            for (int c = 0; c < uncovered.columns; ++c) {
                 auto state = static_cast<std::uint8_t>(s);
                 for (Action a = actionTable[state][k];
                      a.act == Act::Reduce && productions[a.arg].length == 1; a = actionTable[state][k])
-                    state = gotoTable[productions[a.arg].result][b];
-                table[s][k][b] = state;
+                    state = gotoTable[productions[a.arg].result][uncovered.state[c]];
+                table[s][k][c] = state;
             }
     return table;
 }();
 
-// ---- arithmetic: a failure is an empty result ----------------------------------------------------
+// ---- arithmetic: a failure is a result that is not a finite number -----------------------------
 
-using Result = std::optional<Extended>;
-
-Result finite(Extended x) {
-    if (!std::isfinite(x)) return std::nullopt;
-    return x;
-}
+// Overflow gives infinity and so fails like every other fault here; nothing is raised.
+constexpr Extended Failure = std::numeric_limits<Extended>::quiet_NaN();
 
 bool outside(Extended x, Extended limit) { return x < -limit || x > limit; }
 
-Result quotient(Extended a, Extended b) {
-    if (b == 0) return std::nullopt;
-    return finite(a / b);
-}
+Extended quotient(Extended a, Extended b) { return b == 0 ? Failure : a / b; }
 
-Result power(Extended base, Extended exponent) {
-    if (base <= 0) return std::nullopt;
+Extended power(Extended base, Extended exponent) {
+    if (base <= 0) return Failure;
     const Extended t = exponent * std::log(base);
-    if (outside(t, 11356)) return std::nullopt;
-    return std::exp(t);
+    return outside(t, 11356) ? Failure : std::exp(t);
 }
 
 // Rounded to the nearest 32-bit integer, ties to even; nothing when it does not fit.
@@ -207,34 +223,34 @@ std::optional<std::int64_t> roundToInt32(Extended x) {
     return static_cast<std::int64_t>(rounded);
 }
 
-Result remainder(Extended a, Extended b) {
+Extended remainder(Extended a, Extended b) {
     const auto left = roundToInt32(a), right = roundToInt32(b);
-    if (!left || !right || *right == 0) return std::nullopt;
+    if (!left || !right || *right == 0) return Failure;
     return static_cast<Extended>(*left % *right);
 }
 
-Result apply(Function f, Extended x) {
+Extended apply(Function f, Extended x) {
     switch (f) {
     case Function::Abs: return std::fabs(x);
     case Function::Atan: return std::atan(x);
-    case Function::Cos: return outside(x, 9E18L) ? Result() : std::cos(x);
-    case Function::Exp: return outside(x, 11356) ? Result() : std::exp(x);
-    case Function::Ln: return x <= 0 ? Result() : std::log(x);
-    case Function::Round: return outside(x, 1E9L) ? Result() : std::nearbyint(x);
-    case Function::Sin: return outside(x, 9E18L) ? Result() : std::sin(x);
-    case Function::Sqrt: return x < 0 ? Result() : std::sqrt(x);
-    case Function::Sqr: return outside(x, 1E2466L) ? Result() : x * x;
-    case Function::Trunc: return outside(x, 1E9L) ? Result() : std::trunc(x);
+    case Function::Cos: return outside(x, 9E18L) ? Failure : std::cos(x);
+    case Function::Exp: return outside(x, 11356) ? Failure : std::exp(x);
+    case Function::Ln: return x <= 0 ? Failure : std::log(x);
+    case Function::Round: return outside(x, 1E9L) ? Failure : std::nearbyint(x);
+    case Function::Sin: return outside(x, 9E18L) ? Failure : std::sin(x);
+    case Function::Sqrt: return x < 0 ? Failure : std::sqrt(x);
+    case Function::Sqr: return outside(x, 1E2466L) ? Failure : x * x;
+    case Function::Trunc: return outside(x, 1E9L) ? Failure : std::trunc(x);
     }
-    return std::nullopt;
+    return Failure;
 }
 
 // The value of a production's result from its right side, leftmost record first.
-Result reductionValue(std::uint8_t production, const TokenRecord* rhs) {
+Extended reductionValue(std::uint8_t production, const TokenRecord* rhs) {
     switch (production) {
-    case 1: return finite(rhs[0].value + rhs[2].value);
-    case 2: return finite(rhs[0].value - rhs[2].value);
-    case 4: return finite(rhs[0].value * rhs[2].value);
+    case 1: return rhs[0].value + rhs[2].value;
+    case 2: return rhs[0].value - rhs[2].value;
+    case 4: return rhs[0].value * rhs[2].value;
     case 5: return quotient(rhs[0].value, rhs[2].value);
     case 7: return power(rhs[0].value, rhs[2].value);
     case 100: return remainder(rhs[0].value, rhs[2].value);
@@ -258,7 +274,7 @@ constexpr auto powersOfTen = [] {
 
 // Up to 19 digits and powers of ten up to 10^27 are exact in extended precision, so a single
 // multiplication or division rounds the way the full conversion does, at a fraction of its cost.
-std::optional<Extended> exactValue(std::string_view text) {
+bool exactValue(std::string_view text, Extended& value) {
     std::uint64_t mantissa = 0;
     int digits = 0, scale = 0;
     bool fraction = false;
@@ -270,7 +286,7 @@ std::optional<Extended> exactValue(std::string_view text) {
         }
         if (fraction) --scale;
         if (mantissa == 0 && text[i] == '0') continue;
-        if (++digits > 19) return std::nullopt;
+        if (++digits > 19) return false;
         mantissa = mantissa * 10 + static_cast<unsigned>(text[i] - '0');
     }
     if (i < text.size()) {
@@ -280,17 +296,22 @@ std::optional<Extended> exactValue(std::string_view text) {
         for (; i < text.size(); ++i) exponent = exponent * 10 + (text[i] - '0');
         scale += negative ? -exponent : exponent;
     }
-    if (mantissa == 0) return 0.0L;
-    if (scale < -27 || scale > 27) return std::nullopt;
+    if (mantissa == 0) {
+        value = 0;
+        return true;
+    }
+    if (scale < -27 || scale > 27) return false;
     const auto m = static_cast<Extended>(mantissa);
-    return scale < 0 ? m / powersOfTen[-scale] : m * powersOfTen[scale];
+    value = scale < 0 ? m / powersOfTen[-scale] : m * powersOfTen[scale];
+    return true;
 }
 
 // The value of a number text the lexer has shaped: digits with at most one full stop, then
-// possibly "E", a sign and digits. Nothing when it lies beyond the extended range.
-std::optional<Extended> numberValue(std::string_view text) {
-    if (const auto value = exactValue(text)) return value;
-    return parseExtended(text, '.');
+// possibly "E", a sign and digits. A failure beyond the extended range.
+Extended numberValue(std::string_view text) {
+    Extended value;
+    if (exactValue(text, value)) return value;
+    return parseExtended(text, '.').value_or(Failure);
 }
 
 // ---- characters --------------------------------------------------------------------------------
@@ -377,9 +398,9 @@ Token TMathParser::ScanNumber() {
     }
 
     // Beyond the extended range is an arithmetic failure, like every other one here.
-    const auto value = numberValue(text.substr(start, end - start));
-    CurrentToken.value = value.value_or(0);
-    if (!value) MathFailure();
+    const Extended value = numberValue(text.substr(start, end - start));
+    CurrentToken.value = std::isfinite(value) ? value : 0;
+    if (!std::isfinite(value)) MathFailure();
     TokenLength = static_cast<std::uint16_t>(end - start);
     scanPosition_ = static_cast<std::uint16_t>(end + 1);
     return Token::Number;
@@ -432,7 +453,8 @@ void TMathParser::Parse() {
         while (!accepted_ && errorCode_ == 0) {
             const int k = static_cast<int>(Lookahead);
             TokenRecord& top = stack_[StackTop - 1];
-            top.state = settled[top.state][k][StackTop > 1 ? stack_[StackTop - 2].state : BadState];
+            const std::uint8_t below = StackTop > 1 ? stack_[StackTop - 2].state : BadState;
+            top.state = settled[top.state][k][uncovered.column[below]];
             const Action a = actionTable[top.state][k];
             switch (a.act) {
             case Act::Shift: Shift(a.arg); break;
@@ -454,8 +476,8 @@ void TMathParser::Parse() {
 }
 
 void TMathParser::Shift(std::uint8_t state) {
-    CurrentToken.state = state;
-    Push(CurrentToken);
+    // Built field by field: copying the just-scanned record whole stalls the processor.
+    Push({CurrentToken.value, state, CurrentToken.function});
     if (errorCode_ == 0) Lookahead = NextToken();
 }
 
@@ -468,7 +490,8 @@ void TMathParser::Reduce(std::uint8_t production) {
     StackTop -= rule.length;
     TokenRecord* rhs = stack_ + StackTop;
     if (rule.length > 1) {
-        if (const auto value = reductionValue(production, rhs)) rhs[0].value = *value;
+        const Extended value = reductionValue(production, rhs);
+        if (std::isfinite(value)) rhs[0].value = value;
         else MathFailure();
     }
     rhs[0].state = gotoTable[rule.result][stack_[StackTop - 1].state];
