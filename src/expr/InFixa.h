@@ -18,6 +18,7 @@ public:
     // exhaust the stack.
     static constexpr int MaxNesting = 1000;
 
+    // One kind per function name; the functions come last.
     enum class TokenKind : std::uint8_t {
         None, Error, Number, Plus, Minus, Times, Divide, Open, Close, Comma, End, Pi,
         Sen, Cos, Tg, Cotg, ArcSen, ArcCos, ArcTg, Rad, Exp, Ln, Log, Log2, LogN,

@@ -19,16 +19,15 @@ enum class Function : std::uint8_t { Abs, Atan, Cos, Exp, Ln, Round, Sin, Sqrt, 
 
 namespace {
 
+using mathparser::Function;
+using mathparser::Token;
+using mathparser::TokenRecord;
 
 constexpr int TokenKinds = 13;
 constexpr int StateCount = 81;
 constexpr std::uint8_t BadState = 18;
 
 // ---- productions -------------------------------------------------------------------------------
-
-using mathparser::Function;
-using mathparser::Token;
-using mathparser::TokenRecord;
 
 enum Nonterminal : std::uint8_t { E, T, F, G, H, I, NonterminalCount };
 
@@ -442,7 +441,7 @@ void TMathParser::Parse() {
     scanPosition_ = 1;
     StackTop = 0;
     errorCode_ = 0;
-    mathFailed_ = false;
+    MathFailed = false;
     accepted_ = false;
 
     if (ParseString.size() > MaxTextLength) {
@@ -452,8 +451,8 @@ void TMathParser::Parse() {
         Lookahead = NextToken();
         while (!accepted_ && errorCode_ == 0) {
             const int k = static_cast<int>(Lookahead);
-            TokenRecord& top = stack_[StackTop - 1];
-            const std::uint8_t below = StackTop > 1 ? stack_[StackTop - 2].state : BadState;
+            TokenRecord& top = Stack[StackTop - 1];
+            const std::uint8_t below = StackTop > 1 ? Stack[StackTop - 2].state : BadState;
             top.state = settled[top.state][k][uncovered.column[below]];
             const Action a = actionTable[top.state][k];
             switch (a.act) {
@@ -470,13 +469,14 @@ void TMathParser::Parse() {
         }
     }
 
-    parseFailed_ = mathFailed_ || errorCode_ != 0;
-    parseValue_ = parseFailed_ ? 0 : stack_[StackTop - 1].value;
+    parseFailed_ = MathFailed || errorCode_ != 0;
+    parseValue_ = parseFailed_ ? 0 : Stack[StackTop - 1].value;
     if (errorCode_ != 0 && OnParseError) OnParseError(*this, errorCode_);
 }
 
 void TMathParser::Shift(std::uint8_t state) {
-    // Built field by field: copying the just-scanned record whole stalls the processor.
+    // Built from its fields: a whole copy would read the value just stored by the lexer with a
+    // wider load than the store, which the processor cannot forward and waits for.
     Push({CurrentToken.value, state, CurrentToken.function});
     if (errorCode_ == 0) Lookahead = NextToken();
 }
@@ -488,19 +488,19 @@ void TMathParser::Reduce(std::uint8_t production) {
     // The right side is popped in place and its leftmost record becomes the result, so a rule of
     // one record only changes the state on top.
     StackTop -= rule.length;
-    TokenRecord* rhs = stack_ + StackTop;
+    TokenRecord* rhs = Stack + StackTop;
     if (rule.length > 1) {
         const Extended value = reductionValue(production, rhs);
         if (std::isfinite(value)) rhs[0].value = value;
         else MathFailure();
     }
-    rhs[0].state = gotoTable[rule.result][stack_[StackTop - 1].state];
+    rhs[0].state = gotoTable[rule.result][Stack[StackTop - 1].state];
     ++StackTop;
 }
 
 void TMathParser::Push(const TokenRecord& record) {
     if (StackTop == StackSize) return SetError(1, scanPosition_);
-    stack_[StackTop++] = record;
+    Stack[StackTop++] = record;
 }
 
 // Every error position is set here.

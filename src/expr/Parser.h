@@ -43,7 +43,8 @@ public:
     std::uint16_t ScanPosition() const { return scanPosition_; }
 
     static constexpr int StackSize = 15;
-    // Every position of a longer text would not fit the 16-bit ScanPosition.
+    // The end of a longer text (its length plus 1) would not fit the 16-bit ScanPosition: such a
+    // text fails with code 3 at position 1.
     static constexpr std::size_t MaxTextLength = 65534;
 
 private:
@@ -59,17 +60,19 @@ private:
     void Push(const TokenRecord& record);
     void SetError(std::uint8_t code, std::size_t position);
     void SyntaxError(std::uint8_t code);
-    void MathFailure() { mathFailed_ = true; }
+    void MathFailure() { MathFailed = true; }
 
+    // Results, readable until the next parse.
     Extended parseValue_ = 0;
     bool parseFailed_ = false;
     std::uint8_t errorCode_ = 0;
     std::uint16_t scanPosition_ = 0;
 
-    TokenRecord CurrentToken;
-    bool mathFailed_ = false;
+    // Internal state of one parse.
+    TokenRecord CurrentToken; // the token just scanned
+    bool MathFailed = false;
     bool accepted_ = false;
-    TokenRecord stack_[StackSize];
+    TokenRecord Stack[StackSize];
     std::uint8_t StackTop = 0;
     std::uint16_t TokenLength = 0;
     Token Lookahead{};
