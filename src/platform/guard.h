@@ -16,8 +16,10 @@ template <class Sender, class Signal, class Receiver, class Handler>
 QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, Receiver* receiver, Handler handler) {
     return QObject::connect(sender, signal, receiver, [receiver, handler] {
         runGuarded([&] {
-            if constexpr (std::is_member_function_pointer_v<Handler>) (receiver->*handler)();
-            else handler();
+            if constexpr (std::is_member_function_pointer_v<Handler>)
+                (receiver->*handler)();
+            else
+                handler();
         });
     });
 }
