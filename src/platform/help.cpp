@@ -3,6 +3,7 @@
 #include "platform/guard.h"
 #include "platform/helptopics.h"
 
+#include <QCollator>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -90,8 +91,7 @@ TfrmAjuda::TfrmAjuda(QWidget* parent) : QWidget(parent, Qt::Window) {
     connectGuarded(txtPalavra, &QLineEdit::returnPressed, this, &TfrmAjuda::btnExibirClick);
     connectGuarded(lstPalavras, &QListWidget::itemActivated, this, &TfrmAjuda::btnExibirClick);
     connectGuarded(txtPalavra, &QLineEdit::textEdited, this, &TfrmAjuda::txtPalavraChange);
-    connect(txtTopico, &QTextBrowser::anchorClicked, this,
-            [this](const QUrl& link) { runGuarded([&] { txtTopicoLinkClick(link); }); });
+    connectGuarded(txtTopico, &QTextBrowser::anchorClicked, this, &TfrmAjuda::txtTopicoLinkClick);
 
     showContents();
 }
@@ -108,8 +108,10 @@ void TfrmAjuda::fillKeywords() {
         for (const QString& k : t.keywords)
             entries.push_back({k, t.id});
     }
+    QCollator order(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    order.setCaseSensitivity(Qt::CaseInsensitive);
     std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry& a, const Entry& b) { return a.text.localeAwareCompare(b.text) < 0; });
+                     [&](const Entry& a, const Entry& b) { return order.compare(a.text, b.text) < 0; });
     for (const Entry& e : entries) {
         auto* item = new QListWidgetItem(e.text, lstPalavras);
         item->setData(Qt::UserRole, e.id);

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -202,9 +203,14 @@ TEST(Guard, ApplicationCatchesAnErrorThrownFromAnEventHandler) {
 
 struct Window : QObject {
     int calls = 0;
+    QString typed;
     void Button1Click() {
         ++calls;
         throw Overflow();
+    }
+    void txtChange(const QString& text) {
+        typed = text;
+        if (text == "x") throw ConvertError::floatValue("x");
     }
 };
 
@@ -217,6 +223,24 @@ TEST(Guard, ConnectedHandlerRunsInsideTheGuard) {
     button.click();
     EXPECT_EQ(w.calls, 2);
     EXPECT_EQ(rec.errors, (QStringList{"Floating point overflow.", "Floating point overflow."}));
+}
+
+TEST(Guard, ConnectedHandlerGetsTheSignalArgumentsWhenItTakesThem) {
+    DialogRecorder rec;
+    QLineEdit edit;
+    Window w;
+    QString seenByLambda;
+    int plainCalls = 0;
+    connectGuarded(&edit, &QLineEdit::textChanged, &w, &Window::txtChange);
+    connectGuarded(&edit, &QLineEdit::textChanged, &w, [&](const QString& t) { seenByLambda = t; });
+    connectGuarded(&edit, &QLineEdit::textChanged, &w, [&] { ++plainCalls; });
+    edit.setText("12");
+    EXPECT_EQ(w.typed, "12");
+    EXPECT_EQ(seenByLambda, "12");
+    EXPECT_EQ(plainCalls, 1);
+    edit.setText("x");
+    EXPECT_EQ(rec.errors, QStringList{"'x' is not a valid floating point value."});
+    EXPECT_EQ(seenByLambda, "x") << "one handler's error does not stop the others";
 }
 
 } // namespace
