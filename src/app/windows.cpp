@@ -1,4 +1,6 @@
 // The only place that knows every window: creates them in the program's fixed start-up order.
+#include "app/fEditor.h"
+#include "app/fcomandos.h"
 #include "app/mdiMain.h"
 #include "app/registry.h"
 
@@ -13,6 +15,8 @@ void WindowRegistry::createAll() {
     // TfrmAnalitica, TfrmMDC, TfrmMeajude, TfrmEditor, Tfrmtools, TfrmSumAng, Tfrmgeometria,
     // TfrmDiagonais, TfrmPontoReta, TfrmConvertVelocidade, TfrmFisica.
     add(new TfrmMain);
+    add(new TfrmComandos);
+    add(new TfrmEditor);
 }
 
 } // namespace calvorin
