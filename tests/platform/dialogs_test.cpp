@@ -3,6 +3,7 @@
 #include "platform/guard.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -130,7 +131,15 @@ TEST(RealDialogs, SaveDialogIsQtsOwnAndGivesTheChosenName) {
     EXPECT_EQ(*chosen, dir.filePath("meu relatório"));
     EXPECT_EQ(save.fileName(), *chosen);
 
-    whenModal([&] { chosen = save.execute(); }, [](QWidget* w) { static_cast<QDialog*>(w)->reject(); });
+    // The next use opens where the last one ended, and a cancel there keeps that name.
+    whenModal([&] { chosen = save.execute(); },
+              [&](QWidget* w) {
+                  auto* dialog = qobject_cast<QFileDialog*>(w);
+                  ASSERT_NE(dialog, nullptr);
+                  EXPECT_EQ(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
+                  EXPECT_EQ(dialog->selectedFiles().value(0), dir.filePath("meu relatório"));
+                  static_cast<QDialog*>(dialog)->reject();
+              });
     EXPECT_EQ(chosen, std::nullopt);
     EXPECT_EQ(save.fileName(), dir.filePath("meu relatório"));
 }
