@@ -177,6 +177,17 @@ TEST(BadJpeg, CorruptScanDataGivesAnEmptyPicture) {
     EXPECT_TRUE(decodeJpeg(damaged).isNull());
 }
 
+TEST(BadJpeg, DamagedBytesGiveAnEmptyPictureOrTheWholeOne) {
+    QRandomGenerator rng(2026);
+    for (int round = 0; round < 400; ++round) {
+        QByteArray damaged = paintingBytes();
+        for (int n = 0; n < 1 + round % 4; ++n)
+            damaged[rng.bounded(int(damaged.size()))] = char(rng.bounded(256));
+        const QImage image = decodeJpeg(damaged);
+        if (!image.isNull()) EXPECT_EQ(image.size(), QSize(150, 110)) << "round " << round;
+    }
+}
+
 TEST(BadJpeg, MissingFileGivesAnEmptyPicture) {
     EXPECT_TRUE(loadJpeg("/no/such/picture.jpg").isNull());
     EXPECT_TRUE(loadJpeg(":/pictures/nothing.jpg").isNull());
