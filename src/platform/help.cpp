@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTextBrowser>
 #include <QUrl>
@@ -46,7 +47,7 @@ TfrmAjuda::TfrmAjuda(QWidget* parent) : QWidget(parent, Qt::Window) {
     btnConteudo = makeButton(this, "btnConteudo", QStringLiteral("&Conteúdo"));
     btnPesquisar = makeButton(this, "btnPesquisar", QStringLiteral("&Pesquisar"));
     btnFechar = makeButton(this, "btnFechar", QStringLiteral("&Fechar"));
-    btnFechar->setShortcut(Qt::Key_Escape);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
 
     paginas = new QStackedWidget(this);
     paginas->setObjectName("paginas");
@@ -87,6 +88,7 @@ TfrmAjuda::TfrmAjuda(QWidget* parent) : QWidget(parent, Qt::Window) {
     connectGuarded(btnConteudo, &QPushButton::clicked, this, &TfrmAjuda::btnConteudoClick);
     connectGuarded(btnPesquisar, &QPushButton::clicked, this, &TfrmAjuda::btnPesquisarClick);
     connectGuarded(btnFechar, &QPushButton::clicked, this, &TfrmAjuda::btnFecharClick);
+    connectGuarded(escape, &QShortcut::activated, this, &TfrmAjuda::btnFecharClick);
     connectGuarded(btnExibir, &QPushButton::clicked, this, &TfrmAjuda::btnExibirClick);
     connectGuarded(txtPalavra, &QLineEdit::returnPressed, this, &TfrmAjuda::btnExibirClick);
     connectGuarded(lstPalavras, &QListWidget::itemActivated, this, &TfrmAjuda::btnExibirClick);

@@ -187,11 +187,16 @@ TEST_F(Help, CommandTopicListsEveryCommandWord) {
     }
 }
 
-TEST_F(Help, CloseHidesTheViewer) {
+TEST_F(Help, CloseAndEscapeHideTheViewer) {
     helpRequest("cv21.hlp", 2, "novidades");
     helpViewer()->btnFechar->click();
     EXPECT_FALSE(helpViewer()->isVisible());
     EXPECT_EQ(topicShown(), "novidades");
+
+    helpRequest("cv21.hlp", 1, "");
+    QApplication::setActiveWindow(helpViewer());
+    QTest::keyClick(helpViewer()->txtPalavra, Qt::Key_Escape);
+    EXPECT_FALSE(helpViewer()->isVisible());
 }
 
 // ---- shell launch ---------------------------------------------------------------------------
