@@ -3,6 +3,7 @@
 #include "core/errors.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QStringConverter>
 
 namespace calvorin {
@@ -64,9 +65,10 @@ void writeLinesFile(const QString& path, const QStringList& lines) {
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += toWindows1252(line) + "\r\n";
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
-        !file.flush())
+    // Written beside the old file and swapped in at the end, so a failed write loses nothing.
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw FileError::cannotCreate(path.toStdString());
 }
 
