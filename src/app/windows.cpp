@@ -1,11 +1,13 @@
 // The only place that knows every window: creates them in the program's fixed start-up order.
+#include "app/infowindows.h"
 #include "app/mdiMain.h"
 #include "app/registry.h"
+#include "app/topics.h"
 
 namespace calvorin {
 
 void WindowRegistry::createAll() {
-    // Order: TfrmMain, TfrmEqua2, TfrmTrigonometria, TfrmSplash, the maker's information window,
+    // Order: TfrmMain, TfrmEqua2, TfrmTrigonometria, TfrmSplash, TfrmAutor (the maker's window),
     // TfrmJurosCompostos, TfrmFatoriais, TfrmCombinations, TfrmTQPA, TfrmNTPA, TfrmSTPA, TfrmTQPG,
     // Tfrmstpg, Tfrmptpg, TfrmPitagoras, TfrmInclination, TfrmDistancia, TfrmRegra3, TfrmCalorias,
     // TfrmConvertTemperatura, TfrmOperMatrizes, TfrmDeterminante, TfrmCalc, TfrmGraph, TfrmReport,
@@ -13,6 +15,17 @@ void WindowRegistry::createAll() {
     // TfrmAnalitica, TfrmMDC, TfrmMeajude, TfrmEditor, Tfrmtools, TfrmSumAng, Tfrmgeometria,
     // TfrmDiagonais, TfrmPontoReta, TfrmConvertVelocidade, TfrmFisica.
     add(new TfrmMain);
+    add(new TfrmSplash);
+    add(new TfrmAutor);
+    add(new TfrmAnalise);
+    add(new TfrmPA);
+    add(new TfrmPG);
+    add(new TfrmMatrizes);
+    add(new TfrmAnalitica);
+    add(new TfrmMeajude);
+    add(new Tfrmtools);
+    add(new Tfrmgeometria);
+    add(new TfrmFisica);
 }
 
 } // namespace calvorin
