@@ -7,11 +7,11 @@
 #include "app/registry.h"
 #include "platform/guard.h"
 #include "platform/jpeg.h"
+#include "widgets/TFlatButtonUnit.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -31,11 +31,11 @@ void openMail() {
 
 namespace {
 
-// Every button of these windows is made here, so the flat button replaces it in one line.
 QAbstractButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new TFlatButton(parent);
     button->setObjectName(name);
-    button->setFixedSize(88, 26);
+    button->setText(caption);
+    button->setFixedSize(75, 25);
     return button;
 }
 

@@ -4,10 +4,10 @@
 
 namespace calvorin::maker {
 
-inline const QString author = QStringLiteral("Everaldo Linhares Cunha");
-inline const QString company = QStringLiteral("Linhares Software Educativo");
-inline const QString homePage = QStringLiteral("http://www.calvorin.example/");
-inline const QString email = QStringLiteral("everaldo@calvorin.example");
+inline const QString author = QStringLiteral("Teodoro Vasconcelos Brandão");
+inline const QString company = QStringLiteral("Brandão Software Educativo");
+inline const QString homePage = QStringLiteral("http://www.calvorin.example");
+inline const QString email = QStringLiteral("teodoro@calvorin.example");
 
 // Opens a web address or a mail message in the user's own programs; a failure is not reported.
 void openWebPage();

@@ -1,8 +1,16 @@
 // The only place that knows every window: creates them in the program's fixed start-up order.
+#include "app/fEditor.h"
+#include "app/fcomandos.h"
 #include "app/infowindows.h"
 #include "app/mdiMain.h"
 #include "app/registry.h"
 #include "app/topics.h"
+#include "report/fConfirmNR.h"
+#include "report/fReport.h"
+#include "report/fViewReport.h"
+#include "tools/fStpa.h"
+#include "tools/fntpa.h"
+#include "tools/ftqpa.h"
 
 namespace calvorin {
 
@@ -17,12 +25,20 @@ void WindowRegistry::createAll() {
     add(new TfrmMain);
     add(new TfrmSplash);
     add(new TfrmAutor);
+    add(new TfrmTQPA);
+    add(new TfrmNTPA);
+    add(new TfrmSTPA);
+    add(new TfrmReport);
+    add(new TfrmViewReport);
+    add(new TfrmConfirmNR);
+    add(new TfrmComandos);
     add(new TfrmAnalise);
     add(new TfrmPA);
     add(new TfrmPG);
     add(new TfrmMatrizes);
     add(new TfrmAnalitica);
     add(new TfrmMeajude);
+    add(new TfrmEditor);
     add(new Tfrmtools);
     add(new Tfrmgeometria);
     add(new TfrmFisica);

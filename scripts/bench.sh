@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release and runs them once, briefly: the machine is shared.
+set -euo pipefail
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$here/scripts/deps.sh"
+ensure_packages
+build="$here/build-bench"
+cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCALVORIN_BENCH=ON -DCALVORIN_TESTS=OFF >/dev/null
+cmake --build "$build" --target expr_bench
+"$build/bench/expr_bench" --benchmark_min_time="${BENCH_MIN_TIME:-0.3}" "$@"

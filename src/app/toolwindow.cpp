@@ -1,0 +1,141 @@
+#include "app/toolwindow.h"
+
+#include "app/frames.h"
+#include "core/numbers.h"
+#include "platform/clipboard.h"
+#include "report/report.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+namespace calvorin {
+
+namespace {
+template <class Control> Control* named(Control* control, const QString& name) {
+    control->setObjectName(name);
+    return control;
+}
+} // namespace
+
+ToolWindow::ToolWindow(QWidget* parent) : QWidget(parent) {
+    // Only the main window's closing ends the program; an open tool window does not keep it alive.
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto* outer = new QVBoxLayout(this);
+    grid_ = new QGridLayout;
+    buttons_ = new QHBoxLayout;
+    outer->addLayout(grid_);
+    outer->addLayout(buttons_);
+}
+
+bool ToolWindow::valid(std::initializer_list<const QLineEdit*> inputs, const QString& message) {
+    for (const QLineEdit* input : inputs) {
+        if (!isNumeric(input->text().toStdString())) {
+            if (!message.isEmpty()) dialogs().message(message);
+            return false;
+        }
+    }
+    return true;
+}
+
+double ToolWindow::number(const QLineEdit* input) {
+    return fpu::toDouble(strToFloat(input->text().toStdString()));
+}
+
+QString ToolWindow::format(Real value) {
+    return QString::fromStdString(formatGeneral(value.value()));
+}
+
+void ToolWindow::display(QLabel* answer, Real result) {
+    answer->setText(format(result));
+}
+
+void ToolWindow::record(const QStringList& lines) {
+    if (!report::recording()) return;
+    for (const QString& line : lines)
+        report::append(line);
+}
+
+void ToolWindow::copy(const QLabel* answer) {
+    setClipboardText(answer->text());
+}
+
+QLabel* ToolWindow::label(const QString& name, const QString& caption) {
+    auto* l = named(new QLabel(caption, this), name);
+    l->setTextFormat(Qt::PlainText); // captions are shown as they are, never as markup
+    return l;
+}
+
+FlatEdit* ToolWindow::edit(const QString& name, const QString& text) {
+    auto* e = named(new FlatEdit(this), name);
+    e->setText(text);
+    return e;
+}
+
+QLabel* ToolWindow::answer(const QString& caption, const QString& name) {
+    QLabel* l = label(name, caption);
+    l->setTextInteractionFlags(Qt::NoTextInteraction);
+    return l;
+}
+
+FlatButton* ToolWindow::button(const QString& name, const QString& caption) {
+    auto* b = named(new FlatButton(this), name);
+    b->setText(caption);
+    // The usual button size, wider where the caption needs it.
+    QString shown = caption;
+    shown.remove(QLatin1Char('&'));
+    b->setFixedSize(qMax(75, b->fontMetrics().horizontalAdvance(shown) + 16), 25);
+    return b;
+}
+
+FlatRadioButton* ToolWindow::radio(const QString& name, const QString& caption, bool checked) {
+    auto* r = named(new FlatRadioButton(this), name);
+    r->setText(caption);
+    r->setChecked(checked);
+    return r;
+}
+
+FlatCheckBox* ToolWindow::checkBox(const QString& name, const QString& caption) {
+    auto* c = named(new FlatCheckBox(this), name);
+    c->setText(caption);
+    return c;
+}
+
+FlatComboBox* ToolWindow::combo(const QString& name, const QStringList& items) {
+    auto* c = named(new FlatComboBox(this), name);
+    c->setEditable(true);
+    c->addItems(items);
+    c->setCurrentIndex(-1);
+    return c;
+}
+
+std::tuple<FlatButton*, FlatButton*, FlatButton*>
+ToolWindow::standardButtons(const QString& calculate, const QString& close, const QString& copy) {
+    FlatButton* calc = button(calculate, captions::calculate);
+    FlatButton* shut = button(close, captions::close);
+    FlatButton* copier = button(copy, captions::copy);
+    buttonRow({calc, shut, copier});
+    return {calc, shut, copier};
+}
+
+void ToolWindow::row(std::initializer_list<QWidget*> widgets) {
+    const int r = rows_++;
+    if (widgets.size() == 1) {
+        grid_->addWidget(*widgets.begin(), r, 0, 1, -1);
+        return;
+    }
+    int column = 0;
+    for (QWidget* w : widgets)
+        grid_->addWidget(w, r, column++);
+}
+
+void ToolWindow::buttonRow(std::initializer_list<QWidget*> buttons) {
+    for (QWidget* b : buttons)
+        buttons_->addWidget(b);
+}
+
+void ToolWindow::finish(const QString& caption, bool stayOnTop, bool centred) {
+    applyFrame(this, Frame{caption, Border::Single, stayOnTop, centred, true});
+}
+
+} // namespace calvorin

@@ -1,0 +1,51 @@
+#include "report/fConfirmNR.h"
+
+#include "app/frames.h"
+#include "platform/guard.h"
+#include "report/report.h"
+
+#include <QVBoxLayout>
+
+using namespace calvorin;
+
+TfrmConfirmNR::TfrmConfirmNR(QWidget* parent) : QWidget(parent), SaveDialog1(report::saveDialog()) {
+    setAttribute(Qt::WA_QuitOnClose, false); // only the main window ends the program
+    setObjectName("frmConfirmNR");
+    Label1 =
+        new QLabel("Atualmente já existe um relatório gerado pelo Calvorin. O que você deseja fazer?", this);
+    Label1->setObjectName("Label1");
+    Label1->setWordWrap(true);
+    Label1->setFixedWidth(300);
+    Button1 = new QPushButton("Iniciar outro relatório e salvar o atual.", this);
+    Button1->setObjectName("Button1");
+    Button2 = new QPushButton("Iniciar outro relatório sem salvar o atual", this);
+    Button2->setObjectName("Button2");
+    Button3 = new QPushButton("Cancelar", this);
+    Button3->setObjectName("Button3");
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addWidget(Button1);
+    layout->addWidget(Button2);
+    layout->addWidget(Button3);
+
+    connectGuarded(Button1, &QPushButton::clicked, this, &TfrmConfirmNR::Button1Click);
+    connectGuarded(Button2, &QPushButton::clicked, this, &TfrmConfirmNR::Button2Click);
+    connectGuarded(Button3, &QPushButton::clicked, this, &TfrmConfirmNR::Button3Click);
+    applyFrame(this, Frame{"Esperando confirmação do usuário", Border::Tool, true, true, false});
+}
+
+// The new report starts only once the current one is safely on disk; the window stays open.
+void TfrmConfirmNR::Button1Click() {
+    if (!report::save(SaveDialog1)) return;
+    report::startAnother();
+}
+
+void TfrmConfirmNR::Button2Click() {
+    report::startAnother();
+    hide();
+}
+
+void TfrmConfirmNR::Button3Click() {
+    hide();
+}

@@ -1,0 +1,48 @@
+#include "report/fReport.h"
+
+#include "app/frames.h"
+#include "platform/guard.h"
+#include "report/report.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+using namespace calvorin;
+
+TfrmReport::TfrmReport(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_QuitOnClose, false); // only the main window ends the program
+    setObjectName("frmReport");
+    Label1 =
+        new QLabel("O gerador de relatórios salva em disco todas as operações executadas pelo Calvorin de "
+                   "modo que estas possam ser avaliadas posteriormente.",
+                   this);
+    Label1->setObjectName("Label1");
+    Label1->setWordWrap(true);
+    Label1->setFixedWidth(300);
+    btnIniciar = new QPushButton("Iniciar", this);
+    btnIniciar->setObjectName("btnIniciar");
+    btnCancelar = new QPushButton("Cancelar", this);
+    btnCancelar->setObjectName("btnCancelar");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnIniciar);
+    buttons->addWidget(btnCancelar);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label1);
+    layout->addLayout(buttons);
+
+    connectGuarded(btnIniciar, &QPushButton::clicked, this, &TfrmReport::btnIniciarClick);
+    connectGuarded(btnCancelar, &QPushButton::clicked, this, &TfrmReport::btnCancelarClick);
+    applyFrame(this, Frame{"Gerador de relatórios", Border::Tool, true, false, false});
+}
+
+// Hides also when the confirmation window took over.
+void TfrmReport::btnIniciarClick() {
+    report::start();
+    hide();
+}
+
+void TfrmReport::btnCancelarClick() {
+    hide();
+}

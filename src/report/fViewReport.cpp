@@ -1,0 +1,46 @@
+#include "report/fViewReport.h"
+
+#include "app/frames.h"
+#include "platform/guard.h"
+#include "report/report.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+using namespace calvorin;
+
+TfrmViewReport::TfrmViewReport(QWidget* parent) : QWidget(parent), SaveDialog1(report::saveDialog()) {
+    setAttribute(Qt::WA_QuitOnClose, false); // only the main window ends the program
+    setObjectName("frmViewReport");
+    txtReport = new QPlainTextEdit(this);
+    txtReport->setObjectName("txtReport");
+    txtReport->setFrameShape(QFrame::NoFrame);
+    txtReport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtReport->setTabChangesFocus(false); // Tab types a tab
+    txtReport->setFixedSize(480, 360);
+    btnSalvar = new QPushButton("&Salvar relatório", this);
+    btnSalvar->setObjectName("btnSalvar");
+    btnSalvar->setToolTip("Salva o relatório gerado em um arquivo texto");
+    btnFechar = new QPushButton("&Fechar", this);
+    btnFechar->setObjectName("btnFechar");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(btnSalvar);
+    buttons->addStretch();
+    buttons->addWidget(btnFechar);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(txtReport);
+    layout->addLayout(buttons);
+
+    connectGuarded(btnSalvar, &QPushButton::clicked, this, &TfrmViewReport::btnSalvarClick);
+    connectGuarded(btnFechar, &QPushButton::clicked, this, &TfrmViewReport::btnFecharClick);
+    applyFrame(this, Frame{"Relatório", Border::Single, false, false, false});
+}
+
+void TfrmViewReport::btnSalvarClick() {
+    report::save(SaveDialog1);
+}
+
+void TfrmViewReport::btnFecharClick() {
+    hide();
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The report viewer: its memo holds the report log itself.
+#include "platform/dialogs.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QWidget>
+
+class TfrmViewReport : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmViewReport(QWidget* parent = nullptr);
+
+    QPlainTextEdit* txtReport;
+    QPushButton* btnSalvar;
+    QPushButton* btnFechar;
+    calvorin::SaveDialog SaveDialog1;
+
+public slots:
+    void btnSalvarClick();
+    void btnFecharClick();
+};

@@ -1,0 +1,33 @@
+#include "tools/fStpa.h"
+
+#include "tools/ftqpa.h"
+
+using namespace calvorin;
+
+TfrmSTPA::TfrmSTPA(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmSTPA");
+    row({Label1 = label("Label1", "Primeiro termo da PA:"), txtpt = edit("txtpt")});
+    row({Label2 = label("Label2", "Último termo da PA:"), txtut = edit("txtut")});
+    row({Label3 = label("Label3", "Número de termos da PA:"), txtn = edit("txtn")});
+    row({lblResposta = answer("Resposta:")});
+    row({Button3 = button("Button3", "Calcular um termo qualquer de uma PA")});
+    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    onClick(Button1, &TfrmSTPA::Button1Click);
+    onClick(Button2, &TfrmSTPA::Button2Click);
+    onClick(FlatButton1, &TfrmSTPA::FlatButton1Click);
+    onClick(Button3, &TfrmSTPA::Button3Click);
+    finish("Soma dos termos de uma PA");
+}
+
+void TfrmSTPA::Button1Click() {
+    if (!valid({txtpt, txtut, txtn}, validation::needToBeNumeric)) return;
+    const Real a1 = number(txtpt), an = number(txtut), n = number(txtn);
+    display(lblResposta, (a1 + an) * n * 0.5);
+    record({"Soma dos termos de uma PA", "Primeiro termo = " + txtpt->text(),
+            "Último termo = " + txtut->text(), "Número de termos = " + txtn->text(),
+            "Resposta = " + lblResposta->text()});
+}
+
+void TfrmSTPA::Button3Click() {
+    showOther<TfrmTQPA>();
+}

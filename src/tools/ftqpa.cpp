@@ -1,0 +1,25 @@
+#include "tools/ftqpa.h"
+
+using namespace calvorin;
+
+TfrmTQPA::TfrmTQPA(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmTQPA");
+    row({Label1 = label("Label1", "Termo a ser encontrado:"), txtn = edit("txtn")});
+    row({Label2 = label("Label2", "Primeiro ermo da PA:"), txtpt = edit("txtpt")});
+    row({Label3 = label("Label3", "Razão da PA:"), txtq = edit("txtq")});
+    row({lblResposta = answer("Resposta")});
+    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    onClick(Button1, &TfrmTQPA::Button1Click);
+    onClick(Button2, &TfrmTQPA::Button2Click);
+    onClick(FlatButton1, &TfrmTQPA::FlatButton1Click);
+    finish("Termo qualquer de uma PA");
+}
+
+void TfrmTQPA::Button1Click() {
+    if (!valid({txtn, txtq, txtpt}, validation::mustBeNumeric)) return;
+    const Real n = number(txtn), a1 = number(txtpt), r = number(txtq);
+    display(lblResposta, (n - 1) * r + a1);
+    record({"Termo qualquer de uma PA", "Termo a ser encontrado = " + txtn->text(),
+            "Primeiro termo da PA = " + txtpt->text(), "Razão da PA = " + txtq->text(),
+            "Termo encontrado = " + lblResposta->text()});
+}

@@ -1,0 +1,143 @@
+// The command window: executing typed lines, its keys, and the last command.
+#include "fixture.h"
+
+#include "platform/help.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QTest>
+
+using namespace commands_test;
+
+namespace {
+
+class ComandosTest : public CommandsTest {
+protected:
+    void SetUp() override {
+        CommandsTest::SetUp();
+        calvorin::showWindow(&comandos());
+        comandos().txtcomando->setFocus();
+    }
+
+    void type(const QString& text) {
+        comandos().txtcomando->setText(text);
+        comandos().txtExecClick();
+    }
+
+    QLineEdit* edit() { return comandos().txtcomando; }
+};
+
+TEST_F(ComandosTest, StartsAsTheUserFirstSeesIt) {
+    EXPECT_EQ(comandos().windowTitle(), "Interpretador de comandos");
+    EXPECT_EQ(comandos().lines(), intro);
+    EXPECT_EQ(edit()->text(), "?");
+    EXPECT_EQ(comandos().txtExec->text(), "Executar");
+    EXPECT_EQ(comandos().Button2->text(), "Fechar");
+    EXPECT_TRUE(comandos().visor->isReadOnly());
+    // Tab only ever reaches the edit.
+    EXPECT_FALSE(comandos().visor->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(comandos().txtExec->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(comandos().Button2->focusPolicy() & Qt::TabFocus);
+}
+
+TEST_F(ComandosTest, EnterAtOnceRunsTheInitialQuestionMark) {
+    QTest::keyClick(edit(), Qt::Key_Return);
+    EXPECT_EQ(effects, QStringList{"help"});
+    EXPECT_EQ(comandos().lines(), intro + QStringList{""});
+    EXPECT_EQ(edit()->text(), "");
+    EXPECT_EQ(comandos().lastCommand(), "?");
+}
+
+TEST_F(ComandosTest, EnterFromTheOutputMemoPressesExecute) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&comandos()));
+    edit()->setText("calc");
+    comandos().visor->setFocus();
+    QTest::keyClick(comandos().visor, Qt::Key_Return);
+    EXPECT_EQ(effects, QStringList{"TfrmCalc"});
+}
+
+TEST_F(ComandosTest, ExecuteButtonRunsTheLine) {
+    edit()->setText("Calc");
+    QTest::mouseClick(comandos().txtExec, Qt::LeftButton);
+    EXPECT_EQ(effects, QStringList{"TfrmCalc"});
+    EXPECT_EQ(edit()->text(), "");
+}
+
+TEST_F(ComandosTest, EscapeHidesAndKeepsEverything) {
+    type("pa");
+    edit()->setText("graf");
+    QTest::keyClick(edit(), Qt::Key_Escape);
+    EXPECT_FALSE(comandos().isVisible());
+    calvorin::showWindow(&comandos());
+    EXPECT_EQ(comandos().lines().size(), 2 + 4 + 1);
+    EXPECT_EQ(edit()->text(), "graf");
+    EXPECT_EQ(comandos().lastCommand(), "pa");
+}
+
+TEST_F(ComandosTest, SeparatorFollowsEveryCommandAndClearLeavesOneEmptyLine) {
+    type("sair");
+    type("");
+    EXPECT_EQ(comandos().lines(), intro + QStringList({"", ""}));
+    type("clr");
+    EXPECT_EQ(comandos().lines(), QStringList{""});
+    EXPECT_EQ(comandos().visor->toPlainText(), "\n");
+    type("limpar");
+    type("ferramentas");
+    EXPECT_EQ(comandos().lines().size(), 1 + 5 + 1);
+    EXPECT_EQ(comandos().lines().front(), "");
+}
+
+// Ctrl+Z puts back the last line as typed; the edit's own undo never gets the key.
+TEST_F(ComandosTest, CtrlZBringsBackTheLastCommand) {
+    struct Step {
+        QStringList executed; // lines executed first
+        QString typedAfter;   // typed into the edit before Ctrl+Z
+        QString expected;
+    };
+    const Step steps[] = {
+        {{}, "", ""},
+        {{}, "abc", ""},
+        {{"Graf"}, "", "Graf"},
+        {{"Graf"}, "x", "Graf"},
+        {{"VERSÃO", "sair"}, "", "sair"},
+        {{"pa", ""}, "tools", ""},
+    };
+    // Active, the menu's shortcut takes the key; inactive, the edit hands it over itself.
+    for (bool active : {true, false}) {
+        for (const Step& s : steps) {
+            SCOPED_TRACE(s.executed.join('|').toStdString() + " then " + s.typedAfter.toStdString() +
+                         (active ? " (active)" : ""));
+            restart();
+            calvorin::showWindow(&comandos());
+            if (active) {
+                ASSERT_TRUE(QTest::qWaitForWindowActive(&comandos()));
+            }
+            for (const QString& line : s.executed)
+                type(line);
+            edit()->setFocus();
+            QTest::keyClicks(edit(), s.typedAfter);
+            QTest::keyClick(edit(), Qt::Key_Z, Qt::ControlModifier);
+            EXPECT_EQ(edit()->text(), s.expected);
+        }
+    }
+}
+
+TEST_F(ComandosTest, LastCommandMenuItemAndHelpItem) {
+    type("Graf");
+    comandos().mnuUltimo->trigger();
+    EXPECT_EQ(edit()->text(), "Graf");
+    calvorin::setApplicationHelpFile("Cv21.hlp");
+    comandos().mnuLista->trigger();
+    EXPECT_EQ(calvorin::applicationHelpFile(), "cv21.hlp");
+}
+
+TEST_F(ComandosTest, FimEndsBeforeTheSeparatorAndTheLastCommand) {
+    type("Graf");
+    edit()->setText("Fim");
+    EXPECT_EQ(exitCodeOf([&] { comandos().txtExecClick(); }), 1);
+    EXPECT_EQ(comandos().lines(), intro + QStringList{""});
+    EXPECT_EQ(comandos().lastCommand(), "Graf");
+    EXPECT_EQ(edit()->text(), "Fim");
+}
+
+} // namespace

@@ -1,0 +1,211 @@
+// The command table, run line by line in script mode, in the command window's mode, and typed
+// into the command window itself.
+#include "fixture.h"
+
+#include <QStringList>
+
+using namespace commands_test;
+using calvorin::korvanta::execute;
+
+namespace {
+
+enum class Via {
+    Script, // the start-up script and the editor's preview
+    Typed,  // the dispatcher in the command window's mode, the line as given
+    Window, // typed into the command window and executed there (lowered, then an empty line)
+};
+
+const QStringList version = {
+    "Calvorin versão 2.1.0",
+    "Autor: Teodoro Vasconcelos Brandão",
+    "Site oficial do Calvorin: http://www.calvorin.example",
+};
+const QStringList paListing = {
+    "Problemas envolvendo progressões aritméticas",
+    "ntpa - Número de termos de uma PA",
+    "tqpa - Termo qualquer de uma PA",
+    "stpa - Soma dos termos de uma PA",
+};
+const QStringList pgListing = {
+    "Problemas envolvendo progressões geométricas",
+    "stpg - Soma dos termos de uma PG",
+    "tqpg - Termo qualquer de uma PG",
+    "ptpg - Produto dos termos de uma PG",
+};
+const QStringList toolsListing = {
+    "Ferramentas matemáticas do Calvorin",
+    "calc - Calculadora",
+    "graf - Gerador de gráficos do Calvorin",
+    "celfar - Conversor de graus Celsius/Fahrenheit",
+    "regra3 - Regra de 3",
+};
+const QStringList separator = {""};
+const QStringList emptied = {};
+
+struct Case {
+    QString line;
+    Via via;
+    QStringList effects;           // windows shown, "report", "help", in order
+    QStringList visor = intro;     // the command window's lines afterwards
+    quint8 splash = 1;             // the main window's splash flag afterwards
+    std::optional<int> exitCode{}; // set when the line ended the program
+};
+
+const Case cases[] = {
+    // version: "versão" everywhere, "ver" splits by mode
+    {"versão", Via::Script, {"TfrmSplash"}, intro + version},
+    {"versão", Via::Typed, {"TfrmSplash"}, intro + version},
+    {"ver", Via::Script, {"TfrmSplash"}},
+    {"ver", Via::Typed, {}, intro + version},
+    {"Versão", Via::Script, {}},
+    {"Versão", Via::Window, {"TfrmSplash"}, intro + version + separator},
+    {"VERSÃO", Via::Window, {}, intro + separator},
+    {"versÃo", Via::Typed, {}},
+    {"VER", Via::Window, {}, intro + version + separator},
+    // clearing the output
+    {"clr", Via::Script, {}, emptied},
+    {"clr", Via::Typed, {}, emptied},
+    {"limpar", Via::Script, {}, emptied},
+    {"limpar", Via::Typed, {}, emptied},
+    {"clear", Via::Script, {}},
+    {"clear", Via::Typed, {}, emptied},
+    {"clr", Via::Window, {}, separator},
+    {"CLEAR", Via::Window, {}, separator},
+    // progressions: a topic page in the script, a listing in the command window
+    {"pa", Via::Script, {"TfrmPA"}},
+    {"pa", Via::Typed, {}, intro + paListing},
+    {"pa", Via::Window, {}, intro + paListing + separator},
+    {"pg", Via::Script, {"TfrmPG"}},
+    {"pg", Via::Typed, {}, intro + pgListing},
+    {"ntpa", Via::Script, {"TfrmNTPA"}},
+    {"stpa", Via::Typed, {"TfrmSTPA"}},
+    {"tqpa", Via::Script, {"TfrmTQPA"}},
+    {"stpg", Via::Typed, {"Tfrmstpg"}},
+    {"tqpg", Via::Script, {"TfrmTQPG"}},
+    {"ptpg", Via::Typed, {"Tfrmptpg"}},
+    {"equa2", Via::Script, {"TfrmEqua2"}},
+    // tools: "tools" does both everywhere, "ferramentas" splits by mode
+    {"tools", Via::Script, {"Tfrmtools"}, intro + toolsListing},
+    {"tools", Via::Typed, {"Tfrmtools"}, intro + toolsListing},
+    {"ferramentas", Via::Script, {"Tfrmtools"}},
+    {"ferramentas", Via::Typed, {}, intro + toolsListing},
+    // windows, the same in both modes
+    {"regra3", Via::Typed, {"TfrmRegra3"}},
+    {"graf", Via::Script, {"TfrmGraph"}},
+    {"celfar", Via::Typed, {"TfrmConvertTemperatura"}},
+    {"calc", Via::Script, {"TfrmCalc"}},
+    {"calc", Via::Typed, {"TfrmCalc"}},
+    {"autor", Via::Script, {"TfrmAutor"}},
+    {"calorias", Via::Typed, {"TfrmCalorias"}},
+    {"combinações", Via::Script, {"TfrmCombinations"}},
+    {"combinações", Via::Typed, {"TfrmCombinations"}},
+    {"determinante", Via::Script, {"TfrmDeterminante"}},
+    {"dist", Via::Typed, {"TfrmDistancia"}},
+    {"juros", Via::Script, {"TfrmJurosCompostos"}},
+    {"fatorial", Via::Typed, {"TfrmFatoriais"}},
+    {"pitagoras", Via::Script, {"TfrmPitagoras"}},
+    {"sobre", Via::Typed, {"TfrmSplash"}},
+    {"trig", Via::Script, {"TfrmTrigonometria"}},
+    {"trigonometria", Via::Typed, {"TfrmTrigonometria"}},
+    {"opermatrix", Via::Script, {"TfrmOperMatrizes"}},
+    {"inclin", Via::Typed, {"TfrmInclination"}},
+    {"mdc", Via::Script, {"TfrmMDC"}},
+    {"site", Via::Typed, {"TfrmAutor"}},
+    {"sumang", Via::Script, {"TfrmSumAng"}},
+    {"geometria", Via::Typed, {"Tfrmgeometria"}},
+    {"diagonais", Via::Script, {"TfrmDiagonais"}},
+    {"fisica", Via::Typed, {"TfrmFisica"}},
+    {"quimica", Via::Script, {"TfrmFisica"}},
+    {"convertvelocidade", Via::Typed, {"TfrmConvertVelocidade"}},
+    // the start-up switch, the report and the help viewer
+    {"nosplash", Via::Script, {}, intro, 0},
+    {"nosplash", Via::Typed, {}, intro, 0},
+    {"relatorio", Via::Script, {"report"}},
+    {"relatorio", Via::Typed, {"report"}},
+    {"?", Via::Script, {"help"}},
+    {"ajuda", Via::Typed, {"help"}},
+    {"help", Via::Script, {"help"}},
+    {"?", Via::Window, {"help"}, intro + separator},
+    {"AJUDA", Via::Window, {"help"}, intro + separator},
+    // the end of the program: at once, the command window adds nothing
+    {"fim", Via::Script, {}, intro, 1, 1},
+    {"end", Via::Typed, {}, intro, 1, 1},
+    {"FIM", Via::Window, {}, intro, 1, 1},
+    // matched whole and exactly
+    {"Calc", Via::Script, {}},
+    {"Calc", Via::Window, {"TfrmCalc"}, intro + separator},
+    {"CALC", Via::Window, {"TfrmCalc"}, intro + separator},
+    {"calc ", Via::Script, {}},
+    {"calc ", Via::Window, {}, intro + separator},
+    {" calc", Via::Typed, {}},
+    {"calc graf", Via::Script, {}},
+    {"combinacoes", Via::Typed, {}},
+    {"COMBINAÇÕES", Via::Window, {}, intro + separator},
+    {"", Via::Script, {}},
+    {"", Via::Typed, {}},
+    {"", Via::Window, {}, intro + separator},
+    {"sair", Via::Script, {}},
+    {"exit", Via::Typed, {}},
+    {"exit", Via::Window, {}, intro + separator},
+    {"ajuda?", Via::Typed, {}},
+};
+
+const char* viaName(Via via) {
+    switch (via) {
+    case Via::Script:
+        return "script";
+    case Via::Typed:
+        return "typed";
+    case Via::Window:
+        return "window";
+    }
+    return "";
+}
+
+} // namespace
+
+TEST_F(CommandsTest, EveryLineDoesWhatItsCommandSays) {
+    for (const Case& c : cases) {
+        SCOPED_TRACE(QString("line \"%1\" %2").arg(c.line, viaName(c.via)).toStdString());
+        restart();
+        const auto code = exitCodeOf([&] {
+            switch (c.via) {
+            case Via::Script:
+                execute(c.line, calvorin::korvanta::Script);
+                break;
+            case Via::Typed:
+                execute(c.line, calvorin::korvanta::Interactive);
+                break;
+            case Via::Window:
+                comandos().txtcomando->setText(c.line);
+                comandos().txtExecClick();
+                break;
+            }
+        });
+        EXPECT_EQ(effects, c.effects);
+        EXPECT_EQ(comandos().lines(), c.visor);
+        EXPECT_EQ(mainWindow().splash, c.splash);
+        EXPECT_EQ(code, c.exitCode);
+    }
+}
+
+TEST_F(CommandsTest, ScriptFileRunsEveryLineInScriptMode) {
+    QFile file("autoexec.cv1");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("calc\r\nCalc\r\nver\r\nvers\xE3o\r\nnosplash\rgraf\x1A"
+               "sobre\r\n");
+    file.close();
+    calvorin::korvanta::runFile("autoexec.cv1");
+    EXPECT_EQ(effects, QStringList({"TfrmCalc", "TfrmSplash", "TfrmSplash", "TfrmGraph"}));
+    EXPECT_EQ(comandos().lines(), intro + version);
+    EXPECT_EQ(mainWindow().splash, 0);
+}
+
+TEST_F(CommandsTest, ScriptEndsTheProgramAtFim) {
+    QFile file("autoexec.cv1");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("calc\r\nfim\r\ngraf\r\n");
+    file.close();
+    EXPECT_EQ(exitCodeOf([] { calvorin::korvanta::runFile("autoexec.cv1"); }), 1);
+    EXPECT_EQ(effects, QStringList{"TfrmCalc"});
+}

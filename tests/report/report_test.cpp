@@ -1,0 +1,375 @@
+#include "app/mdiMain.h"
+#include "app/registry.h"
+#include "platform/dialogs.h"
+#include "platform/locale.h"
+#include "platform/textfile.h"
+#include "report/fConfirmNR.h"
+#include "report/fReport.h"
+#include "report/fViewReport.h"
+#include "report/report.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace calvorin;
+
+namespace {
+
+// The recording flag and the three menu items.
+struct State {
+    int flag;
+    bool start, stop, restart;
+    friend bool operator==(const State&, const State&) = default;
+    friend std::ostream& operator<<(std::ostream& os, const State& s) {
+        return os << "flag " << s.flag << " start " << s.start << " stop " << s.stop << " restart "
+                  << s.restart;
+    }
+};
+const State idle{0, true, false, false};
+const State recordingState{1, false, true, false};
+const State stopped{0, true, false, true};
+
+class Report : public testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString oldDir = QDir::currentPath();
+    DialogRecorder recorder;
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        QDir::setCurrent(dir.path());
+        WindowRegistry::add(new TfrmMain);
+        WindowRegistry::add(new TfrmReport);
+        WindowRegistry::add(new TfrmViewReport);
+        WindowRegistry::add(new TfrmConfirmNR);
+    }
+    void TearDown() override {
+        WindowRegistry::destroyAll();
+        QDir::setCurrent(oldDir);
+    }
+
+    TfrmMain& main() { return window<TfrmMain>(); }
+    TfrmReport& generator() { return window<TfrmReport>(); }
+    TfrmViewReport& viewer() { return window<TfrmViewReport>(); }
+    TfrmConfirmNR& confirm() { return window<TfrmConfirmNR>(); }
+
+    State state() {
+        return {main().recording, main().mnuStart->isEnabled(), main().mnuStop->isEnabled(),
+                main().mnuRestart->isEnabled()};
+    }
+    // Sets the flag and the menus as they would be in that state.
+    void enter(const State& s) {
+        main().recording = quint8(s.flag);
+        main().mnuStart->setEnabled(s.start);
+        main().mnuStop->setEnabled(s.stop);
+        main().mnuRestart->setEnabled(s.restart);
+    }
+    void pressIniciar() {
+        generator().show();
+        generator().btnIniciar->click();
+    }
+    static QByteArray bytes(const QString& name) {
+        QFile f(name);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    static void writeBytes(const QString& name, const QByteArray& b) {
+        QFile f(name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(b);
+    }
+    QStringList files() { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
+};
+
+// The time line carries the time of the moment it was written; either side of a second's tick.
+void expectTimeLine(const QString& line, const QString& prefix, const QString& before, const QString& after) {
+    EXPECT_TRUE(line == prefix + before || line == prefix + after) << line.toStdString();
+}
+
+// ---- the log ---------------------------------------------------------------------------------
+
+struct LinesCase {
+    const char* text;
+    QStringList lines;
+};
+
+TEST_F(Report, LogLinesAreTheMemoLines) {
+    const LinesCase cases[] = {
+        {"", {}},     {"a", {"a"}},         {"a\n", {"a"}},       {"a\n\n", {"a", ""}},
+        {"\n", {""}}, {"a\nb", {"a", "b"}}, {"\tx \n", {"\tx "}}, {"a\n\nb\n", {"a", "", "b"}},
+    };
+    for (const LinesCase& c : cases) {
+        viewer().txtReport->setPlainText(QString::fromUtf8(c.text));
+        EXPECT_EQ(report::lines(), c.lines) << '"' << c.text << '"';
+        EXPECT_EQ(report::isEmpty(), c.lines.isEmpty()) << '"' << c.text << '"';
+    }
+}
+
+TEST_F(Report, AppendAddsOneLastLineEvenAfterAnUnfinishedLine) {
+    report::append("um");
+    report::append("");
+    report::append("três");
+    EXPECT_EQ(report::lines(), QStringList({"um", "", "três"}));
+    viewer().txtReport->setPlainText("digitado sem quebra");
+    report::append("depois");
+    EXPECT_EQ(report::lines(), QStringList({"digitado sem quebra", "depois"}));
+    EXPECT_FALSE(viewer().isVisible()) << "append shows nothing";
+}
+
+TEST_F(Report, AppendedLinesCannotBeUndoneInTheViewer) {
+    report::append("linha");
+    viewer().txtReport->undo();
+    EXPECT_EQ(report::lines(), QStringList({"linha"}));
+}
+
+TEST_F(Report, ViewerShowsTheLiveLogAndItsEditsAreTheLog) {
+    viewer().show();
+    report::append("primeira");
+    EXPECT_EQ(viewer().txtReport->toPlainText(), "primeira\n");
+    QTextCursor c = viewer().txtReport->textCursor();
+    c.movePosition(QTextCursor::End);
+    c.insertText("editada");
+    EXPECT_EQ(report::lines(), QStringList({"primeira", "editada"}));
+}
+
+TEST_F(Report, TabTypesATabInTheViewer) {
+    viewer().show();
+    viewer().txtReport->setFocus();
+    QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
+    QApplication::sendEvent(viewer().txtReport, &tab);
+    EXPECT_EQ(viewer().txtReport->toPlainText(), "\t");
+}
+
+// ---- starting a report -------------------------------------------------------------------------
+
+TEST_F(Report, StartWithEmptyLogWritesTheLongHeaderAndRecords) {
+    for (const State& from : {idle, stopped}) {
+        viewer().txtReport->clear();
+        enter(from);
+        const QString before = longTimeText();
+        pressIniciar();
+        const QString after = longTimeText();
+        const QStringList l = report::lines();
+        ASSERT_EQ(l.size(), 3);
+        EXPECT_EQ(l[0], "Relatório do Calvorin 2.1");
+        expectTimeLine(l[1], "Gerado em : ", before, after);
+        EXPECT_EQ(l[2], "");
+        EXPECT_EQ(state(), recordingState);
+        EXPECT_FALSE(confirm().isVisible());
+        EXPECT_FALSE(generator().isVisible());
+    }
+}
+
+TEST_F(Report, StartWithTextAsksAndChangesNothing) {
+    for (const State& from : {idle, recordingState, stopped}) {
+        confirm().hide();
+        viewer().txtReport->setPlainText("antigo\n");
+        enter(from);
+        pressIniciar();
+        EXPECT_TRUE(confirm().isVisible());
+        EXPECT_EQ(state(), from);
+        EXPECT_EQ(report::lines(), QStringList({"antigo"}));
+        EXPECT_FALSE(generator().isVisible()) << "Iniciar hides the generator in every case";
+    }
+}
+
+TEST_F(Report, StartFromCodeHidesNothing) {
+    generator().show();
+    report::start();
+    EXPECT_TRUE(generator().isVisible());
+    EXPECT_EQ(report::lines().size(), 3);
+}
+
+TEST_F(Report, DeletingAllTextMeansNoConfirmation) {
+    report::start();
+    report::append("cálculo");
+    QTextCursor c = viewer().txtReport->textCursor();
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
+    pressIniciar();
+    EXPECT_FALSE(confirm().isVisible());
+    EXPECT_EQ(report::lines().size(), 3);
+}
+
+TEST_F(Report, WhitespaceAloneIsNotEmpty) {
+    viewer().txtReport->setPlainText("\n");
+    report::start();
+    EXPECT_TRUE(confirm().isVisible());
+}
+
+TEST_F(Report, GeneratorCancelOnlyHides) {
+    generator().show();
+    generator().btnCancelar->click();
+    EXPECT_FALSE(generator().isVisible());
+    EXPECT_EQ(state(), idle);
+    EXPECT_TRUE(report::isEmpty());
+}
+
+TEST_F(Report, StopAndResumeKeepTheLogWithoutASecondHeader) {
+    report::start();
+    report::append("a");
+    report::stop();
+    EXPECT_EQ(state(), stopped);
+    EXPECT_FALSE(report::recording());
+    report::resume();
+    EXPECT_EQ(state(), recordingState);
+    EXPECT_TRUE(report::recording());
+    report::append("b");
+    const QStringList l = report::lines();
+    ASSERT_EQ(l.size(), 5);
+    EXPECT_EQ(l.mid(3), QStringList({"a", "b"}));
+}
+
+// ---- the confirmation window -------------------------------------------------------------------
+
+struct ConfirmCase {
+    State from;
+    State after; // mnuRestart keeps what it was
+};
+
+TEST_F(Report, StartAnotherWithoutSavingWritesTheShortHeader) {
+    for (const ConfirmCase& c :
+         {ConfirmCase{idle, recordingState}, ConfirmCase{recordingState, recordingState},
+          ConfirmCase{stopped, {1, false, true, true}}}) {
+        viewer().txtReport->setPlainText("antigo\n");
+        enter(c.from);
+        report::start();
+        const QString before = longTimeText();
+        confirm().Button2->click();
+        const QString after = longTimeText();
+        const QStringList l = report::lines();
+        ASSERT_EQ(l.size(), 2);
+        EXPECT_EQ(l[0], "Relatório do Calvorin 2.0");
+        expectTimeLine(l[1], "Gerado em: ", before, after);
+        EXPECT_EQ(state(), c.after);
+        EXPECT_FALSE(confirm().isVisible());
+    }
+    EXPECT_TRUE(files().isEmpty());
+}
+
+TEST_F(Report, StartAnotherSavingSavesThenStartsAndStaysOpen) {
+    viewer().txtReport->setPlainText("antigo\nrelatório\n");
+    enter(stopped);
+    report::start();
+    recorder.answerSave("primeiro");
+    confirm().Button1->click();
+    EXPECT_EQ(bytes("primeiro.txt"), QByteArray("antigo\r\nrelat\xf3rio\r\n"));
+    QStringList l = report::lines();
+    ASSERT_EQ(l.size(), 2);
+    EXPECT_EQ(l[0], "Relatório do Calvorin 2.0");
+    EXPECT_EQ(state(), (State{1, false, true, true}));
+    EXPECT_TRUE(confirm().isVisible());
+
+    // Pressing again saves the new two-line report and starts yet another.
+    recorder.answerSave("segundo");
+    confirm().Button1->click();
+    EXPECT_EQ(bytes("segundo.txt"), toWindows1252(l.join("\r\n") + "\r\n"));
+    EXPECT_EQ(report::lines().size(), 2);
+    EXPECT_EQ(recorder.saveInitialNames, QStringList({"CVRelatório", "primeiro"}));
+    EXPECT_EQ(recorder.saveFilters, QStringList({"Arquivos texto|*.txt", "Arquivos texto|*.txt"}));
+}
+
+TEST_F(Report, StartAnotherSavingDoesNotStartWhenTheSaveDidNotHappen) {
+    struct Case {
+        const char* name;
+        bool cancel;
+        QStringList errors;
+    };
+    const Case cases[] = {
+        {"", true, {}},
+        {"sem/pasta", false, {"Cannot create file sem/pasta.txt."}},
+    };
+    for (const Case& c : cases) {
+        recorder.errors.clear();
+        viewer().txtReport->setPlainText("antigo\n");
+        enter(stopped);
+        report::start();
+        if (c.cancel)
+            recorder.answerCancel();
+        else
+            recorder.answerSave(c.name);
+        confirm().Button1->click();
+        EXPECT_EQ(recorder.errors, c.errors) << c.name;
+        EXPECT_EQ(report::lines(), QStringList({"antigo"})) << c.name;
+        EXPECT_EQ(state(), stopped) << c.name;
+        EXPECT_TRUE(confirm().isVisible()) << c.name;
+        EXPECT_TRUE(files().isEmpty()) << c.name;
+    }
+}
+
+TEST_F(Report, ConfirmationCancelChangesNothing) {
+    viewer().txtReport->setPlainText("antigo\n");
+    enter(recordingState);
+    report::start();
+    confirm().Button3->click();
+    EXPECT_FALSE(confirm().isVisible());
+    EXPECT_EQ(state(), recordingState);
+    EXPECT_EQ(report::lines(), QStringList({"antigo"}));
+}
+
+// ---- saving from the viewer --------------------------------------------------------------------
+
+TEST_F(Report, ViewerSaveAppendsTxtAlwaysAndReplacesTheFile) {
+    struct Case {
+        const char* chosen;
+        const char* written;
+    };
+    const Case cases[] = {{"x", "x.txt"}, {"x.txt", "x.txt.txt"}, {"CVRelatório", "CVRelatório.txt"}};
+    viewer().txtReport->setPlainText("Relatório do Calvorin 2.1\n\tação €\n\n");
+    const QByteArray expected("Relat\xf3rio do Calvorin 2.1\r\n\ta\xe7\xe3o \x80\r\n\r\n");
+    for (const Case& c : cases) {
+        writeBytes(c.written, "old contents that are longer than the report ......................");
+        recorder.answerSave(QString::fromUtf8(c.chosen));
+        viewer().btnSalvar->click();
+        EXPECT_EQ(bytes(QString::fromUtf8(c.written)), expected) << c.chosen;
+    }
+    EXPECT_TRUE(recorder.errors.isEmpty());
+}
+
+TEST_F(Report, ViewerSaveDialogRemembersTheLastName) {
+    report::append("a");
+    recorder.answerSave("um");
+    viewer().btnSalvar->click();
+    recorder.answerCancel();
+    viewer().btnSalvar->click();
+    recorder.answerSave("dois");
+    viewer().btnSalvar->click();
+    EXPECT_EQ(recorder.saveInitialNames, QStringList({"CVRelatório", "um", "um"}));
+    EXPECT_EQ(recorder.saveFilters.first(), "Arquivos texto|*.txt");
+}
+
+TEST_F(Report, ViewerCancelWritesAndOverwritesNothing) {
+    writeBytes("CVRelatório.txt", "guardado");
+    report::append("novo");
+    recorder.answerCancel();
+    viewer().btnSalvar->click();
+    EXPECT_EQ(bytes("CVRelatório.txt"), "guardado");
+    EXPECT_EQ(files(), QStringList({"CVRelatório.txt"}));
+}
+
+TEST_F(Report, ViewerWriteFailureShowsTheErrorBox) {
+    report::append("novo");
+    recorder.answerSave("sem/pasta");
+    viewer().btnSalvar->click();
+    EXPECT_EQ(recorder.errors, QStringList({"Cannot create file sem/pasta.txt."}));
+    EXPECT_EQ(report::lines(), QStringList({"novo"}));
+}
+
+TEST_F(Report, EmptyLogSavesAnEmptyFile) {
+    recorder.answerSave("vazio");
+    viewer().btnSalvar->click();
+    EXPECT_EQ(bytes("vazio.txt"), QByteArray());
+}
+
+TEST_F(Report, ViewerClosesByHiding) {
+    viewer().show();
+    report::append("fica");
+    viewer().btnFechar->click();
+    EXPECT_FALSE(viewer().isVisible());
+    EXPECT_EQ(report::lines(), QStringList({"fica"}));
+}
+
+} // namespace

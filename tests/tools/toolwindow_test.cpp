@@ -1,0 +1,165 @@
+#include "app/toolwindow.h"
+#include "platform/clipboard.h"
+#include "tools_fixture.h"
+
+#include <limits>
+
+using namespace calvorin;
+using namespace calvorin::testing_tools;
+
+namespace {
+
+// A window written the way the unusual tool windows are: its own button names, no validation
+// message, an answer caption of its own, and a second calculation that catches conversion errors.
+class TfrmSample : public ToolWindow {
+public:
+    QLineEdit *txtA, *txtB;
+    QLabel* lblSol;
+    QAbstractButton *btnCalc, *btnOwn, *FlatButton2, *FlatButton3;
+
+    TfrmSample() {
+        row({label("Label1", "A:"), txtA = edit("txtA", "1")});
+        row({label("Label2", "B:"), txtB = edit("txtB")});
+        row({lblSol = answer("---", "lblSol")});
+        std::tie(btnCalc, FlatButton3, FlatButton2) =
+            standardButtons("btnCalc", "FlatButton3", "FlatButton2");
+        buttonRow({btnOwn = button("btnOwn", "Próprio")});
+        onClick(btnCalc, &TfrmSample::btnCalcClick);
+        onClick(btnOwn, &TfrmSample::btnOwnClick);
+        onClick(FlatButton2, &TfrmSample::FlatButton2Click);
+        onClick(FlatButton3, &TfrmSample::FlatButton3Click);
+        finish("Amostra", false, true);
+    }
+    void btnCalcClick() {
+        if (!valid({txtA, txtB})) return;
+        const Real a = number(txtA), b = number(txtB);
+        display(lblSol, a / b);
+        record({"Divisão", "A = " + txtA->text(), "B: " + txtB->text(), "Resultado = " + lblSol->text()});
+    }
+    void btnOwnClick() {
+        Real a, b;
+        if (!convertOrTell("Valores inválidos.", [&] { a = number(txtA), b = number(txtB); })) return;
+        display(lblSol, a / b);
+    }
+    void FlatButton2Click() { copy(lblSol); }
+    void FlatButton3Click() { close(); }
+};
+
+class ToolWindowFlow : public ToolFixture, public testing::Test {
+protected:
+    TfrmSample* sample = new TfrmSample;
+    void SetUp() override { create({sample}); }
+    void TearDown() override { destroy(); }
+};
+
+struct FlowCase {
+    const char* button;
+    const char* a;
+    const char* b;
+    char separator;
+    const char* answer = nullptr; // nullptr: unchanged
+    const char* error = nullptr;
+    const char* message = nullptr;
+};
+
+TEST_F(ToolWindowFlow, ValidateConvertComputeDisplay) {
+    const FlowCase cases[] = {
+        {"btnCalc", "1", "4", ',', "0,25"},
+        {"btnCalc", "1", "4", '.', "0.25"},
+        {"btnCalc", "1", "3", ',', "0,333333333333333"},
+        {"btnCalc", "-1", "-.", '.', nullptr, "Floating point division by zero."},
+        {"btnCalc", "0", "0", '.', nullptr, "Invalid floating point operation."},
+        {"btnCalc", "1", "abc", '.', nullptr}, // silent validation
+        {"btnCalc", "1,5", "2", ',', nullptr}, // the comma never passes the check
+        {"btnCalc", "1.5", "2", ',', nullptr, "'1.5' is not a valid floating point value."},
+        {"btnCalc", "1", "", '.', nullptr, "'' is not a valid floating point value."},
+        {"btnOwn", "2,5", "2", ',', "1,25"}, // no numeric check: the system separator works
+        {"btnOwn", "x", "2", ',', nullptr, nullptr, "Valores inválidos."},
+        {"btnOwn", "1", "", ',', nullptr, nullptr, "Valores inválidos."},
+        {"btnOwn", "1", "0", ',', nullptr, "Floating point division by zero."}, // not a conversion
+    };
+    for (const FlowCase& c : cases) {
+        SCOPED_TRACE(std::string(c.button) + " '" + c.a + "' '" + c.b + "' " + c.separator);
+        SeparatorGuard separator(c.separator);
+        recorder.errors.clear();
+        recorder.messages.clear();
+        sample->lblSol->setText("anterior");
+        sample->txtA->setText(QString::fromUtf8(c.a));
+        sample->txtB->setText(QString::fromUtf8(c.b));
+        click(sample, c.button);
+        EXPECT_EQ(sample->lblSol->text(), c.answer ? QString(c.answer) : QString("anterior"));
+        EXPECT_EQ(recorder.errors, c.error ? QStringList{c.error} : QStringList{});
+        EXPECT_EQ(recorder.messages, c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList{});
+    }
+}
+
+TEST_F(ToolWindowFlow, RecordsOnlyWhileRecordingAndOnlyWhenTheCalculationEnds) {
+    sample->txtA->setText("06");
+    sample->txtB->setText("3");
+    click(sample, "btnCalc");
+    EXPECT_TRUE(report::isEmpty());
+    setRecording(true);
+    click(sample, "btnCalc");
+    sample->txtB->setText("0");
+    click(sample, "btnCalc");
+    EXPECT_EQ(report::lines(), QStringList({"Divisão", "A = 06", "B: 3", "Resultado = 2"}));
+}
+
+TEST_F(ToolWindowFlow, CopyAndClose) {
+    click(sample, "FlatButton2");
+    EXPECT_EQ(clipboardText(), "---");
+    showWindow(sample);
+    click(sample, "FlatButton3");
+    EXPECT_FALSE(sample->isVisible());
+}
+
+TEST_F(ToolWindowFlow, StandardControls) {
+    const std::pair<const char*, const char*> buttons[] = {
+        {"btnCalc", "&Calcular"}, {"FlatButton3", "&Fechar"}, {"FlatButton2", "Copiar"}};
+    for (auto [name, text] : buttons)
+        EXPECT_EQ(control<QAbstractButton>(sample, name)->text(), text);
+    EXPECT_EQ(sample->txtA->text(), "1");
+    EXPECT_FALSE(sample->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(sample->windowTitle(), "Amostra");
+    EXPECT_EQ(sample->lblSol->textFormat(), Qt::PlainText);
+}
+
+// ---- the pieces of the flow -----------------------------------------------------------------------
+
+TEST(ToolWindowParts, NumbersAreDoubles) {
+    SeparatorGuard separator('.');
+    QLineEdit edit;
+    struct Case {
+        std::string text;
+        double value;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"007", 7, nullptr},
+        {".", 0, nullptr},
+        {"0.1", 0.1, nullptr}, // rounded to the double, not kept in extended precision
+        {"1" + std::string(309, '0'), 0, "Floating point overflow"},
+        {"-", 0, "'-' is not a valid floating point value"},
+    };
+    for (const Case& c : cases) {
+        edit.setText(QString::fromStdString(c.text));
+        try {
+            const double v = ToolWindow::number(&edit);
+            EXPECT_EQ(c.error, nullptr) << c.text;
+            EXPECT_EQ(v, c.value) << c.text;
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(), c.error) << c.text;
+        }
+    }
+}
+
+TEST(ToolWindowParts, ValidationMessageOnceOrNotAtAll) {
+    DialogRecorder recorder;
+    QLineEdit good("12"), bad1("1,5"), bad2("abc");
+    EXPECT_TRUE(ToolWindow::valid({&good, &good}, validation::mustBeNumeric));
+    EXPECT_FALSE(ToolWindow::valid({&good, &bad1, &bad2}, validation::needToBeNumeric));
+    EXPECT_FALSE(ToolWindow::valid({&bad2}));
+    EXPECT_EQ(recorder.messages, QStringList({"Os valores precisam ser numéricos!"}));
+}
+
+} // namespace

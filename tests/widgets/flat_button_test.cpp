@@ -1,0 +1,342 @@
+// Flat buttons: colours at creation, painting per state, hover tracking, pressing, accelerators.
+#include "flat_test_support.h"
+#include "widgets/flat.h"
+
+#include <QAccessible>
+#include <QSignalSpy>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+const QColor kFlatGrey(235, 234, 225), kPressedGrey(217, 214, 197), kBorderGrey(160, 150, 131);
+
+struct Creation {
+    const char* className;
+    std::function<QWidget*(QWidget*)> make;
+    QSize size; // empty: height follows the font
+    std::vector<std::pair<const char*, QColor>> colours;
+};
+
+TEST(FlatControls, PublishedColoursAndSizesAtCreation) {
+    QWidget parent;
+    QPalette pal = parent.palette();
+    pal.setColor(QPalette::Window, kParentColour);
+    parent.setPalette(pal);
+    const std::vector<Creation> table = {
+        {"TFlatButton",
+         [](QWidget* p) { return new TFlatButton(p); },
+         {25, 25},
+         {{"ColorFocused", kFlatGrey},
+          {"ColorDown", kPressedGrey},
+          {"ColorBorder", kBorderGrey},
+          {"ColorHighLight", Qt::white},
+          {"ColorShadow", Qt::black},
+          {"Color", kParentColour}}},
+        {"TFlatEdit",
+         [](QWidget* p) { return new TFlatEdit(p); },
+         {},
+         {{"ColorFlat", kFlatGrey}, {"ColorFocused", Qt::white}, {"ColorBorder", kBorderGrey}}},
+        {"TFlatRadioButton",
+         [](QWidget* p) { return new TFlatRadioButton(p); },
+         {121, 17},
+         {{"ColorFocused", Qt::white},
+          {"ColorDown", kPressedGrey},
+          {"ColorBorder", kBorderGrey},
+          {"ColorDot", Qt::black},
+          {"Color", kParentColour}}},
+        {"TFlatCheckBox",
+         [](QWidget* p) { return new TFlatCheckBox(p); },
+         {121, 17},
+         {{"ColorFocused", Qt::white},
+          {"ColorDown", kPressedGrey},
+          {"ColorBorder", kBorderGrey},
+          {"ColorCheck", Qt::black},
+          {"Color", kParentColour}}},
+        {"TFlatComboBox",
+         [](QWidget* p) { return new TFlatComboBox(p); },
+         {},
+         {{"ColorArrow", Qt::black}, {"ColorArrowBackground", kPressedGrey}, {"ColorBorder", kBorderGrey}}},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.className);
+        QWidget* w = row.make(&parent);
+        EXPECT_STREQ(w->metaObject()->className(), row.className);
+        if (!row.size.isEmpty()) {
+            EXPECT_EQ(w->size(), row.size);
+        }
+        for (const auto& [name, colour] : row.colours) {
+            SCOPED_TRACE(name);
+            EXPECT_EQ(w->property(name).value<QColor>(), colour);
+        }
+    }
+}
+
+// Without antialiasing every caption pixel has exactly the pen's colour.
+QFont crispFont() {
+    QFont f;
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+class FlatButtonTest : public FlatWindowTest {
+protected:
+    TFlatButton* a = nullptr;
+    TFlatButton* b = nullptr;
+
+    void SetUp() override {
+        FlatWindowTest::SetUp();
+        a = new TFlatButton(&window);
+        a->setObjectName("Button1");
+        a->move(10, 10);
+        b = new TFlatButton(&window);
+        b->move(60, 10);
+        showActive();
+    }
+
+    // Top border, bottom border and face of a button without a caption.
+    static std::tuple<QColor, QColor, QColor> look(TFlatButton* w) {
+        const QImage img = w->grab().toImage();
+        return {img.pixelColor(5, 0), img.pixelColor(5, w->height() - 1), img.pixelColor(5, 5)};
+    }
+    static std::tuple<QColor, QColor, QColor> flatLook() { return {kBorderGrey, kBorderGrey, kParentColour}; }
+    static std::tuple<QColor, QColor, QColor> raisedLook() { return {Qt::white, Qt::black, kFlatGrey}; }
+};
+
+TEST_F(FlatButtonTest, PaintsEachDrawState) {
+    struct Row {
+        const char* state;
+        std::function<void(TFlatButton*)> enter;
+        std::tuple<QColor, QColor, QColor> expected;
+    };
+    const std::vector<Row> table = {
+        {"idle", [](TFlatButton*) {}, flatLook()},
+        {"mouse over", [](TFlatButton* w) { hover(w); }, raisedLook()},
+        {"pressed",
+         [](TFlatButton* w) {
+             hover(w);
+             QTest::mousePress(w, Qt::LeftButton);
+         },
+         {Qt::black, Qt::white, kPressedGrey}},
+        {"disabled", [](TFlatButton* w) { w->setEnabled(false); }, flatLook()},
+        {"disabled under the mouse",
+         [](TFlatButton* w) {
+             hover(w);
+             w->setEnabled(false);
+         },
+         flatLook()},
+    };
+    for (const auto& row : table) {
+        SCOPED_TRACE(row.state);
+        auto* w = new TFlatButton(&window);
+        w->move(120, 10);
+        w->show();
+        row.enter(w);
+        EXPECT_EQ(look(w), row.expected);
+        if (w->isDown()) QTest::mouseRelease(w, Qt::LeftButton);
+        delete w;
+    }
+}
+
+TEST_F(FlatButtonTest, ColoursCanBeChangedAndNoLongerFollowTheParent) {
+    a->setProperty("Color", QColor(Qt::white));
+    a->setProperty("ColorBorder", QColor(212, 212, 212));
+    EXPECT_FALSE(a->parentColor());
+    EXPECT_EQ(look(a), std::make_tuple(QColor(212, 212, 212), QColor(212, 212, 212), QColor(Qt::white)));
+    a->setParentColor(true);
+    EXPECT_EQ(std::get<2>(look(a)), kParentColour);
+}
+
+TEST_F(FlatButtonTest, MovingStraightOntoAnotherButtonMovesTheHighlight) {
+    hover(a);
+    EXPECT_TRUE(a->isHovered());
+    EXPECT_EQ(look(a), raisedLook());
+    hover(b);
+    EXPECT_FALSE(a->isHovered());
+    EXPECT_TRUE(b->isHovered());
+    EXPECT_EQ(look(a), flatLook());
+    EXPECT_EQ(look(b), raisedLook());
+    EXPECT_EQ(TFlatButton::hoverGroup().tracked()->hoverWidget(), b);
+}
+
+TEST_F(FlatButtonTest, LeavingOntoTheBackgroundFlattensOnTheTimersTick) {
+    hover(a);
+    ASSERT_TRUE(TFlatButton::hoverGroup().timer()->isActive());
+    hoverBackground();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !a->isHovered(); }, 5000));
+    EXPECT_EQ(look(a), flatLook());
+    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    EXPECT_FALSE(TFlatButton::hoverGroup().timer()->isActive());
+}
+
+TEST_F(FlatButtonTest, NoHighlightWhileNoWindowOfTheProgramIsActive) {
+    flat::setActiveCheck([] { return false; });
+    hover(a);
+    flat::setActiveCheck(nullptr);
+    EXPECT_FALSE(a->isHovered());
+    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+}
+
+TEST_F(FlatButtonTest, PressingAndDraggingOutReleasesWithoutAClick) {
+    QSignalSpy clicks(a, &QAbstractButton::clicked);
+    hover(a);
+    QTest::mousePress(a, Qt::LeftButton);
+    EXPECT_EQ(a->drawState(), TFlatButton::DrawState::Pressed);
+    EXPECT_TRUE(a->hasFocus());
+    QTest::mouseMove(a, {40, 40}); // the button is held: the move goes to a
+    EXPECT_EQ(a->drawState(), TFlatButton::DrawState::Up);
+    EXPECT_EQ(std::get<2>(look(a)), kFlatGrey) << "still under the held mouse";
+    QTest::mouseMove(a, {5, 5});
+    EXPECT_EQ(a->drawState(), TFlatButton::DrawState::Pressed);
+    QTest::mouseMove(a, {40, 40});
+    QTest::mouseRelease(a, Qt::LeftButton, {}, {40, 40});
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_FALSE(a->isHovered());
+    EXPECT_EQ(look(a), flatLook());
+    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+}
+
+TEST_F(FlatButtonTest, ReleasingInsideClicksOnceAndStaysRaised) {
+    QSignalSpy clicks(a, &QAbstractButton::clicked);
+    hover(a);
+    QTest::mouseClick(a, Qt::LeftButton);
+    EXPECT_EQ(clicks.count(), 1);
+    EXPECT_TRUE(a->isHovered());
+    EXPECT_EQ(look(a), raisedLook());
+}
+
+TEST_F(FlatButtonTest, AClickHandlerThatDisablesTheButtonLeavesItFlat) {
+    QObject::connect(a, &QAbstractButton::clicked, a, [this] { a->setEnabled(false); });
+    hover(a);
+    QTest::mouseClick(a, Qt::LeftButton);
+    EXPECT_FALSE(a->isHovered());
+    EXPECT_EQ(look(a), flatLook());
+    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    hover(b);
+    EXPECT_TRUE(b->isHovered());
+}
+
+TEST_F(FlatButtonTest, DisabledButtonIgnoresTheMouseAndDrawsAnEmbossedCaption) {
+    QSignalSpy clicks(a, &QAbstractButton::clicked);
+    hover(a);
+    a->setEnabled(false);
+    EXPECT_FALSE(a->isHovered());
+    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    QTest::mouseClick(a, Qt::LeftButton);
+    hover(a);
+    EXPECT_EQ(clicks.count(), 0);
+    EXPECT_EQ(look(a), flatLook());
+
+    b->move(10, 100); // out of the way of the wider caption
+    a->resize(120, 25);
+    a->setFont(crispFont());
+    a->setText("MMM");
+    EXPECT_GT(countPixels(a, flat::systemShadow(*a)), 10);
+    EXPECT_GT(countPixels(a, flat::systemHighlight(*a)), 10);
+    EXPECT_EQ(countPixels(a, a->palette().color(QPalette::Active, QPalette::ButtonText)), 0);
+
+    a->setEnabled(true);
+    hover(b);
+    hover(a);
+    EXPECT_EQ(look(a), raisedLook());
+}
+
+TEST_F(FlatButtonTest, CaptionMovesOnePixelWhilePressed) {
+    a->resize(40, 25);
+    a->setFont(crispFont());
+    a->setText("I");
+    const QImage up = a->grab().toImage();
+    QTest::mousePress(a, Qt::LeftButton);
+    const QImage down = a->grab().toImage();
+    QTest::mouseRelease(a, Qt::LeftButton);
+    const QColor ink = a->palette().color(QPalette::Active, QPalette::ButtonText);
+    auto inked = [&](const QImage& img) {
+        QRect r;
+        for (int y = 2; y < img.height() - 2; ++y)
+            for (int x = 2; x < img.width() - 2; ++x)
+                if (img.pixelColor(x, y) == ink) r |= QRect(x, y, 1, 1);
+        return r;
+    };
+    ASSERT_FALSE(inked(up).isEmpty());
+    EXPECT_EQ(inked(down), inked(up).translated(1, 1));
+}
+
+TEST_F(FlatButtonTest, AltAndTheUnderlinedLetterClicks) {
+    a->setText("&Calcular");
+    b->setText("&Limpar");
+    QSignalSpy clicksA(a, &QAbstractButton::clicked), clicksB(b, &QAbstractButton::clicked);
+    QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(clicksA.count(), 1);
+    EXPECT_EQ(clicksB.count(), 0);
+    a->setEnabled(false);
+    QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(clicksA.count(), 1);
+}
+
+TEST_F(FlatButtonTest, HidingTheWindowMidPressDropsThePressAndTheTimer) {
+    hover(a);
+    QTest::mousePress(a, Qt::LeftButton);
+    window.hide();
+    EXPECT_FALSE(a->isPressing());
+    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    showActive();
+    EXPECT_EQ(look(a), flatLook());
+}
+
+TEST(FlatControls, ScreenReadersSeeOrdinaryControls) {
+    QWidget parent;
+    auto* button = new TFlatButton(&parent);
+    button->setText("&Calcular");
+    auto* radio = new TFlatRadioButton(&parent);
+    radio->setText("&Graus && minutos");
+    auto* check = new TFlatCheckBox(&parent);
+    check->setText("&Expressão");
+    const std::vector<std::tuple<QWidget*, QAccessible::Role, QString>> table = {
+        {button, QAccessible::Button, "Calcular"},
+        {radio, QAccessible::RadioButton, "Graus & minutos"},
+        {check, QAccessible::CheckBox, "Expressão"},
+        {new TFlatEdit(&parent), QAccessible::EditableText, ""},
+        {new TFlatComboBox(&parent), QAccessible::ComboBox, ""},
+    };
+    for (const auto& [w, role, name] : table) {
+        SCOPED_TRACE(w->metaObject()->className());
+        QAccessibleInterface* acc = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(acc, nullptr);
+        EXPECT_EQ(acc->role(), role);
+        if (!name.isEmpty()) {
+            EXPECT_EQ(acc->text(QAccessible::Name), name);
+        }
+    }
+    QAccessibleInterface* acc = QAccessible::queryAccessibleInterface(radio);
+    EXPECT_TRUE(acc->state().checkable);
+    EXPECT_FALSE(acc->state().checked);
+    acc->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(radio->isChecked());
+    EXPECT_TRUE(acc->state().checked);
+}
+
+TEST(FlatHoverTimers, OneTimerPerClassLivesWithItsControls) {
+    using Group = std::function<FlatHoverGroup&()>;
+    const std::vector<std::pair<Group, std::function<QWidget*()>>> table = {
+        {TFlatButton::hoverGroup, [] { return new TFlatButton; }},
+        {TFlatRadioButton::hoverGroup, [] { return new TFlatRadioButton; }},
+        {TFlatCheckBox::hoverGroup, [] { return new TFlatCheckBox; }},
+    };
+    for (const auto& [group, make] : table) {
+        ASSERT_EQ(group().timer(), nullptr);
+        std::unique_ptr<QWidget> first(make());
+        QTimer* timer = group().timer();
+        ASSERT_NE(timer, nullptr);
+        EXPECT_EQ(timer->interval(), 100);
+        std::unique_ptr<QWidget> second(make());
+        EXPECT_EQ(group().timer(), timer);
+        first.reset();
+        EXPECT_EQ(group().timer(), timer);
+        second.reset();
+        EXPECT_EQ(group().timer(), nullptr);
+    }
+    EXPECT_NE(&TFlatButton::hoverGroup(), &TFlatRadioButton::hoverGroup());
+    EXPECT_NE(&TFlatRadioButton::hoverGroup(), &TFlatCheckBox::hoverGroup());
+}
+
+} // namespace

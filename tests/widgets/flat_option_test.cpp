@@ -1,0 +1,210 @@
+// Flat radio buttons and check boxes: groups, toggling by mouse and keys, indicator painting.
+#include "flat_test_support.h"
+#include "widgets/flat.h"
+
+#include <QSignalSpy>
+#include <functional>
+
+namespace {
+
+const QColor kPressedGrey(217, 214, 197), kBorderGrey(160, 150, 131);
+
+class FlatOptionTest : public FlatWindowTest {
+protected:
+    QWidget* box = nullptr; // a group box of its own, as in the program's windows
+    TFlatRadioButton *r1 = nullptr, *r2 = nullptr, *r3 = nullptr, *other = nullptr;
+    TFlatCheckBox* chk = nullptr;
+
+    void SetUp() override {
+        FlatWindowTest::SetUp();
+        box = new QWidget(&window);
+        box->setGeometry(0, 0, 150, 120);
+        r1 = radio(box, "&Celsius", 10);
+        r2 = radio(box, "&Fahrenheit", 30);
+        r3 = radio(box, "&Kelvin", 50);
+        other = radio(&window, "&Outro", 10);
+        other->move(160, 10);
+        chk = new TFlatCheckBox(&window);
+        chk->setText("&Expressão personalizada");
+        chk->move(160, 50);
+        showActive();
+    }
+
+    static TFlatRadioButton* radio(QWidget* parent, const char* caption, int y) {
+        auto* r = new TFlatRadioButton(parent);
+        r->setText(caption);
+        r->move(10, y);
+        return r;
+    }
+
+    std::vector<bool> checks() const {
+        return {r1->isChecked(), r2->isChecked(), r3->isChecked(), other->isChecked()};
+    }
+};
+
+TEST_F(FlatOptionTest, ClickingARadioButtonChecksItAndUnchecksItsGroupOnTheSameParent) {
+    other->setChecked(true);
+    r3->setGroupIndex(1);
+    r3->setChecked(true);
+    r1->setChecked(true);
+    ASSERT_EQ(checks(), (std::vector<bool>{true, false, true, true}));
+
+    QSignalSpy clicked(r2, &QAbstractButton::clicked), r1Toggled(r1, &QAbstractButton::toggled);
+    QTest::mouseClick(r2, Qt::LeftButton);
+    EXPECT_EQ(checks(), (std::vector<bool>{false, true, true, true}));
+    EXPECT_EQ(clicked.count(), 1);
+    EXPECT_EQ(r1Toggled.count(), 1);
+    EXPECT_TRUE(r2->hasFocus());
+
+    QTest::mouseClick(r2, Qt::LeftButton); // again: nothing changes and nothing is said
+    QTest::keyClick(r2, Qt::Key_Space);
+    EXPECT_EQ(checks(), (std::vector<bool>{false, true, true, true}));
+    EXPECT_EQ(clicked.count(), 1);
+}
+
+TEST_F(FlatOptionTest, RadioButtonChecksOnlyWhenReleasedOverIt) {
+    QTest::mousePress(r1, Qt::LeftButton);
+    QTest::mouseRelease(r1, Qt::LeftButton, {}, {5, 40});
+    EXPECT_FALSE(r1->isChecked());
+    r1->setChecked(true);
+    r1->setChecked(false); // unlike a click, the program may clear it
+    EXPECT_EQ(checks(), (std::vector<bool>{false, false, false, false}));
+}
+
+TEST_F(FlatOptionTest, AltAndTheUnderlinedLetterSelectAndFocus) {
+    r1->setChecked(true);
+    QSignalSpy clicked(r3, &QAbstractButton::clicked);
+    QTest::keyClick(&window, Qt::Key_K, Qt::AltModifier);
+    EXPECT_TRUE(r3->hasFocus());
+    EXPECT_EQ(checks(), (std::vector<bool>{false, false, true, false}));
+    EXPECT_EQ(clicked.count(), 1);
+
+    QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+    EXPECT_TRUE(chk->hasFocus());
+    EXPECT_TRUE(chk->isChecked());
+}
+
+TEST_F(FlatOptionTest, CheckBoxTogglesByClickAcceleratorAndSpaceBar) {
+    using Action = std::function<void(TFlatCheckBox*)>;
+    const std::vector<std::pair<const char*, Action>> table = {
+        {"click", [](TFlatCheckBox* c) { QTest::mouseClick(c, Qt::LeftButton); }},
+        {"Alt+E", [this](TFlatCheckBox*) { QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier); }},
+        {"space", [](TFlatCheckBox* c) { QTest::keyClick(c, Qt::Key_Space); }},
+    };
+    chk->setFocus();
+    for (const auto& [name, act] : table) {
+        SCOPED_TRACE(name);
+        QSignalSpy clicked(chk, &QAbstractButton::clicked);
+        act(chk);
+        EXPECT_TRUE(chk->isChecked());
+        act(chk);
+        EXPECT_FALSE(chk->isChecked());
+        EXPECT_EQ(clicked.count(), 2);
+    }
+}
+
+TEST_F(FlatOptionTest, CheckBoxReleasedOutsideDoesNotToggle) {
+    QTest::mousePress(chk, Qt::LeftButton);
+    QTest::mouseRelease(chk, Qt::LeftButton, {}, {5, 40});
+    EXPECT_FALSE(chk->isChecked());
+}
+
+// The indicator's fill, outline and mark, sampled at the same places in every state.
+struct IndicatorPoints {
+    QPoint fill, outline, mark, clear; // clear: inside the indicator, never marked
+};
+
+struct IndicatorCase {
+    const char* name;
+    std::function<FlatOptionButton*(QWidget*)> make;
+    IndicatorPoints at; // relative to the indicator's top-left corner
+};
+
+const std::vector<IndicatorCase> kIndicators = {
+    // Circle in a 10-pixel square; dot 4 x 4, 3 pixels in.
+    {"radio", [](QWidget* p) { return new TFlatRadioButton(p); }, {{2, 5}, {0, 5}, {4, 4}, {5, 8}}},
+    // Box 11 x 11; the tick's strokes stop short of their end points, so (6,8) stays clear.
+    {"check box", [](QWidget* p) { return new TFlatCheckBox(p); }, {{1, 1}, {0, 5}, {2, 4}, {6, 8}}},
+};
+
+TEST_F(FlatOptionTest, IndicatorFillFollowsFocusHoverAndPressing) {
+    using Setup = std::function<void(FlatOptionButton*)>;
+    const std::vector<std::tuple<const char*, Setup, QColor>> states = {
+        {"idle", [](FlatOptionButton*) {}, kParentColour},
+        {"focused", [](FlatOptionButton* w) { w->setFocus(); }, Qt::white},
+        {"under the mouse", [](FlatOptionButton* w) { hover(w); }, Qt::white},
+        {"pressing", [](FlatOptionButton* w) { QTest::mousePress(w, Qt::LeftButton); }, kPressedGrey},
+        {"focus lost",
+         [this](FlatOptionButton* w) {
+             hover(w);
+             w->setFocus();
+             chk->setFocus();
+         },
+         kParentColour},
+    };
+    for (const auto& ind : kIndicators) {
+        for (const auto& [state, setup, fill] : states) {
+            SCOPED_TRACE(std::string(ind.name) + ", " + state);
+            FlatOptionButton* w = ind.make(&window);
+            w->setGeometry(160, 80, 121, 17);
+            w->show();
+            setup(w);
+            const QPoint corner = w->indicatorRect().topLeft();
+            EXPECT_EQ(pixelAt(w, corner.x() + ind.at.fill.x(), corner.y() + ind.at.fill.y()), fill);
+            EXPECT_EQ(pixelAt(w, corner.x() + ind.at.outline.x(), corner.y() + ind.at.outline.y()),
+                      kBorderGrey);
+            if (w->isPressing()) QTest::mouseRelease(w, Qt::LeftButton, {}, {300, 300});
+            delete w;
+        }
+    }
+}
+
+TEST_F(FlatOptionTest, CheckedMarkAndLayout) {
+    const std::vector<std::tuple<int, bool, QColor>> cases = {
+        // layout, enabled, expected mark colour
+        {0, true, QColor(10, 100, 10)},
+        {1, true, QColor(10, 100, 10)},
+        {0, false, QColor()}, // the system's shadow colour
+    };
+    for (const auto& ind : kIndicators) {
+        for (const auto& [layout, enabled, markColour] : cases) {
+            SCOPED_TRACE(std::string(ind.name) + ", layout " + std::to_string(layout));
+            FlatOptionButton* w = ind.make(&window);
+            w->setGeometry(160, 80, 121, 17);
+            w->setProperty(qobject_cast<TFlatRadioButton*>(w) ? "ColorDot" : "ColorCheck",
+                           QColor(10, 100, 10));
+            w->setProperty("Layout", layout);
+            w->setChecked(true);
+            w->setEnabled(enabled);
+            const QPoint corner = w->indicatorRect().topLeft();
+            EXPECT_EQ(corner, layout == 0 ? QPoint(1, 3) : QPoint(121 - 1 - w->indicatorRect().width(), 3));
+            const QColor expected = markColour.isValid() ? markColour : asPixel(flat::systemShadow(*w));
+            EXPECT_EQ(pixelAt(w, corner.x() + ind.at.mark.x(), corner.y() + ind.at.mark.y()), expected);
+            EXPECT_NE(pixelAt(w, corner.x() + ind.at.clear.x(), corner.y() + ind.at.clear.y()), expected);
+            w->setChecked(false);
+            EXPECT_NE(pixelAt(w, corner.x() + ind.at.mark.x(), corner.y() + ind.at.mark.y()), expected);
+            delete w;
+        }
+    }
+}
+
+TEST_F(FlatOptionTest, HoverMovesBetweenClassesThroughEachClassTimer) {
+    hover(r1);
+    EXPECT_TRUE(r1->isHovered());
+    hover(chk);
+    EXPECT_TRUE(chk->isHovered());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !r1->isHovered(); }, 5000));
+    EXPECT_EQ(TFlatRadioButton::hoverGroup().tracked(), nullptr);
+    EXPECT_EQ(TFlatCheckBox::hoverGroup().tracked()->hoverWidget(), chk);
+}
+
+TEST_F(FlatOptionTest, FocusLostUnderTheMouseHighlightsAgainOnTheNextMove) {
+    hover(r1);
+    r1->setFocus();
+    chk->setFocus();
+    EXPECT_FALSE(r1->isHovered());
+    hover(r1, {6, 6});
+    EXPECT_TRUE(r1->isHovered());
+}
+
+} // namespace
