@@ -156,6 +156,35 @@ TEST_F(MainWindowTest, MenuItemsShowTheirWindows) {
     }
 }
 
+struct ReportItemStep {
+    const char* item;
+    int recording;
+    bool start, stop, restart; // enabled afterwards
+};
+
+TEST_F(MainWindowTest, StopAndResumeItemsSwitchRecordingAndEachOther) {
+    TfrmMain& main = mainWindow();
+    // Recording, as after a report was started.
+    main.recording = 1;
+    main.mnuStart->setEnabled(false);
+    main.mnuStop->setEnabled(true);
+    main.mnuRestart->setEnabled(false);
+    const ReportItemStep steps[] = {
+        {"mnuStop", 0, true, false, true},
+        {"mnuRestart", 1, false, true, false},
+        {"mnuStop", 0, true, false, true},
+    };
+    for (const ReportItemStep& step : steps) {
+        SCOPED_TRACE(step.item);
+        main.findChild<QAction*>(step.item)->trigger();
+        EXPECT_EQ(main.recording, step.recording);
+        EXPECT_EQ(main.mnuStart->isEnabled(), step.start);
+        EXPECT_EQ(main.mnuStop->isEnabled(), step.stop);
+        EXPECT_EQ(main.mnuRestart->isEnabled(), step.restart);
+    }
+    main.mnuRestart->setEnabled(false);
+}
+
 TEST_F(MainWindowTest, FecharEndsTheProcessWithCodeOne) {
     mainWindow().mnuClose->trigger();
     EXPECT_EQ(exitCodes, std::vector<int>{1});
