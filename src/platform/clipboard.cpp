@@ -4,6 +4,10 @@
 #include <QGuiApplication>
 
 namespace calvorin {
-void setClipboardText(const QString& text) { QGuiApplication::clipboard()->setText(text); }
-QString clipboardText() { return QGuiApplication::clipboard()->text(); }
+void setClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+QString clipboardText() {
+    return QGuiApplication::clipboard()->text();
+}
 } // namespace calvorin

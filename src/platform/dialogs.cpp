@@ -37,7 +37,8 @@ private:
     static QString qtFilter(const QString& filter) {
         const QStringList parts = filter.split('|');
         QStringList out;
-        for (int i = 0; i + 1 < parts.size(); i += 2) out << parts[i] + " (" + parts[i + 1] + ")";
+        for (int i = 0; i + 1 < parts.size(); i += 2)
+            out << parts[i] + " (" + parts[i + 1] + ")";
         return out.join(";;");
     }
 };
@@ -47,11 +48,17 @@ DialogService* g_service = &g_real;
 
 } // namespace
 
-DialogService& dialogs() { return *g_service; }
-void installDialogs(DialogService* service) { g_service = service ? service : &g_real; }
+DialogService& dialogs() {
+    return *g_service;
+}
+DialogService* installDialogs(DialogService* service) {
+    DialogService* previous = g_service;
+    g_service = service ? service : &g_real;
+    return previous;
+}
 
 void showErrorBox(const QString& errorText) {
-    dialogs().error(errorText.endsWith('.') ? errorText : errorText + '.');
+    dialogs().error(errorText + '.');
 }
 
 SaveDialog::SaveDialog(QString initialName, QString filter)

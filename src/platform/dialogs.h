@@ -23,10 +23,10 @@ public:
 
 // The service in force: the real dialogs unless a test installed its own.
 DialogService& dialogs();
-// nullptr brings back the real dialogs.
-void installDialogs(DialogService* service);
+// nullptr brings back the real dialogs. Gives the service that was in force before.
+DialogService* installDialogs(DialogService* service);
 
-// The error box for an error's text: the text followed by a full stop.
+// The error box for an error's text: the text followed by a full stop, always.
 void showErrorBox(const QString& errorText);
 
 // A save dialog that remembers the last name chosen in it for its next use.
@@ -41,11 +41,14 @@ private:
     QString filter_;
 };
 
-// Answers every dialog without showing anything and keeps what was asked.
+// Answers every dialog without showing anything and keeps what was asked. While it lives it is
+// the service in force; afterwards the one before it is back.
 class DialogRecorder : public DialogService {
 public:
-    DialogRecorder() { installDialogs(this); }
-    ~DialogRecorder() override { installDialogs(nullptr); }
+    DialogRecorder() : previous_(installDialogs(this)) {}
+    ~DialogRecorder() override { installDialogs(previous_); }
+    DialogRecorder(const DialogRecorder&) = delete;
+    DialogRecorder& operator=(const DialogRecorder&) = delete;
 
     void message(const QString& text) override { messages << text; }
     void error(const QString& text) override { errors << text; }
@@ -60,6 +63,9 @@ public:
     QStringList saveInitialNames; // the name each save dialog opened with
     QStringList saveFilters;
     std::deque<QString> saveAnswers; // a null text stands for Cancel
+
+private:
+    DialogService* previous_;
 };
 
 } // namespace calvorin

@@ -4,9 +4,20 @@
 
 #include <QRegularExpression>
 
+#include <optional>
+
 namespace calvorin {
 
+namespace {
+std::optional<QLocale> g_locale;
+}
+
+QLocale programLocale() {
+    return g_locale.value_or(QLocale::system());
+}
+
 void initLocale(const QLocale& locale) {
+    g_locale = locale;
     const QString point = locale.decimalPoint();
     const char c = point.size() == 1 && point[0].unicode() < 128 ? char(point[0].unicode()) : '.';
     setDecimalSeparator(c);

@@ -6,11 +6,14 @@
 
 namespace calvorin {
 
-// Sets the program's decimal separator from the locale (the full stop when it gives none).
+// Takes the program's locale: the decimal separator (the full stop when the locale gives none)
+// and the long time format. Tests pass the locale they run in.
 void initLocale(const QLocale& locale = QLocale::system());
+// The locale taken by initLocale; the system's before it ran.
+QLocale programLocale();
 
 // The locale's long time format without a time-zone suffix, e.g. 14:05:09.
-QString longTimeFormat(const QLocale& locale = QLocale::system());
-QString longTimeText(const QTime& time = QTime::currentTime(), const QLocale& locale = QLocale::system());
+QString longTimeFormat(const QLocale& locale = programLocale());
+QString longTimeText(const QTime& time = QTime::currentTime(), const QLocale& locale = programLocale());
 
 } // namespace calvorin

@@ -9,7 +9,9 @@ namespace {
 std::function<void(int)> g_hook;
 }
 
-void setTerminateHook(std::function<void(int)> hook) { g_hook = std::move(hook); }
+void setTerminateHook(std::function<void(int)> hook) {
+    g_hook = std::move(hook);
+}
 
 void terminateProcess(int exitCode) {
     if (g_hook) g_hook(exitCode);

@@ -3,7 +3,6 @@
 #include "core/errors.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringConverter>
 
 namespace calvorin {
@@ -15,7 +14,20 @@ QString fromWindows1252(const QByteArray& bytes) {
 
 QByteArray toWindows1252(const QString& text) {
     QStringEncoder encoder("windows-1252");
-    return encoder(text);
+    QByteArray bytes = encoder(text);
+    if (!bytes.contains('\x1A')) return bytes;
+    // The codec writes Ctrl+Z for a character the code page lacks, and Ctrl+Z ends a script when it
+    // is read back: write a question mark there instead, one character at a time.
+    bytes.clear();
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView ch = QStringView(text).mid(i, n);
+        QStringEncoder one("windows-1252");
+        const QByteArray b = one(ch);
+        bytes += b == "\x1A" && ch != u"\x1A" ? QByteArray("?") : b;
+        i += n;
+    }
+    return bytes;
 }
 
 QStringList splitScriptLines(const QByteArray& bytes) {
@@ -50,7 +62,8 @@ QStringList readScriptFile(const QString& path) {
 
 void writeLinesFile(const QString& path, const QStringList& lines) {
     QByteArray bytes;
-    for (const QString& line : lines) bytes += toWindows1252(line) + "\r\n";
+    for (const QString& line : lines)
+        bytes += toWindows1252(line) + "\r\n";
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
         !file.flush())

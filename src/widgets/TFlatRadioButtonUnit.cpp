@@ -79,10 +79,9 @@ void TFlatRadioButton::nextCheckState() {
     if (!isChecked()) setChecked(true);
 }
 
-// Like an ordinary radio button, the accelerator selects as well as focuses it.
+// The accelerator only moves the focus; the choice changes with a click or the space bar.
 void TFlatRadioButton::accelerator() {
     if (focusPolicy() != Qt::NoFocus) setFocus(Qt::ShortcutFocusReason);
-    if (!isChecked()) click();
 }
 
 void TFlatRadioButton::releasedInside() {

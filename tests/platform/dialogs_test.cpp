@@ -1,0 +1,255 @@
+#include "core/errors.h"
+#include "platform/dialogs.h"
+#include "platform/guard.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <stdexcept>
+
+using namespace calvorin;
+
+namespace {
+
+// ---- the recorder and the save dialog ------------------------------------------------------
+
+TEST(DialogRecorder, KeepsMessagesAndErrorsApart) {
+    DialogRecorder rec;
+    dialogs().message("Os valores devem ser numéricos!");
+    showErrorBox("Floating point overflow");
+    EXPECT_EQ(rec.messages, QStringList{"Os valores devem ser numéricos!"});
+    EXPECT_EQ(rec.errors, QStringList{"Floating point overflow."});
+}
+
+TEST(DialogRecorder, NestedRecorderGivesBackTheOuterOne) {
+    DialogRecorder outer;
+    {
+        DialogRecorder inner;
+        dialogs().message("inner");
+        EXPECT_EQ(inner.messages, QStringList{"inner"});
+    }
+    dialogs().message("outer");
+    EXPECT_EQ(outer.messages, QStringList{"outer"});
+}
+
+TEST(SaveDialog, RemembersTheLastChosenNameAndKeepsItOnCancel) {
+    DialogRecorder rec;
+    SaveDialog dialog("CVRelatório", "Arquivos texto|*.txt");
+    rec.answerSave("/tmp/primeiro");
+    rec.answerCancel();
+    rec.answerSave("/tmp/segundo");
+
+    EXPECT_EQ(dialog.execute(), std::optional<QString>("/tmp/primeiro"));
+    EXPECT_EQ(dialog.execute(), std::nullopt);
+    EXPECT_EQ(dialog.fileName(), "/tmp/primeiro");
+    EXPECT_EQ(dialog.execute(), std::optional<QString>("/tmp/segundo"));
+    EXPECT_EQ(dialog.execute(), std::nullopt) << "an unanswered dialog counts as cancelled";
+
+    EXPECT_EQ(rec.saveInitialNames,
+              (QStringList{"CVRelatório", "/tmp/primeiro", "/tmp/primeiro", "/tmp/segundo"}));
+    EXPECT_EQ(rec.saveFilters.value(0), "Arquivos texto|*.txt");
+}
+
+TEST(SaveDialog, EachDialogRemembersItsOwnName) {
+    DialogRecorder rec;
+    SaveDialog viewer("CVRelatório", "Arquivos texto|*.txt");
+    SaveDialog confirm("CVRelatório", "Arquivos texto|*.txt");
+    rec.answerSave("a");
+    viewer.execute();
+    EXPECT_EQ(viewer.fileName(), "a");
+    EXPECT_EQ(confirm.fileName(), "CVRelatório");
+}
+
+// ---- the real dialogs, answered from inside their own event loop --------------------------
+
+// Runs `open` and, as soon as its modal window is up, hands that window to `inspect`, which
+// should close it. Whatever `inspect` finds, the window is closed so that `open` returns.
+void whenModal(const std::function<void()>& open, const std::function<void(QWidget*)>& inspect) {
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        QPointer<QWidget> modal = QApplication::activeModalWidget();
+        seen = modal != nullptr;
+        if (modal) inspect(modal);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) d->reject();
+    });
+    open();
+    EXPECT_TRUE(seen) << "no modal window came up";
+}
+
+TEST(RealDialogs, MessageBoxHasOkAndTheApplicationTitle) {
+    whenModal([] { dialogs().message("Olá"); },
+              [](QWidget* w) {
+                  auto* box = qobject_cast<QMessageBox*>(w);
+                  ASSERT_NE(box, nullptr);
+                  EXPECT_EQ(box->windowTitle(), "Calvorin 2.1");
+                  EXPECT_EQ(box->text(), "Olá");
+                  EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+                  EXPECT_NE(box->icon(), QMessageBox::Critical);
+                  box->button(QMessageBox::Ok)->click();
+              });
+}
+
+TEST(RealDialogs, ErrorBoxHasTheStopIcon) {
+    whenModal([] { showErrorBox("Division by zero"); },
+              [](QWidget* w) {
+                  auto* box = qobject_cast<QMessageBox*>(w);
+                  ASSERT_NE(box, nullptr);
+                  EXPECT_EQ(box->icon(), QMessageBox::Critical);
+                  EXPECT_EQ(box->windowTitle(), "Calvorin 2.1");
+                  EXPECT_EQ(box->text(), "Division by zero.");
+                  box->button(QMessageBox::Ok)->click();
+              });
+}
+
+TEST(RealDialogs, SaveDialogIsQtsOwnAndGivesTheChosenName) {
+    QTemporaryDir dir;
+    SaveDialog save("CVRelatório", "Arquivos texto|*.txt");
+    std::optional<QString> chosen;
+    whenModal([&] { chosen = save.execute(); },
+              [&](QWidget* w) {
+                  auto* dialog = qobject_cast<QFileDialog*>(w);
+                  ASSERT_NE(dialog, nullptr);
+                  EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+                  EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+                  EXPECT_EQ(dialog->nameFilters(), QStringList{"Arquivos texto (*.txt)"});
+                  dialog->setDirectory(dir.path());
+                  dialog->selectFile("meu relatório");
+                  static_cast<QDialog*>(dialog)->accept();
+              });
+    ASSERT_TRUE(chosen.has_value());
+    EXPECT_EQ(*chosen, dir.filePath("meu relatório"));
+    EXPECT_EQ(save.fileName(), *chosen);
+
+    // The next use opens where the last one ended, and a cancel there keeps that name.
+    whenModal([&] { chosen = save.execute(); },
+              [&](QWidget* w) {
+                  auto* dialog = qobject_cast<QFileDialog*>(w);
+                  ASSERT_NE(dialog, nullptr);
+                  EXPECT_EQ(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
+                  EXPECT_EQ(dialog->selectedFiles().value(0), dir.filePath("meu relatório"));
+                  static_cast<QDialog*>(dialog)->reject();
+              });
+    EXPECT_EQ(chosen, std::nullopt);
+    EXPECT_EQ(save.fileName(), dir.filePath("meu relatório"));
+}
+
+// ---- the guard ------------------------------------------------------------------------------
+
+struct GuardCase {
+    const char* what;
+    std::function<void()> handler;
+    const char* shown; // nullptr: the handler ends normally
+};
+
+void PrintTo(const GuardCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class Guard : public testing::TestWithParam<GuardCase> {};
+
+TEST_P(Guard, TurnsAnErrorIntoTheErrorBox) {
+    DialogRecorder rec;
+    const GuardCase& c = GetParam();
+    const bool ok = runGuarded(c.handler);
+    EXPECT_EQ(ok, c.shown == nullptr);
+    EXPECT_EQ(rec.errors, c.shown ? QStringList{QString::fromUtf8(c.shown)} : QStringList{});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Guard,
+    testing::Values(GuardCase{"nothing", [] {}, nullptr},
+                    GuardCase{"conversion", [] { throw ConvertError::floatValue("abc"); },
+                              "'abc' is not a valid floating point value."},
+                    GuardCase{"empty conversion", [] { throw ConvertError::floatValue(""); },
+                              "'' is not a valid floating point value."},
+                    GuardCase{"integer conversion", [] { throw ConvertError::integerValue("1,5"); },
+                              "'1,5' is not a valid integer value."},
+                    GuardCase{"invalid", [] { throw InvalidOperation(); },
+                              "Invalid floating point operation."},
+                    GuardCase{"zero divide", [] { throw ZeroDivide(); }, "Floating point division by zero."},
+                    GuardCase{"overflow", [] { throw Overflow(); }, "Floating point overflow."},
+                    GuardCase{"integer division", [] { throw IntDivideByZero(); }, "Division by zero."},
+                    GuardCase{"file", [] { throw FileError::cannotCreate("relatório.txt"); },
+                              "Cannot create file relatório.txt."},
+                    GuardCase{"a name ending in a full stop still gets one",
+                              [] { throw FileError::cannotRead("x."); }, "Cannot read file x.."},
+                    GuardCase{"foreign exception", [] { throw std::out_of_range("index out of range"); },
+                              "index out of range."},
+                    GuardCase{"not an exception at all", [] { throw 42; }, "Unknown error."}),
+    [](const testing::TestParamInfo<GuardCase>& info) { return "case" + std::to_string(info.index); });
+
+class Thrower : public QObject {
+public:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::User) throw ZeroDivide();
+        return QObject::event(e);
+    }
+};
+
+TEST(Guard, ApplicationCatchesAnErrorThrownFromAnEventHandler) {
+    DialogRecorder rec;
+    Thrower target;
+    QEvent event(QEvent::User);
+    EXPECT_NO_THROW(QCoreApplication::sendEvent(&target, &event));
+    EXPECT_EQ(rec.errors, QStringList{"Floating point division by zero."});
+
+    // The program goes on: the next event is delivered as usual.
+    QEvent other(QEvent::Type(QEvent::User + 1));
+    EXPECT_NO_THROW(QCoreApplication::sendEvent(&target, &other));
+    EXPECT_EQ(rec.errors.size(), 1);
+}
+
+struct Window : QObject {
+    int calls = 0;
+    QString typed;
+    void Button1Click() {
+        ++calls;
+        throw Overflow();
+    }
+    void txtChange(const QString& text) {
+        typed = text;
+        if (text == "x") throw ConvertError::floatValue("x");
+    }
+};
+
+TEST(Guard, ConnectedHandlerRunsInsideTheGuard) {
+    DialogRecorder rec;
+    QPushButton button;
+    Window w;
+    connectGuarded(&button, &QPushButton::clicked, &w, &Window::Button1Click);
+    button.click();
+    button.click();
+    EXPECT_EQ(w.calls, 2);
+    EXPECT_EQ(rec.errors, (QStringList{"Floating point overflow.", "Floating point overflow."}));
+}
+
+TEST(Guard, ConnectedHandlerGetsTheSignalArgumentsWhenItTakesThem) {
+    DialogRecorder rec;
+    QLineEdit edit;
+    Window w;
+    QString seenByLambda;
+    int plainCalls = 0;
+    connectGuarded(&edit, &QLineEdit::textChanged, &w, &Window::txtChange);
+    connectGuarded(&edit, &QLineEdit::textChanged, &w, [&](const QString& t) { seenByLambda = t; });
+    connectGuarded(&edit, &QLineEdit::textChanged, &w, [&] { ++plainCalls; });
+    edit.setText("12");
+    EXPECT_EQ(w.typed, "12");
+    EXPECT_EQ(seenByLambda, "12");
+    EXPECT_EQ(plainCalls, 1);
+    edit.setText("x");
+    EXPECT_EQ(rec.errors, QStringList{"'x' is not a valid floating point value."});
+    EXPECT_EQ(seenByLambda, "x") << "one handler's error does not stop the others";
+}
+
+} // namespace

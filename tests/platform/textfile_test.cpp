@@ -1,0 +1,131 @@
+#include "core/errors.h"
+#include "platform/textfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace calvorin;
+
+namespace {
+
+QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// ---- script lines ---------------------------------------------------------------------------
+
+struct SplitCase {
+    const char* name;
+    QByteArray bytes;
+    QStringList lines;
+};
+
+void PrintTo(const SplitCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ScriptLines : public testing::TestWithParam<SplitCase> {};
+
+TEST_P(ScriptLines, FollowTheScriptRules) {
+    EXPECT_EQ(splitScriptLines(GetParam().bytes), GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ScriptLines,
+    testing::Values(SplitCase{"crlf", "nosplash\r\ncalc\r\n", {"nosplash", "calc"}},
+                    SplitCase{"cr_only", "nosplash\rcalc\r", {"nosplash", "calc"}},
+                    SplitCase{"lf_only_is_one_line", "nosplash\ncalc\n", {"nosplash\ncalc\n"}},
+                    SplitCase{"cr_lf_lf_keeps_the_second_lf", "calc\r\n\ngraf\r\n", {"calc", "\ngraf"}},
+                    SplitCase{"lf_before_cr_stays_in_the_line", "calc\n\rgraf", {"calc\n", "graf"}},
+                    SplitCase{"ctrl_z_ends_the_file",
+                              "calc\r\ngr\x1A"
+                              "af\r\nmdc\r\n",
+                              {"calc", "gr"}},
+                    SplitCase{"ctrl_z_at_a_line_start", "calc\r\n\x1Amdc", {"calc"}},
+                    SplitCase{"last_line_without_end", "calc\r\ngraf", {"calc", "graf"}},
+                    SplitCase{"empty_file", "", {}}, SplitCase{"only_ctrl_z", "\x1A", {}},
+                    SplitCase{"one_cr", "\r", {""}}, SplitCase{"one_crlf", "\r\n", {""}},
+                    SplitCase{"empty_lines_are_kept", "\r\n\r\ncalc\r\n", {"", "", "calc"}},
+                    SplitCase{"blanks_are_kept", " calc \r\n", {" calc "}},
+                    SplitCase{"windows_1252_small_a_tilde", "vers\xE3o\r\n", {QString::fromUtf8("versão")}},
+                    SplitCase{"windows_1252_capital_a_tilde", "VERS\xC3O", {QString::fromUtf8("VERSÃO")}},
+                    SplitCase{"windows_1252_cedilla",
+                              "combina\xE7\xF5"
+                              "es",
+                              {QString::fromUtf8("combinações")}},
+                    SplitCase{"windows_1252_euro", "\x80", {QString::fromUtf8("€")}}),
+    [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+
+TEST(ScriptFile, ReadsTheLinesOfAFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("autoexec.cv1");
+    writeBytes(path, "nosplash\rvers\xE3o\r\n\x1A"
+                     "calc");
+    EXPECT_EQ(readScriptFile(path), (QStringList{"nosplash", QString::fromUtf8("versão")}));
+}
+
+TEST(ScriptFile, UnreadableFileRaisesAFileError) {
+    QTemporaryDir dir;
+    EXPECT_THROW(readScriptFile(dir.filePath("missing.cv1")), FileError);
+    EXPECT_THROW(readScriptFile(dir.path()), FileError) << "a folder is not a script";
+}
+
+// ---- writing --------------------------------------------------------------------------------
+
+TEST(LinesFile, EveryLineEndsInCrLfInWindows1252) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("CVRelatório.txt");
+    writeLinesFile(path, {QString::fromUtf8("Relatório do Calvorin 2.1"), "", "2 + 3 = 5"});
+    EXPECT_EQ(fileBytes(path), QByteArray("Relat\xF3rio do Calvorin 2.1\r\n\r\n2 + 3 = 5\r\n"));
+}
+
+TEST(LinesFile, ReplacesAnExistingFileAndWritesNothingForNoLines) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("r.txt");
+    writeBytes(path, "old contents that are longer");
+    writeLinesFile(path, {"novo"});
+    EXPECT_EQ(fileBytes(path), QByteArray("novo\r\n"));
+    writeLinesFile(path, {});
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_EQ(fileBytes(path), QByteArray());
+}
+
+TEST(LinesFile, WhatItWritesReadsBackAsTheSameLines) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("autoexec.cv1");
+    const QStringList lines{QString::fromUtf8("versão"), QString::fromUtf8("combinações"), "", "calc"};
+    writeLinesFile(path, lines);
+    EXPECT_EQ(readScriptFile(path), lines);
+}
+
+TEST(LinesFile, CharacterOutsideTheCodePageNeverBecomesCtrlZ) {
+    // A Ctrl+Z in the file would end the script at that point when it is read back.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("autoexec.cv1");
+    writeLinesFile(path, {QString::fromUtf8("Ω = 1 \U0001F600"), "calc"});
+    EXPECT_FALSE(fileBytes(path).contains('\x1A'));
+    EXPECT_EQ(readScriptFile(path), (QStringList{"? = 1 ?", "calc"}));
+}
+
+TEST(LinesFile, PathThatCannotBeWrittenRaisesAFileError) {
+    QTemporaryDir dir;
+    EXPECT_THROW(writeLinesFile(dir.filePath("no/such/folder/r.txt"), {"x"}), FileError);
+    EXPECT_THROW(writeLinesFile(dir.path(), {"x"}), FileError) << "a folder cannot be replaced";
+    try {
+        writeLinesFile(dir.filePath("missing/r.txt"), {"x"});
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot create file " + dir.filePath("missing/r.txt").toStdString());
+    }
+}
+
+} // namespace
