@@ -39,6 +39,13 @@ QAbstractButton* makeButton(QWidget* parent, const char* name, const QString& ca
     return button;
 }
 
+// Web and mail links are drawn blue.
+LinkLabel* makeAddressLink(QWidget* parent, const char* name, const QString& address) {
+    LinkLabel* link = makeLink(parent, name, address);
+    calvorin::setTextColour(link, Qt::blue);
+    return link;
+}
+
 QLabel* makeText(QWidget* parent, const char* name, const QString& text, bool wrap = true) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -82,7 +89,7 @@ TfrmSplash::TfrmSplash() {
 
     auto* top = new QHBoxLayout;
     top->setSpacing(14);
-    imgRetrato = makePicture(this, "imgRetrato", QSize(112, 84));
+    imgRetrato = makePicture(this, "imgRetrato", QSize(100, 100));
     top->addWidget(imgRetrato, 0, Qt::AlignTop);
     auto* about = new QVBoxLayout;
     about->setSpacing(4);
@@ -93,9 +100,9 @@ TfrmSplash::TfrmSplash() {
     about->addWidget(lblVersao);
     lblAutor = makeText(this, "lblAutor", "Criado e desenvolvido por " + calvorin::maker::author);
     about->addWidget(lblAutor);
-    lblSite = makeLink(this, "lblSite", calvorin::maker::homePage);
+    lblSite = makeAddressLink(this, "lblSite", calvorin::maker::homePage);
     about->addWidget(lblSite);
-    lblEmail = makeLink(this, "lblEmail", calvorin::maker::email);
+    lblEmail = makeAddressLink(this, "lblEmail", calvorin::maker::email);
     about->addWidget(lblEmail);
     about->addStretch(1);
     top->addLayout(about, 1);
@@ -103,11 +110,11 @@ TfrmSplash::TfrmSplash() {
 
     auto* painting = new QHBoxLayout;
     painting->setSpacing(14);
-    imgPintura = makePicture(this, "imgPintura", QSize(112, 84));
+    imgPintura = makePicture(this, "imgPintura", QSize(150, 110));
     imgPintura->setPixmap(QPixmap::fromImage(calvorin::loadJpeg(":/pictures/pintura.jpg")));
     painting->addWidget(imgPintura, 0, Qt::AlignTop);
     lblPintura = makeText(this, "lblPintura",
-                          "\"Tarde de domingo no quintal\", óleo sobre tela pintado pelo autor do Calvorin.");
+                          "\"Entardecer nas montanhas\", óleo sobre tela pintado pelo autor do Calvorin.");
     painting->addWidget(lblPintura, 1);
     outer->addLayout(painting);
 
@@ -154,7 +161,7 @@ TfrmMeajude::TfrmMeajude() {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(14, 14, 14, 12);
     row->setSpacing(14);
-    imgCarta = makePicture(this, "imgCarta", QSize(84, 63));
+    imgCarta = makePicture(this, "imgCarta", QSize(64, 64));
     row->addWidget(imgCarta, 0, Qt::AlignTop);
     auto* column = new QVBoxLayout;
     column->setSpacing(8);
@@ -166,7 +173,7 @@ TfrmMeajude::TfrmMeajude() {
                       "Ao relatar um erro, diga o que você digitou, o que esperava e o que o Calvorin "
                       "mostrou. Escreva para:");
     column->addWidget(Label2);
-    lblEmail = makeLink(this, "lblEmail", calvorin::maker::email);
+    lblEmail = makeAddressLink(this, "lblEmail", calvorin::maker::email);
     setBold(lblEmail);
     column->addWidget(lblEmail);
     lblFechar = makeLink(this, "lblFechar", "Fechar");
@@ -201,9 +208,9 @@ TfrmAutor::TfrmAutor() {
                         "Programas de matemática para estudantes, escritos por " + calvorin::maker::author +
                             ". O Calvorin é gratuito: copie-o e distribua-o à vontade.");
     column->addWidget(lblTexto);
-    lblSite = makeLink(this, "lblSite", calvorin::maker::homePage);
+    lblSite = makeAddressLink(this, "lblSite", calvorin::maker::homePage);
     column->addWidget(lblSite);
-    lblEmail = makeLink(this, "lblEmail", calvorin::maker::email);
+    lblEmail = makeAddressLink(this, "lblEmail", calvorin::maker::email);
     column->addWidget(lblEmail);
     btnFechar = makeButton(this, "btnFechar", "Fechar");
     column->addWidget(btnFechar, 0, Qt::AlignRight);

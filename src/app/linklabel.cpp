@@ -29,6 +29,12 @@ LinkLabel* makeLink(QWidget* parent, const char* name, const QString& caption) {
     return link;
 }
 
+void setTextColour(QWidget* widget, const QColor& colour) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    widget->setPalette(pal);
+}
+
 void setBold(QWidget* widget, int pointSize) {
     QFont font = widget->font();
     font.setBold(true);

@@ -23,6 +23,9 @@ private:
 // A link label with its name and caption, placed in `parent`.
 LinkLabel* makeLink(QWidget* parent, const char* name, const QString& caption);
 
+// The colour a label's text is drawn in (red topic links, blue web and mail links).
+void setTextColour(QWidget* widget, const QColor& colour);
+
 // Bold text, optionally in a larger size: headings and the links that stand out.
 void setBold(QWidget* widget, int pointSize = 0);
 

@@ -18,13 +18,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QPainter>
 #include <QVBoxLayout>
 
 using calvorin::connectGuarded;
 using calvorin::LinkLabel;
 using calvorin::makeLink;
 using calvorin::setBold;
+using calvorin::setTextColour;
 
 namespace {
 
@@ -63,24 +63,6 @@ LinkLabel* addShowLink(QWidget* owner, QLayout* column, const char* name, const 
     column->addWidget(link);
     connectGuarded(link, &LinkLabel::clicked, owner, [window] { calvorin::showWindow(window); });
     return link;
-}
-
-void setTextColour(QWidget* label, const QColor& colour) {
-    QPalette pal = label->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    label->setPalette(pal);
-}
-
-// The small round bullet beside each left-column link.
-QPixmap bulletPicture() {
-    QPixmap picture(10, 10);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0, 64, 160));
-    painter.drawEllipse(1, 1, 8, 8);
-    return picture;
 }
 
 QFrame* separatorLine(QWidget* parent) {
@@ -193,7 +175,7 @@ QWidget* TfrmMain::createLeftColumn() {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(12, 16, 8, 12);
     layout->setSpacing(8);
-    const QPixmap bullet = bulletPicture();
+    const QPixmap bullet(":/pictures/bullet.png");
     auto link = [&](const char* name, const char* caption) {
         auto* row = new QHBoxLayout;
         row->setSpacing(6);
@@ -322,7 +304,7 @@ void TfrmMain::createPanels(QWidget* area) {
 
     // The picture sits at the bottom right of the news, below the links.
     imgNews = makeLink(this, "imgNews", QString());
-    imgNews->setFixedSize(96, 72);
+    imgNews->setFixedSize(90, 90);
     imgNews->setScaledContents(true);
     imgNews->setPixmap(QPixmap::fromImage(calvorin::loadJpeg(":/pictures/noticias.jpg")));
     static_cast<QVBoxLayout*>(l)->addStretch(1);

@@ -278,6 +278,7 @@ TEST(MainWindowFrame, CaptionAndTitleBar) {
     EXPECT_TRUE(main.windowFlags() & Qt::WindowSystemMenuHint);
     EXPECT_FALSE(main.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(main.palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_FALSE(main.newsPicture().isNull()) << "the news picture is read from the program's pictures";
 }
 
 struct PanelHeading {

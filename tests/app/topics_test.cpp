@@ -132,6 +132,7 @@ TEST_F(CreditsTest, Frame) {
     EXPECT_EQ(splash().lblVersao->text(), "Versão: 2.1.0");
     EXPECT_EQ(splash().btnFechar->text(), "Fechar");
     EXPECT_EQ(splash().lblMeajude->text(), "Quer me ajudar no desenvolvimento do Calvorin?");
+    EXPECT_FALSE(splash().imgPintura->pixmap().isNull()) << "the painting is read from the program's pictures";
 }
 
 TEST_F(CreditsTest, EnterEscAndFecharCloseIt) {
