@@ -4,6 +4,7 @@
 #include "app/mdiMain.h"
 #include "app/registry.h"
 #include "platform/dialogs.h"
+#include "platform/help.h"
 #include "platform/process.h"
 
 #include <QApplication>
@@ -82,6 +83,7 @@ protected:
     void TearDown() override {
         QApplication::processEvents();
         hideAllWindows();
+        calvorin::helpViewer()->hide();
         calvorin::setTerminateHook({});
         QDir::setCurrent(previousDir_);
     }

@@ -407,13 +407,31 @@ TEST_F(MainWindowTest, PlainNewsLinesAreNotLinks) {
     }
 }
 
-TEST_F(MainWindowTest, NewsHelpLinksMakeCv21TheHelpFile) {
+struct HelpEffect {
+    const char* control; // a news link or a menu item
+    const char* topic;   // the help viewer's topic afterwards: "" is the contents page
+};
+
+TEST_F(MainWindowTest, HelpLinksAndTheHelpItemOpenTheHelpViewer) {
+    const HelpEffect table[] = {
+        {"lblNewsKorvanta", "korvanta"},
+        {"lblNewsMais", "novidades"},
+        {"lblNewsAjuda", ""},
+        {"mnuHelp", ""},
+    };
     showMainWindow(mainWindow().pnlNews);
-    for (const char* name : {"lblNewsKorvanta", "lblNewsMais"}) {
-        calvorin::setApplicationHelpFile("Cv21.hlp");
-        click(child(mainWindow().pnlNews, name));
-        EXPECT_EQ(calvorin::applicationHelpFile(), "cv21.hlp") << name;
+    for (const HelpEffect& row : table) {
+        SCOPED_TRACE(row.control);
+        calvorin::helpViewer()->hide();
+        if (auto* item = mainWindow().findChild<QAction*>(row.control))
+            item->trigger();
+        else
+            click(child(mainWindow().pnlNews, row.control));
+        EXPECT_TRUE(calvorin::helpViewer()->isVisible());
+        EXPECT_EQ(calvorin::helpViewer()->topic(), row.topic);
+        EXPECT_EQ(calvorin::applicationHelpFile().toLower(), "cv21.hlp");
     }
+    calvorin::helpViewer()->hide();
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
