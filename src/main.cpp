@@ -1,4 +1,5 @@
 // Start-up: application title and help file, the window registry, the event loop.
+#include "app/mdiMain.h"
 #include "app/registry.h"
 #include "platform/guard.h"
 #include "platform/help.h"
@@ -9,9 +10,11 @@ int main(int argc, char** argv) {
     calvorin::Application::setApplicationName("Calvorin 2.1");
     calvorin::setApplicationHelpFile("Cv21.hlp");
     calvorin::initLocale();
+    // Only the main window's close ends the program (it quits explicitly), whatever else is open.
+    calvorin::Application::setQuitOnLastWindowClosed(false);
     calvorin::WindowRegistry::createAll();
-    calvorin::WindowRegistry::windows().front()->show();
-    const int code = app.exec();
+    calvorin::showWindow(&calvorin::window<TfrmMain>());
+    const int code = calvorin::Application::exec();
     calvorin::WindowRegistry::destroyAll();
     return code;
 }

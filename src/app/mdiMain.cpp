@@ -1,18 +1,365 @@
 #include "app/mdiMain.h"
 
+#include "app/Korvanta.h"
+#include "app/frames.h"
+#include "app/linklabel.h"
+#include "app/maker.h"
+#include "app/registry.h"
+#include "platform/guard.h"
+#include "platform/help.h"
+#include "platform/jpeg.h"
+#include "platform/process.h"
+#include "report/report.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
+#include <QVBoxLayout>
+
+using calvorin::connectGuarded;
+using calvorin::LinkLabel;
+using calvorin::makeLink;
+using calvorin::setBold;
+using calvorin::setTextColour;
+
+namespace {
+
+const QString scriptFile = QStringLiteral("autoexec.cv1");
+
+QMenu* addMenu(QMenuBar* bar, const char* name, const char* title) {
+    QMenu* menu = bar->addMenu(QString::fromUtf8(title));
+    menu->setObjectName(name);
+    return menu;
+}
+
+QMenu* addMenu(QMenu* parent, const char* name, const char* title) {
+    QMenu* menu = parent->addMenu(QString::fromUtf8(title));
+    menu->setObjectName(name);
+    return menu;
+}
+
+QAction* addItem(QMenu* menu, const char* name, const char* caption, const QKeySequence& shortcut = {}) {
+    QAction* item = menu->addAction(QString::fromUtf8(caption));
+    item->setObjectName(name);
+    item->setShortcut(shortcut);
+    return item;
+}
+
+// A menu item that shows the window of that class.
+void addShowItem(TfrmMain* owner, QMenu* menu, const char* name, const char* caption, const char* window,
+                 const QKeySequence& shortcut = {}) {
+    connectGuarded(addItem(menu, name, caption, shortcut), &QAction::triggered, owner,
+                   [window] { calvorin::showWindow(window); });
+}
+
+// A link that shows the window of that class.
+LinkLabel* addShowLink(QWidget* owner, QLayout* column, const char* name, const char* caption,
+                       const char* window) {
+    LinkLabel* link = makeLink(owner, name, QString::fromUtf8(caption));
+    column->addWidget(link);
+    connectGuarded(link, &LinkLabel::clicked, owner, [window] { calvorin::showWindow(window); });
+    return link;
+}
+
+QFrame* separatorLine(QWidget* parent) {
+    auto* line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+} // namespace
 
 TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmMain");
-    setWindowTitle("Calvorin 2.1");
-    QMenu* sistema = menuBar()->addMenu("Sistema");
-    QMenu* relatorios = sistema->addMenu("&Gerador de relatórios");
-    mnuStart = relatorios->addAction("&Iniciar geração de relatório");
-    mnuStart->setObjectName("mnuStart");
-    mnuStop = relatorios->addAction("&Parar geração de relatório");
-    mnuStop->setObjectName("mnuStop");
+    createMenus();
+
+    auto* central = new QWidget(this);
+    central->setObjectName("pnlClient");
+    central->setFixedSize(549, 384); // with the title bar and the menu, about 557 by 436 outside
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addWidget(createLeftColumn());
+    auto* area = new QWidget(central);
+    area->setObjectName("pnlArea");
+    row->addWidget(area, 1);
+    createPanels(area);
+    setCentralWidget(central);
+
+    calvorin::applyFrame(this, calvorin::Frame{"Calvorin 2.1", calvorin::Border::Single, false, true, true});
+}
+
+void TfrmMain::createMenus() {
+    QMenuBar* bar = menuBar();
+
+    QMenu* sistema = addMenu(bar, "mnuSistema", "Sistema");
+    QMenu* inicializacao = addMenu(sistema, "mnuInicializacao", "Inicialização do programa");
+    addShowItem(this, inicializacao, "mnuEditScript", "Editar script de inicialização", "TfrmEditor");
+    QMenu* relatorios = addMenu(sistema, "mnuRelatorios", "&Gerador de relatórios");
+    mnuStart = addItem(relatorios, "mnuStart", "&Iniciar geração de relatório");
+    mnuStop = addItem(relatorios, "mnuStop", "&Parar geração de relatório");
     mnuStop->setEnabled(false);
-    mnuRestart = relatorios->addAction("Retomar geração do relatório atual");
-    mnuRestart->setObjectName("mnuRestart");
+    mnuRestart = addItem(relatorios, "mnuRestart", "Retomar geração do relatório atual");
     mnuRestart->setEnabled(false);
+    relatorios->addSeparator();
+    addShowItem(this, relatorios, "mnuViewReport", "Visualizar relatório", "TfrmViewReport");
+    addShowItem(this, sistema, "mnuComandos", "&Interpretador de comandos", "TfrmComandos",
+                QKeySequence(Qt::CTRL | Qt::Key_I));
+    mnuClose = addItem(sistema, "mnuClose", "Fechar", QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* problemas = addMenu(bar, "mnuProblemas", "&Problemas");
+    QMenu* algebra = addMenu(problemas, "mnuAlgebra", "&Algebra");
+    QMenu* analise = addMenu(algebra, "mnuAnaliseCombinatoria", "Análise Combinatória");
+    addShowItem(this, analise, "mnuCombinations", "Combinações Simples", "TfrmCombinations");
+    addShowItem(this, analise, "mnuFatoriais", "Números fatoriais", "TfrmFatoriais");
+    QMenu* matrizes = addMenu(algebra, "mnuMatrizes", "Matrizes");
+    addShowItem(this, matrizes, "mnuDeterminante", "Determinante", "TfrmDeterminante");
+    addShowItem(this, matrizes, "mnuOperMatrizes", "Operações com matrizes", "TfrmOperMatrizes");
+    QMenu* pa = addMenu(algebra, "mnuPA", "Progressões Aritméticas");
+    addShowItem(this, pa, "mnuTQPA", "Termo qualquer de uma PA", "TfrmTQPA");
+    addShowItem(this, pa, "mnuNTPA", "Número de termos de uma PA", "TfrmNTPA");
+    addShowItem(this, pa, "mnuSTPA", "Soma dos termos de uma PA", "TfrmSTPA");
+    QMenu* pg = addMenu(algebra, "mnuPG", "Progressões Geométricas");
+    addShowItem(this, pg, "mnuTQPG", "Termo qualquer de uma PG", "TfrmTQPG");
+    addShowItem(this, pg, "mnuSTPG", "Soma dos termos de uma PG", "Tfrmstpg");
+    addShowItem(this, pg, "mnuPTPG", "Produto dos termos de uma PG", "Tfrmptpg");
+    algebra->addSeparator();
+    addShowItem(this, algebra, "mnuEqua2", "Equações de segundo grau", "TfrmEqua2");
+    addShowItem(this, algebra, "mnuJuros", "Juros compostos", "TfrmJurosCompostos");
+    addShowItem(this, algebra, "mnuMDC", "Máximo Divisor Comum (MDC)", "TfrmMDC");
+
+    QMenu* geometria = addMenu(problemas, "mnuGeometria", "Geometria");
+    QMenu* analitica = addMenu(geometria, "mnuAnalitica", "Geometria analítica");
+    addShowItem(this, analitica, "mnuDistancia", "Distância entre 2 pontos", "TfrmDistancia");
+    addShowItem(this, analitica, "mnuInclination", "Inclinação de uma reta", "TfrmInclination");
+    addShowItem(this, analitica, "mnuPontoReta", "Distância entre um ponto e uma reta", "TfrmPontoReta");
+    geometria->addSeparator();
+    addShowItem(this, geometria, "mnuPitagoras", "Teorema de Pitágoras", "TfrmPitagoras");
+    addShowItem(this, geometria, "mnuTrigonometria", "Funções Trigonométricas", "TfrmTrigonometria");
+    addShowItem(this, geometria, "mnuSumAng", "Soma dos ângulos internos de um poligono", "TfrmSumAng");
+    addShowItem(this, geometria, "mnuDiagonais", "Número de diagonais de um poligono", "TfrmDiagonais");
+
+    QMenu* ferramentas = addMenu(problemas, "mnuFerramentas", "&Ferramentas");
+    addShowItem(this, ferramentas, "mnuConvertTemperatura", "Conversor de temperaturas",
+                "TfrmConvertTemperatura");
+    addShowItem(this, ferramentas, "mnuCalc", "Calculadora", "TfrmCalc");
+    addShowItem(this, ferramentas, "mnuGraph", "Gerador de gráficos", "TfrmGraph");
+    addShowItem(this, ferramentas, "mnuRegra3", "Regra de 3", "TfrmRegra3");
+
+    QMenu* fisica = addMenu(problemas, "mnuFisica", "Física/Química");
+    addShowItem(this, fisica, "mnuCalorias", "Cálculo de calorias gastas", "TfrmCalorias");
+    addShowItem(this, fisica, "mnuFisTemperatura", "Conversor de temperaturas", "TfrmConvertTemperatura");
+    addShowItem(this, fisica, "mnuConvertVelocidade", "Conversor de velocidades", "TfrmConvertVelocidade");
+
+    QMenu* ajuda = addMenu(bar, "mnuAjudaCreditos", "Ajuda/Créditos/Info");
+    mnuHelp = addItem(ajuda, "mnuHelp", "Ajuda", QKeySequence(Qt::Key_F1));
+    ajuda->addSeparator();
+    addShowItem(this, ajuda, "mnuAbout", "Sobre o Calvorin", "TfrmSplash");
+
+    connectGuarded(mnuStart, &QAction::triggered, this, &TfrmMain::mnuStartClick);
+    connectGuarded(mnuStop, &QAction::triggered, this, &TfrmMain::mnuStopClick);
+    connectGuarded(mnuRestart, &QAction::triggered, this, &TfrmMain::mnuRestartClick);
+    connectGuarded(mnuClose, &QAction::triggered, this, &TfrmMain::mnuCloseClick);
+    connectGuarded(mnuHelp, &QAction::triggered, this, &TfrmMain::mnuHelpClick);
+}
+
+QWidget* TfrmMain::createLeftColumn() {
+    auto* column = new QWidget(this);
+    column->setObjectName("pnlLeft");
+    column->setFixedWidth(190);
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(12, 16, 8, 12);
+    layout->setSpacing(8);
+    const QPixmap bullet(":/pictures/bullet.png");
+    auto link = [&](const char* name, const char* caption) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(6);
+        auto* picture = new QLabel(column);
+        picture->setObjectName(QByteArray("img") + name);
+        picture->setPixmap(bullet);
+        row->addWidget(picture);
+        LinkLabel* label = makeLink(column, name, QString::fromUtf8(caption));
+        label->setWordWrap(true);
+        setBold(label);
+        row->addWidget(label, 1);
+        layout->addLayout(row);
+        return label;
+    };
+    Label1 = link("Label1", "Algebra");
+    Label2 = link("Label2", "Geometria");
+    Label3 = link("Label3", "Física / Química");
+    Label4 = link("Label4", "Ferramentas");
+    layout->addWidget(separatorLine(column));
+    Label8 = link("Label8", "Interpretador de comandos");
+    layout->addWidget(separatorLine(column));
+    Label6 = link("Label6", "Novidades");
+    layout->addWidget(separatorLine(column));
+    Label5 = link("Label5", "Sobre o autor");
+    Label7 = link("Label7", "Página do Calvorin");
+    layout->addStretch(1);
+
+    connectGuarded(Label1, &LinkLabel::clicked, this, [this] { showPanel(pnlAlgebra); });
+    connectGuarded(Label2, &LinkLabel::clicked, this, [this] { showPanel(pnlGeo); });
+    connectGuarded(Label3, &LinkLabel::clicked, this, [this] { showPanel(pnlFisica); });
+    connectGuarded(Label4, &LinkLabel::clicked, this, [this] { showPanel(pnlTools); });
+    connectGuarded(Label6, &LinkLabel::clicked, this, [this] { showPanel(pnlNews); });
+    connectGuarded(Label8, &LinkLabel::clicked, this, [] { calvorin::showWindow("TfrmComandos"); });
+    connectGuarded(Label5, &LinkLabel::clicked, this, [] { calvorin::showWindow("TfrmAutor"); });
+    connectGuarded(Label7, &LinkLabel::clicked, this, [] { calvorin::maker::openWebPage(); });
+    return column;
+}
+
+QFrame* TfrmMain::createPanel(QWidget* area, const char* name, const QString& heading) {
+    auto* panel = new QFrame(area);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setLineWidth(1);
+    calvorin::setWhiteBackground(panel);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(16, 12, 12, 12);
+    column->setSpacing(6);
+    auto* title = new QLabel(heading, panel);
+    title->setObjectName(QByteArray("lblTitulo") + QByteArray(name).mid(3));
+    setBold(title, 16);
+    column->addWidget(title);
+    column->addSpacing(6);
+    panel->hide();
+    return panel;
+}
+
+void TfrmMain::createPanels(QWidget* area) {
+    auto* stack = new QGridLayout(area);
+    stack->setContentsMargins(0, 0, 0, 0);
+    const QColor red(Qt::red);
+
+    pnlAlgebra = createPanel(area, "pnlAlgebra", "Algebra");
+    QLayout* l = pnlAlgebra->layout();
+    setTextColour(addShowLink(this, l, "lblAnalise", "Análise combinatória", "TfrmAnalise"), red);
+    setTextColour(addShowLink(this, l, "lblMatrizes", "Matrizes", "TfrmMatrizes"), red);
+    setTextColour(addShowLink(this, l, "lblPA", "Progressões aritméticas", "TfrmPA"), red);
+    setTextColour(addShowLink(this, l, "lblPG", "Progressões geométricas", "TfrmPG"), red);
+    addShowLink(this, l, "lblEqua2", "Equações de Segundo grau", "TfrmEqua2");
+    addShowLink(this, l, "lblJuros", "Juros compostos", "TfrmJurosCompostos");
+    addShowLink(this, l, "lblMDC", "Máximo Divisor Comum (MDC)", "TfrmMDC");
+
+    pnlGeo = createPanel(area, "pnlGeo", "Geometria");
+    l = pnlGeo->layout();
+    setTextColour(addShowLink(this, l, "lblAnalitica", "Geometria analítica", "TfrmAnalitica"), red);
+    addShowLink(this, l, "lblPitagoras", "Teorema de Pitágoras", "TfrmPitagoras");
+    addShowLink(this, l, "lblTrigonometria", "Funções trigonométricas", "TfrmTrigonometria");
+    addShowLink(this, l, "lblSumAng", "Soma dos ângulos internos de um poligono", "TfrmSumAng");
+    addShowLink(this, l, "lblDiagonais", "Número de diagonais de um poligono", "TfrmDiagonais");
+
+    pnlFisica = createPanel(area, "pnlFisica", "Física / Química");
+    l = pnlFisica->layout();
+    addShowLink(this, l, "lblCalorias", "Cálculo de calorias gastas por um corpo", "TfrmCalorias");
+    addShowLink(this, l, "lblFisTemperatura", "Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)",
+                "TfrmConvertTemperatura");
+    addShowLink(this, l, "lblFisVelocidade", "Conversor de velocidades (Km/h/Metro/seg)",
+                "TfrmConvertVelocidade");
+
+    pnlTools = createPanel(area, "pnlTools", "Ferramentas matemáticas");
+    l = pnlTools->layout();
+    addShowLink(this, l, "lblTemperatura", "Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)",
+                "TfrmConvertTemperatura");
+    addShowLink(this, l, "lblCalc", "Calculadora", "TfrmCalc");
+    addShowLink(this, l, "lblGraph", "Gerador de gráficos", "TfrmGraph");
+    addShowLink(this, l, "lblRegra3", "Regra de 3", "TfrmRegra3");
+
+    pnlNews = createPanel(area, "pnlNews", "Novidades");
+    l = pnlNews->layout();
+    LinkLabel* korvanta = makeLink(this, "lblNewsKorvanta", "Korvanta");
+    l->addWidget(korvanta);
+    connectGuarded(korvanta, &LinkLabel::clicked, this,
+                   [] { calvorin::helpRequest("cv21.hlp", 2, "korvanta"); });
+    addShowLink(this, l, "lblNewsComandos", "Interpretador de comandos", "TfrmComandos");
+    for (const auto& [name, text] :
+         {std::pair{"lblNewsClipboard", "Maior integração com a área de transferência"},
+          std::pair{"lblNewsInterface", "Interface gráfica mais amadurecida"}}) {
+        auto* plain = new QLabel(QString::fromUtf8(text), this);
+        plain->setObjectName(name);
+        l->addWidget(plain);
+    }
+    addShowLink(this, l, "lblNewsMDC", "Cálculo de Máximo Divisor Comum", "TfrmMDC");
+    addShowLink(this, l, "lblNewsSumAng", "Soma dos ângulos internos de um poligono", "TfrmSumAng");
+    addShowLink(this, l, "lblNewsVelocidade", "Conversor de velocidades (Km/h/Metro/seg)",
+                "TfrmConvertVelocidade");
+    addShowLink(this, l, "lblNewsDiagonais", "Achando o número de diagonais de um poligono", "TfrmDiagonais");
+    addShowLink(this, l, "lblNewsCalc", "Melhorias na calculadora", "TfrmCalc");
+    addShowLink(this, l, "lblNewsPontoReta", "Distância entre um ponto e uma reta", "TfrmPontoReta");
+    LinkLabel* ajuda = makeLink(this, "lblNewsAjuda", "Ajuda integrada");
+    l->addWidget(ajuda);
+    connectGuarded(ajuda, &LinkLabel::clicked, this, &TfrmMain::mnuHelpClick);
+    LinkLabel* mais = makeLink(this, "lblNewsMais", "mais novidades...");
+    setBold(mais);
+    setTextColour(mais, Qt::blue);
+    l->addWidget(mais);
+    connectGuarded(mais, &LinkLabel::clicked, this,
+                   [] { calvorin::helpRequest("cv21.hlp", 2, "novidades"); });
+
+    // The picture sits at the bottom right of the news, below the links.
+    imgNews = makeLink(this, "imgNews", QString());
+    imgNews->setFixedSize(90, 90);
+    imgNews->setScaledContents(true);
+    imgNews->setPixmap(QPixmap::fromImage(calvorin::loadJpeg(":/pictures/noticias.jpg")));
+    static_cast<QVBoxLayout*>(l)->addStretch(1);
+    l->addWidget(imgNews);
+    l->setAlignment(imgNews, Qt::AlignRight);
+    connectGuarded(imgNews, &LinkLabel::clicked, this, [] { calvorin::maker::openMail(); });
+
+    for (QFrame* panel : {pnlAlgebra, pnlGeo, pnlFisica, pnlTools, pnlNews}) {
+        if (panel != pnlNews) static_cast<QVBoxLayout*>(panel->layout())->addStretch(1);
+        stack->addWidget(panel, 0, 0);
+    }
+}
+
+QPixmap TfrmMain::newsPicture() const {
+    return imgNews->pixmap();
+}
+
+void TfrmMain::showPanel(QFrame* panel) {
+    for (QFrame* p : {pnlNews, pnlAlgebra, pnlGeo, pnlTools, pnlFisica})
+        if (p != panel) p->hide();
+    panel->show();
+}
+
+void TfrmMain::FormShow() {
+    if (QFileInfo::exists(scriptFile)) calvorin::korvanta::runFile(scriptFile);
+    if (splash == 1) calvorin::showWindow("TfrmSplash");
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    // Queued, so the script runs once the window is on screen and what it shows comes on top.
+    QMetaObject::invokeMethod(
+        this, [this] { calvorin::runGuarded([this] { FormShow(); }); }, Qt::QueuedConnection);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    // The main window's close ends the program even while tool windows are still visible.
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+void TfrmMain::mnuStartClick() {
+    calvorin::showWindow("TfrmReport");
+}
+void TfrmMain::mnuStopClick() {
+    calvorin::report::stop();
+}
+void TfrmMain::mnuRestartClick() {
+    calvorin::report::resume();
+}
+void TfrmMain::mnuCloseClick() {
+    calvorin::terminateProcess(1);
+}
+void TfrmMain::mnuHelpClick() {
+    calvorin::shellExecute("winhelp.exe", "cv21.hlp");
 }

@@ -3,6 +3,14 @@
 #include <QAction>
 #include <QMainWindow>
 
+class QFrame;
+class QLabel;
+class QMenu;
+
+namespace calvorin {
+class LinkLabel;
+}
+
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
@@ -14,4 +22,51 @@ public:
     QAction* mnuStart = nullptr;
     QAction* mnuStop = nullptr;
     QAction* mnuRestart = nullptr;
+    QAction* mnuClose = nullptr;
+    QAction* mnuHelp = nullptr;
+
+    // Left column: the categories, the command window, the news, the maker.
+    calvorin::LinkLabel* Label1 = nullptr; // Algebra
+    calvorin::LinkLabel* Label2 = nullptr; // Geometria
+    calvorin::LinkLabel* Label3 = nullptr; // Física / Química
+    calvorin::LinkLabel* Label4 = nullptr; // Ferramentas
+    calvorin::LinkLabel* Label8 = nullptr; // Interpretador de comandos
+    calvorin::LinkLabel* Label6 = nullptr; // Novidades
+    calvorin::LinkLabel* Label5 = nullptr; // the maker's window
+    calvorin::LinkLabel* Label7 = nullptr; // the maker's web page
+
+    QFrame* pnlAlgebra = nullptr;
+    QFrame* pnlGeo = nullptr;
+    QFrame* pnlFisica = nullptr;
+    QFrame* pnlTools = nullptr;
+    QFrame* pnlNews = nullptr;
+    calvorin::LinkLabel* imgNews = nullptr; // the news picture; the credits window copies it
+
+    // The news picture as shown now (empty when it could not be read).
+    QPixmap newsPicture() const;
+
+    // Runs the start-up script, then shows the credits unless the script said nosplash.
+    // Called once, right after the window first appears.
+    void FormShow();
+
+    // Hides every category panel, then shows this one.
+    void showPanel(QFrame* panel);
+
+    void mnuStartClick();
+    void mnuStopClick();
+    void mnuRestartClick();
+    void mnuCloseClick();
+    void mnuHelpClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    QWidget* createLeftColumn();
+    void createPanels(QWidget* area);
+    QFrame* createPanel(QWidget* area, const char* name, const QString& heading);
+
+    bool shown_ = false;
 };

@@ -1,8 +1,10 @@
 // The only place that knows every window: creates them in the program's fixed start-up order.
 #include "app/fEditor.h"
 #include "app/fcomandos.h"
+#include "app/infowindows.h"
 #include "app/mdiMain.h"
 #include "app/registry.h"
+#include "app/topics.h"
 #include "report/fConfirmNR.h"
 #include "report/fReport.h"
 #include "report/fViewReport.h"
@@ -13,7 +15,7 @@
 namespace calvorin {
 
 void WindowRegistry::createAll() {
-    // Order: TfrmMain, TfrmEqua2, TfrmTrigonometria, TfrmSplash, the maker's information window,
+    // Order: TfrmMain, TfrmEqua2, TfrmTrigonometria, TfrmSplash, TfrmAutor (the maker's window),
     // TfrmJurosCompostos, TfrmFatoriais, TfrmCombinations, TfrmTQPA, TfrmNTPA, TfrmSTPA, TfrmTQPG,
     // Tfrmstpg, Tfrmptpg, TfrmPitagoras, TfrmInclination, TfrmDistancia, TfrmRegra3, TfrmCalorias,
     // TfrmConvertTemperatura, TfrmOperMatrizes, TfrmDeterminante, TfrmCalc, TfrmGraph, TfrmReport,
@@ -21,6 +23,8 @@ void WindowRegistry::createAll() {
     // TfrmAnalitica, TfrmMDC, TfrmMeajude, TfrmEditor, Tfrmtools, TfrmSumAng, Tfrmgeometria,
     // TfrmDiagonais, TfrmPontoReta, TfrmConvertVelocidade, TfrmFisica.
     add(new TfrmMain);
+    add(new TfrmSplash);
+    add(new TfrmAutor);
     add(new TfrmTQPA);
     add(new TfrmNTPA);
     add(new TfrmSTPA);
@@ -28,7 +32,16 @@ void WindowRegistry::createAll() {
     add(new TfrmViewReport);
     add(new TfrmConfirmNR);
     add(new TfrmComandos);
+    add(new TfrmAnalise);
+    add(new TfrmPA);
+    add(new TfrmPG);
+    add(new TfrmMatrizes);
+    add(new TfrmAnalitica);
+    add(new TfrmMeajude);
     add(new TfrmEditor);
+    add(new Tfrmtools);
+    add(new Tfrmgeometria);
+    add(new TfrmFisica);
 }
 
 } // namespace calvorin

@@ -1,0 +1,438 @@
+// The main window: menu tree, left-column links, category panels and what every link shows.
+#include "app_fixture.h"
+
+#include "app/linklabel.h"
+#include "platform/help.h"
+
+#include <QFrame>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+using namespace apptest;
+using calvorin::LinkLabel;
+
+namespace {
+
+// One line per menu entry: indentation for depth, caption, object name, shortcut; "-" separators.
+void describeMenu(const QList<QAction*>& actions, int depth, QString& out) {
+    for (QAction* action : actions) {
+        out += QString(depth * 2, ' ');
+        if (action->isSeparator()) {
+            out += "-\n";
+            continue;
+        }
+        QMenu* sub = action->menu();
+        out += action->text() + " | " + (sub ? sub->objectName() : action->objectName());
+        if (!action->shortcut().isEmpty())
+            out += " | " + action->shortcut().toString(QKeySequence::PortableText);
+        out += '\n';
+        if (sub) describeMenu(sub->actions(), depth + 1, out);
+    }
+}
+
+const char* const expectedMenuTree = R"(Sistema | mnuSistema
+  Inicialização do programa | mnuInicializacao
+    Editar script de inicialização | mnuEditScript
+  &Gerador de relatórios | mnuRelatorios
+    &Iniciar geração de relatório | mnuStart
+    &Parar geração de relatório | mnuStop
+    Retomar geração do relatório atual | mnuRestart
+    -
+    Visualizar relatório | mnuViewReport
+  &Interpretador de comandos | mnuComandos | Ctrl+I
+  Fechar | mnuClose | Ctrl+Q
+&Problemas | mnuProblemas
+  &Algebra | mnuAlgebra
+    Análise Combinatória | mnuAnaliseCombinatoria
+      Combinações Simples | mnuCombinations
+      Números fatoriais | mnuFatoriais
+    Matrizes | mnuMatrizes
+      Determinante | mnuDeterminante
+      Operações com matrizes | mnuOperMatrizes
+    Progressões Aritméticas | mnuPA
+      Termo qualquer de uma PA | mnuTQPA
+      Número de termos de uma PA | mnuNTPA
+      Soma dos termos de uma PA | mnuSTPA
+    Progressões Geométricas | mnuPG
+      Termo qualquer de uma PG | mnuTQPG
+      Soma dos termos de uma PG | mnuSTPG
+      Produto dos termos de uma PG | mnuPTPG
+    -
+    Equações de segundo grau | mnuEqua2
+    Juros compostos | mnuJuros
+    Máximo Divisor Comum (MDC) | mnuMDC
+  Geometria | mnuGeometria
+    Geometria analítica | mnuAnalitica
+      Distância entre 2 pontos | mnuDistancia
+      Inclinação de uma reta | mnuInclination
+      Distância entre um ponto e uma reta | mnuPontoReta
+    -
+    Teorema de Pitágoras | mnuPitagoras
+    Funções Trigonométricas | mnuTrigonometria
+    Soma dos ângulos internos de um poligono | mnuSumAng
+    Número de diagonais de um poligono | mnuDiagonais
+  &Ferramentas | mnuFerramentas
+    Conversor de temperaturas | mnuConvertTemperatura
+    Calculadora | mnuCalc
+    Gerador de gráficos | mnuGraph
+    Regra de 3 | mnuRegra3
+  Física/Química | mnuFisica
+    Cálculo de calorias gastas | mnuCalorias
+    Conversor de temperaturas | mnuFisTemperatura
+    Conversor de velocidades | mnuConvertVelocidade
+Ajuda/Créditos/Info | mnuAjudaCreditos
+  Ajuda | mnuHelp | F1
+  -
+  Sobre o Calvorin | mnuAbout
+)";
+
+TEST(MainWindowMenu, TreeHasEveryCaptionAcceleratorAndNameInOrder) {
+    QString tree;
+    describeMenu(mainWindow().menuBar()->actions(), 0, tree);
+    EXPECT_EQ(tree.toStdString(), expectedMenuTree);
+}
+
+TEST(MainWindowMenu, ReportItemsAndFlagsAtStart) {
+    TfrmMain fresh;
+    EXPECT_EQ(fresh.recording, 0);
+    EXPECT_EQ(fresh.splash, 1);
+    EXPECT_TRUE(fresh.mnuStart->isEnabled());
+    EXPECT_FALSE(fresh.mnuStop->isEnabled());
+    EXPECT_FALSE(fresh.mnuRestart->isEnabled());
+}
+
+class MainWindowTest : public WindowTest {};
+
+struct MenuEffect {
+    const char* item;
+    const char* window;
+};
+
+TEST_F(MainWindowTest, MenuItemsShowTheirWindows) {
+    const MenuEffect table[] = {
+        {"mnuEditScript", "TfrmEditor"},
+        {"mnuStart", "TfrmReport"},
+        {"mnuViewReport", "TfrmViewReport"},
+        {"mnuComandos", "TfrmComandos"},
+        {"mnuCombinations", "TfrmCombinations"},
+        {"mnuFatoriais", "TfrmFatoriais"},
+        {"mnuDeterminante", "TfrmDeterminante"},
+        {"mnuOperMatrizes", "TfrmOperMatrizes"},
+        {"mnuTQPA", "TfrmTQPA"},
+        {"mnuNTPA", "TfrmNTPA"},
+        {"mnuSTPA", "TfrmSTPA"},
+        {"mnuTQPG", "TfrmTQPG"},
+        {"mnuSTPG", "Tfrmstpg"},
+        {"mnuPTPG", "Tfrmptpg"},
+        {"mnuEqua2", "TfrmEqua2"},
+        {"mnuJuros", "TfrmJurosCompostos"},
+        {"mnuMDC", "TfrmMDC"},
+        {"mnuDistancia", "TfrmDistancia"},
+        {"mnuInclination", "TfrmInclination"},
+        {"mnuPontoReta", "TfrmPontoReta"},
+        {"mnuPitagoras", "TfrmPitagoras"},
+        {"mnuTrigonometria", "TfrmTrigonometria"},
+        {"mnuSumAng", "TfrmSumAng"},
+        {"mnuDiagonais", "TfrmDiagonais"},
+        {"mnuConvertTemperatura", "TfrmConvertTemperatura"},
+        {"mnuCalc", "TfrmCalc"},
+        {"mnuGraph", "TfrmGraph"},
+        {"mnuRegra3", "TfrmRegra3"},
+        {"mnuCalorias", "TfrmCalorias"},
+        {"mnuFisTemperatura", "TfrmConvertTemperatura"},
+        {"mnuConvertVelocidade", "TfrmConvertVelocidade"},
+        {"mnuAbout", "TfrmSplash"},
+    };
+    for (const MenuEffect& row : table) {
+        SCOPED_TRACE(row.item);
+        hideAllWindows();
+        auto* action = mainWindow().findChild<QAction*>(row.item);
+        ASSERT_NE(action, nullptr);
+        action->trigger();
+        expectShownIfBuilt(row.window);
+        EXPECT_TRUE(dialogs.errors.isEmpty());
+    }
+}
+
+struct ReportItemStep {
+    const char* item;
+    int recording;
+    bool start, stop, restart; // enabled afterwards
+};
+
+TEST_F(MainWindowTest, StopAndResumeItemsSwitchRecordingAndEachOther) {
+    TfrmMain& main = mainWindow();
+    // Recording, as after a report was started.
+    main.recording = 1;
+    main.mnuStart->setEnabled(false);
+    main.mnuStop->setEnabled(true);
+    main.mnuRestart->setEnabled(false);
+    const ReportItemStep steps[] = {
+        {"mnuStop", 0, true, false, true},
+        {"mnuRestart", 1, false, true, false},
+        {"mnuStop", 0, true, false, true},
+    };
+    for (const ReportItemStep& step : steps) {
+        SCOPED_TRACE(step.item);
+        main.findChild<QAction*>(step.item)->trigger();
+        EXPECT_EQ(main.recording, step.recording);
+        EXPECT_EQ(main.mnuStart->isEnabled(), step.start);
+        EXPECT_EQ(main.mnuStop->isEnabled(), step.stop);
+        EXPECT_EQ(main.mnuRestart->isEnabled(), step.restart);
+    }
+    main.mnuRestart->setEnabled(false);
+}
+
+TEST_F(MainWindowTest, FecharEndsTheProcessWithCodeOne) {
+    mainWindow().mnuClose->trigger();
+    EXPECT_EQ(exitCodes, std::vector<int>{1});
+}
+
+TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheEventLoopWithCodeZeroWhileToolWindowsAreOpen) {
+    TfrmMain other;
+    calvorin::showWindow("TfrmPA"); // stays on top, still visible when the main window closes
+    QTimer::singleShot(0, &other, [&] { other.close(); });
+    // Should the close not end the loop, this ends it with another code instead of hanging.
+    QTimer safetyNet;
+    safetyNet.setSingleShot(true);
+    QObject::connect(&safetyNet, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    safetyNet.start(20000);
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+// Left column: caption, and what a click does (a panel to show, or a window).
+struct LeftLink {
+    const char* label;
+    const char* caption;
+    const char* panel;  // category panel shown, or nullptr
+    const char* window; // window shown, or nullptr
+};
+
+TEST_F(MainWindowTest, LeftColumnLinks) {
+    showMainWindow();
+    const LeftLink table[] = {
+        {"Label1", "Algebra", "pnlAlgebra", nullptr},
+        {"Label2", "Geometria", "pnlGeo", nullptr},
+        {"Label3", "Física / Química", "pnlFisica", nullptr},
+        {"Label4", "Ferramentas", "pnlTools", nullptr},
+        {"Label8", "Interpretador de comandos", nullptr, "TfrmComandos"},
+        {"Label6", "Novidades", "pnlNews", nullptr},
+        {"Label5", "Sobre o autor", nullptr, "TfrmAutor"},
+    };
+    const char* panels[] = {"pnlAlgebra", "pnlGeo", "pnlFisica", "pnlTools", "pnlNews"};
+    for (const LeftLink& row : table) {
+        SCOPED_TRACE(row.label);
+        auto* label = child<LinkLabel>(&mainWindow(), row.label);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), QString::fromUtf8(row.caption));
+        EXPECT_TRUE(label->font().bold());
+        EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
+        click(label);
+        if (row.panel) {
+            for (const char* panel : panels)
+                EXPECT_EQ(!child(&mainWindow(), panel)->isHidden(), std::string(panel) == row.panel) << panel;
+        }
+        if (row.window) expectShownIfBuilt(row.window);
+    }
+}
+
+TEST(MainWindowPanels, AllHiddenAtStart) {
+    TfrmMain fresh;
+    for (const char* panel : {"pnlAlgebra", "pnlGeo", "pnlFisica", "pnlTools", "pnlNews"})
+        EXPECT_TRUE(child(&fresh, panel)->isHidden()) << panel;
+}
+
+TEST_F(MainWindowTest, SwitchingLeavesOnlyTheChosenPanelFillingTheRightHandArea) {
+    TfrmMain fresh;
+    fresh.show();
+    QApplication::processEvents();
+    click(fresh.Label1);
+    click(fresh.Label2);
+    QApplication::processEvents();
+    EXPECT_FALSE(fresh.pnlGeo->isHidden());
+    for (QFrame* other : {fresh.pnlAlgebra, fresh.pnlFisica, fresh.pnlTools, fresh.pnlNews})
+        EXPECT_TRUE(other->isHidden()) << other->objectName().toStdString();
+
+    // The panel reaches the right edge and runs from top to bottom.
+    const QRect inClient(fresh.pnlGeo->mapTo(fresh.centralWidget(), QPoint(0, 0)), fresh.pnlGeo->size());
+    EXPECT_EQ(inClient.right(), fresh.centralWidget()->rect().right());
+    EXPECT_EQ(inClient.top(), 0);
+    EXPECT_EQ(inClient.bottom(), fresh.centralWidget()->rect().bottom());
+    EXPECT_GT(inClient.left(), fresh.Label2->mapTo(fresh.centralWidget(), QPoint(0, 0)).x());
+
+    // Clicking the category already shown changes nothing.
+    click(fresh.Label2);
+    QApplication::processEvents();
+    EXPECT_FALSE(fresh.pnlGeo->isHidden());
+    EXPECT_EQ(QRect(fresh.pnlGeo->mapTo(fresh.centralWidget(), QPoint(0, 0)), fresh.pnlGeo->size()),
+              inClient);
+    EXPECT_TRUE(fresh.pnlAlgebra->isHidden());
+}
+
+TEST(MainWindowFrame, CaptionAndTitleBar) {
+    TfrmMain& main = mainWindow();
+    EXPECT_EQ(main.windowTitle(), "Calvorin 2.1");
+    EXPECT_TRUE(main.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_TRUE(main.windowFlags() & Qt::WindowSystemMenuHint);
+    EXPECT_FALSE(main.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(main.palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_FALSE(main.newsPicture().isNull()) << "the news picture is read from the program's pictures";
+}
+
+struct PanelHeading {
+    const char* panel;
+    const char* heading;
+};
+
+TEST(MainWindowPanels, Headings) {
+    const PanelHeading table[] = {
+        {"pnlAlgebra", "Algebra"},         {"pnlGeo", "Geometria"},
+        {"pnlFisica", "Física / Química"}, {"pnlTools", "Ferramentas matemáticas"},
+        {"pnlNews", "Novidades"},
+    };
+    for (const PanelHeading& row : table) {
+        auto* panel = child<QFrame>(&mainWindow(), row.panel);
+        ASSERT_NE(panel, nullptr) << row.panel;
+        EXPECT_EQ(panel->frameShape(), QFrame::Box) << row.panel;
+        EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(Qt::white));
+        // The heading is the panel's first label: large and bold.
+        auto* heading = qobject_cast<QLabel*>(panel->layout()->itemAt(0)->widget());
+        ASSERT_NE(heading, nullptr);
+        EXPECT_EQ(heading->text(), QString::fromUtf8(row.heading));
+        EXPECT_TRUE(heading->font().bold());
+        EXPECT_GT(heading->font().pointSizeF(), panel->font().pointSizeF());
+    }
+}
+
+enum class Colour { Text, Red, Blue };
+
+struct PanelLink {
+    const char* panel;
+    const char* label;
+    const char* caption;
+    Colour colour;
+    const char* window; // window shown, or nullptr for the help links and plain texts
+};
+
+// In each panel's order, top to bottom.
+const PanelLink panelLinks[] = {
+    {"pnlAlgebra", "lblAnalise", "Análise combinatória", Colour::Red, "TfrmAnalise"},
+    {"pnlAlgebra", "lblMatrizes", "Matrizes", Colour::Red, "TfrmMatrizes"},
+    {"pnlAlgebra", "lblPA", "Progressões aritméticas", Colour::Red, "TfrmPA"},
+    {"pnlAlgebra", "lblPG", "Progressões geométricas", Colour::Red, "TfrmPG"},
+    {"pnlAlgebra", "lblEqua2", "Equações de Segundo grau", Colour::Text, "TfrmEqua2"},
+    {"pnlAlgebra", "lblJuros", "Juros compostos", Colour::Text, "TfrmJurosCompostos"},
+    {"pnlAlgebra", "lblMDC", "Máximo Divisor Comum (MDC)", Colour::Text, "TfrmMDC"},
+    {"pnlGeo", "lblAnalitica", "Geometria analítica", Colour::Red, "TfrmAnalitica"},
+    {"pnlGeo", "lblPitagoras", "Teorema de Pitágoras", Colour::Text, "TfrmPitagoras"},
+    {"pnlGeo", "lblTrigonometria", "Funções trigonométricas", Colour::Text, "TfrmTrigonometria"},
+    {"pnlGeo", "lblSumAng", "Soma dos ângulos internos de um poligono", Colour::Text, "TfrmSumAng"},
+    {"pnlGeo", "lblDiagonais", "Número de diagonais de um poligono", Colour::Text, "TfrmDiagonais"},
+    {"pnlFisica", "lblCalorias", "Cálculo de calorias gastas por um corpo", Colour::Text, "TfrmCalorias"},
+    {"pnlFisica", "lblFisTemperatura", "Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)", Colour::Text,
+     "TfrmConvertTemperatura"},
+    {"pnlFisica", "lblFisVelocidade", "Conversor de velocidades (Km/h/Metro/seg)", Colour::Text,
+     "TfrmConvertVelocidade"},
+    {"pnlTools", "lblTemperatura", "Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)", Colour::Text,
+     "TfrmConvertTemperatura"},
+    {"pnlTools", "lblCalc", "Calculadora", Colour::Text, "TfrmCalc"},
+    {"pnlTools", "lblGraph", "Gerador de gráficos", Colour::Text, "TfrmGraph"},
+    {"pnlTools", "lblRegra3", "Regra de 3", Colour::Text, "TfrmRegra3"},
+    {"pnlNews", "lblNewsKorvanta", "Korvanta", Colour::Text, nullptr},
+    {"pnlNews", "lblNewsComandos", "Interpretador de comandos", Colour::Text, "TfrmComandos"},
+    {"pnlNews", "lblNewsClipboard", "Maior integração com a área de transferência", Colour::Text, nullptr},
+    {"pnlNews", "lblNewsInterface", "Interface gráfica mais amadurecida", Colour::Text, nullptr},
+    {"pnlNews", "lblNewsMDC", "Cálculo de Máximo Divisor Comum", Colour::Text, "TfrmMDC"},
+    {"pnlNews", "lblNewsSumAng", "Soma dos ângulos internos de um poligono", Colour::Text, "TfrmSumAng"},
+    {"pnlNews", "lblNewsVelocidade", "Conversor de velocidades (Km/h/Metro/seg)", Colour::Text,
+     "TfrmConvertVelocidade"},
+    {"pnlNews", "lblNewsDiagonais", "Achando o número de diagonais de um poligono", Colour::Text,
+     "TfrmDiagonais"},
+    {"pnlNews", "lblNewsCalc", "Melhorias na calculadora", Colour::Text, "TfrmCalc"},
+    {"pnlNews", "lblNewsPontoReta", "Distância entre um ponto e uma reta", Colour::Text, "TfrmPontoReta"},
+    {"pnlNews", "lblNewsAjuda", "Ajuda integrada", Colour::Text, nullptr},
+    {"pnlNews", "lblNewsMais", "mais novidades...", Colour::Blue, nullptr},
+};
+
+TEST_F(MainWindowTest, PanelLinksInOrderWithCaptionColourAndEffect) {
+    int previousIndex = -1;
+    QString previousPanel;
+    for (const PanelLink& row : panelLinks) {
+        SCOPED_TRACE(row.label);
+        hideAllWindows();
+        auto* panel = child<QFrame>(&mainWindow(), row.panel);
+        showMainWindow(panel);
+        auto* label = child<QLabel>(panel, row.label);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text(), QString::fromUtf8(row.caption));
+
+        const int index = panel->layout()->indexOf(label);
+        if (previousPanel == row.panel) {
+            EXPECT_GT(index, previousIndex);
+        }
+        previousIndex = index;
+        previousPanel = row.panel;
+
+        const QColor colour = label->palette().color(QPalette::WindowText);
+        switch (row.colour) {
+        case Colour::Red:
+            EXPECT_EQ(colour, QColor(Qt::red));
+            break;
+        case Colour::Blue:
+            EXPECT_EQ(colour, QColor(Qt::blue));
+            EXPECT_TRUE(label->font().bold());
+            break;
+        case Colour::Text:
+            EXPECT_EQ(colour, panel->palette().color(QPalette::WindowText));
+            break;
+        }
+
+        const bool isLink = qobject_cast<LinkLabel*>(label) != nullptr;
+        if (!row.window) continue;
+        EXPECT_TRUE(isLink);
+        click(label);
+        expectShownIfBuilt(row.window);
+    }
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(MainWindowTest, PlainNewsLinesAreNotLinks) {
+    for (const char* name : {"lblNewsClipboard", "lblNewsInterface"}) {
+        auto* label = child<QLabel>(mainWindow().pnlNews, name);
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(qobject_cast<LinkLabel*>(label), nullptr) << name;
+        EXPECT_NE(label->cursor().shape(), Qt::PointingHandCursor) << name;
+    }
+}
+
+struct HelpEffect {
+    const char* control; // a news link or a menu item
+    const char* topic;   // the help viewer's topic afterwards: "" is the contents page
+};
+
+TEST_F(MainWindowTest, HelpLinksAndTheHelpItemOpenTheHelpViewer) {
+    const HelpEffect table[] = {
+        {"lblNewsKorvanta", "korvanta"},
+        {"lblNewsMais", "novidades"},
+        {"lblNewsAjuda", ""},
+        {"mnuHelp", ""},
+    };
+    showMainWindow(mainWindow().pnlNews);
+    for (const HelpEffect& row : table) {
+        SCOPED_TRACE(row.control);
+        calvorin::helpViewer()->hide();
+        if (auto* item = mainWindow().findChild<QAction*>(row.control))
+            item->trigger();
+        else
+            click(child(mainWindow().pnlNews, row.control));
+        EXPECT_TRUE(calvorin::helpViewer()->isVisible());
+        EXPECT_EQ(calvorin::helpViewer()->topic(), row.topic);
+        EXPECT_EQ(calvorin::applicationHelpFile().toLower(), "cv21.hlp");
+    }
+    calvorin::helpViewer()->hide();
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+} // namespace

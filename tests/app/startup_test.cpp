@@ -1,0 +1,85 @@
+// The main window's first show: the start-up script runs, then the credits follow.
+#include "app_fixture.h"
+
+#include "app/infowindows.h"
+#include "platform/guard.h"
+
+using namespace apptest;
+
+namespace {
+
+class StartupTest : public WindowTest {
+protected:
+    bool creditsShown() { return calvorin::window<TfrmSplash>().isVisible(); }
+};
+
+TEST_F(StartupTest, FirstShowRunsOnceAfterTheWindowIsVisible) {
+    TfrmMain fresh;
+    fresh.show();
+    EXPECT_FALSE(creditsShown()) << "runs only once the window is on screen";
+    QApplication::processEvents();
+    EXPECT_TRUE(creditsShown());
+
+    calvorin::window<TfrmSplash>().hide();
+    fresh.hide();
+    fresh.show();
+    QApplication::processEvents();
+    EXPECT_FALSE(creditsShown()) << "a second show runs nothing";
+}
+
+struct ScriptCase {
+    const char* name;
+    QByteArray bytes; // null: no script at all
+};
+
+// None of these lines is a command as written, so the credits follow as usual.
+TEST_F(StartupTest, ScriptsThatMatchNothingLeaveTheCreditsToFollow) {
+    const ScriptCase table[] = {
+        {"no script", QByteArray()},
+        {"empty script", QByteArray("")},
+        {"only line ends", QByteArray("\r\n\r\n\r")},
+        {"capital letter", QByteArray("Calc\r\nNOSPLASH\r\n")},
+        {"blank after the word", QByteArray("calc \r\nnosplash \r\n")},
+        {"blank before the word", QByteArray(" nosplash\r\n")},
+        {"lines joined by LF alone", QByteArray("calc\nnosplash\nfim")},
+        {"Ctrl+Z ends the script", QByteArray("\x1Anosplash\r\nfim\r\n")},
+        {"not commands", QByteArray("sair\r\nexit\r\n")},
+    };
+    for (const ScriptCase& row : table) {
+        SCOPED_TRACE(row.name);
+        hideAllWindows();
+        QFile::remove("autoexec.cv1");
+        if (!row.bytes.isNull()) writeScript(row.bytes);
+        mainWindow().splash = 1;
+        calvorin::runGuarded([] { mainWindow().FormShow(); });
+        EXPECT_TRUE(creditsShown());
+        EXPECT_EQ(mainWindow().splash, 1);
+    }
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_TRUE(exitCodes.empty());
+}
+
+TEST_F(StartupTest, SplashFlagClearedBeforeTheEndMeansNoCredits) {
+    mainWindow().splash = 0;
+    mainWindow().FormShow();
+    EXPECT_FALSE(creditsShown());
+}
+
+TEST_F(StartupTest, UnreadableScriptIsReportedAndNoCreditsFollow) {
+    // Tests may run as root, who reads any file: a directory of that name cannot be read by anyone.
+    ASSERT_TRUE(QDir(dir_.path()).mkdir("autoexec.cv1"));
+    TfrmMain fresh;
+    fresh.show();
+    QApplication::processEvents();
+    ASSERT_EQ(dialogs.errors.size(), 1);
+    EXPECT_TRUE(dialogs.errors.front().contains("autoexec.cv1"));
+    EXPECT_FALSE(creditsShown());
+
+    // The program goes on.
+    fresh.mnuHelp->trigger();
+    calvorin::showWindow("TfrmPA");
+    EXPECT_TRUE(calvorin::WindowRegistry::find("TfrmPA")->isVisible());
+    EXPECT_EQ(dialogs.errors.size(), 1);
+}
+
+} // namespace
