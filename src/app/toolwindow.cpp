@@ -68,6 +68,7 @@ QLabel* ToolWindow::label(const QString& name, const QString& caption) {
 
 FlatEdit* ToolWindow::edit(const QString& name, const QString& text) {
     auto* e = named(new FlatEdit(this), name);
+    e->setColorFlat(Qt::white); // white on the white window, with the border-grey outline
     e->setText(text);
     return e;
 }
@@ -103,6 +104,7 @@ FlatCheckBox* ToolWindow::checkBox(const QString& name, const QString& caption) 
 
 FlatComboBox* ToolWindow::combo(const QString& name, const QStringList& items) {
     auto* c = named(new FlatComboBox(this), name);
+    c->setColorFlat(Qt::white);
     c->setEditable(true);
     c->addItems(items);
     c->setCurrentIndex(-1);

@@ -119,6 +119,7 @@ TEST_F(ToolWindowFlow, StandardControls) {
     for (auto [name, text] : buttons)
         EXPECT_EQ(control<QAbstractButton>(sample, name)->text(), text);
     EXPECT_EQ(sample->txtA->text(), "1");
+    EXPECT_EQ(sample->txtA->property("ColorFlat").value<QColor>(), QColor(Qt::white)) << "edits are white on the white window";
     EXPECT_FALSE(sample->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(sample->windowTitle(), "Amostra");
     EXPECT_EQ(sample->lblSol->textFormat(), Qt::PlainText);
