@@ -1,6 +1,7 @@
 #include "app/Korvanta.h"
 
 #include "app/fcomandos.h"
+#include "app/maker.h"
 #include "app/mdiMain.h"
 #include "app/registry.h"
 #include "platform/help.h"
@@ -70,8 +71,8 @@ Action print(const QStringList& lines) {
 
 const QStringList versionLines = {
     "Calvorin versão 2.1.0",
-    "Autor: Teodoro Vasconcelos Brandão",
-    "Site oficial do Calvorin: http://www.calvorin.example",
+    "Autor: " + maker::author,
+    "Site oficial do Calvorin: " + maker::homePage,
 };
 
 const QStringList progressionListing = {
