@@ -478,7 +478,8 @@ void TMathParser::Shift(std::uint8_t state) {
     // Built from its fields: a whole copy would read the value just stored by the lexer with a
     // wider load than the store, which the processor cannot forward and waits for.
     Push({CurrentToken.value, state, CurrentToken.function});
-    if (errorCode_ == 0) Lookahead = NextToken();
+    // Read on even when the stack refused the record: a full stack reports where the lexer stops.
+    Lookahead = NextToken();
 }
 
 void TMathParser::Reduce(std::uint8_t production) {

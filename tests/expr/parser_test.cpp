@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(ErrorMark, Parses, testing::Values(
 
 // The start record counts, and a closing parenthesis is pushed on top of what it closes.
 INSTANTIATE_TEST_SUITE_P(Stack, Parses, testing::Values(
-    ok(nested(12), 1), syntax(nested(13), 1, 16), syntax("-" + nested(12), 1, 16),
+    ok(nested(12), 1), syntax(nested(13), 1, 17), syntax("-" + nested(12), 1, 17),
     ok("1+(2*(3^(4-5/6)))", 1 + 2 * std::pow(3.0L, 4 - 5 / 6.0L))));
 
 INSTANTIATE_TEST_SUITE_P(Length, Parses, testing::Values(
