@@ -108,7 +108,10 @@ Extended apply(Kind f, Extended x) {
 }
 
 Extended apply(Kind f, Extended b, Extended x) {
-    if (f == Kind::LogN) return fpu::div(fpu::log2(x), fpu::log2(b));
+    if (f == Kind::LogN) {
+        const Extended numerator = fpu::log2(x); // first: its fault is the one raised
+        return fpu::div(numerator, fpu::log2(b));
+    }
     return powerRule(b, x); // ANTILOGN and POT
 }
 

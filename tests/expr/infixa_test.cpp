@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(Faults, Evaluates, testing::Values(
     raises("10/0", Out::ZeroDiv), raises("0/0", Out::Invalid), raises("LN(0)", Out::ZeroDiv),
     raises("LN(-1)", Out::Invalid), raises("LOG(0)", Out::ZeroDiv), raises("LOG2(-1)", Out::Invalid),
     raises("LOGN(1 ,8)", Out::ZeroDiv), raises("LOGN(0 ,8)", Out::ZeroDiv),
-    raises("LOGN(-2 ,8)", Out::Invalid),
+    raises("LOGN(-2 ,8)", Out::Invalid), raises("LOGN(-2 ,0)", Out::ZeroDiv),
     raises("COTG(0)", Out::ZeroDiv), raises("ARCSEN(2)", Out::Invalid), raises("ARCCOS(-2)", Out::Invalid),
     raises("EXP(20000)", Out::Overflow), raises("1E4000*1E4000", Out::Overflow),
     raises("1E4932+1E4932", Out::Overflow), raises("POT(10 ,5000)", Out::Overflow),
