@@ -194,8 +194,9 @@ Extended TCalculadoraInFixa::Expression() {
     Extended value = Term();
     while (kind_ == TokenKind::Plus || kind_ == TokenKind::Minus) {
         const bool plus = kind_ == TokenKind::Plus;
+        // A failed term is 0 and adds nothing; a good one is added even when the token after
+        // it is an error, as the sum comes before the next test.
         const Extended right = Term();
-        if (Failed()) return 0;
         value = plus ? fpu::add(value, right) : fpu::sub(value, right);
     }
     return value;
