@@ -50,6 +50,7 @@ EditorLinkLabel::EditorLinkLabel(const QString& caption, QWidget* parent) : QLab
     QPalette pal = palette();
     pal.setColor(QPalette::WindowText, Qt::blue);
     setPalette(pal);
+    setForegroundRole(QPalette::WindowText); // the toolbar would have it drawn as button text
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -60,6 +60,7 @@ void addShowItem(TfrmMain* owner, QMenu* menu, const char* name, const char* cap
 LinkLabel* addShowLink(QWidget* owner, QLayout* column, const char* name, const char* caption,
                        const char* window) {
     LinkLabel* link = makeLink(owner, name, QString::fromUtf8(caption));
+    link->setWordWrap(true); // a long caption wraps instead of being cut off at the panel's edge
     column->addWidget(link);
     connectGuarded(link, &LinkLabel::clicked, owner, [window] { calvorin::showWindow(window); });
     return link;
@@ -171,7 +172,7 @@ void TfrmMain::createMenus() {
 QWidget* TfrmMain::createLeftColumn() {
     auto* column = new QWidget(this);
     column->setObjectName("pnlLeft");
-    column->setFixedWidth(190);
+    column->setFixedWidth(180);
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(12, 16, 8, 12);
     layout->setSpacing(8);

@@ -389,6 +389,14 @@ TEST_F(MainWindowTest, PanelLinksInOrderWithCaptionColourAndEffect) {
             break;
         }
 
+        // The whole caption is on screen, not cut off at the panel's edge.
+        const QRect room = label->contentsRect();
+        const int flags = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
+        const QRect needed =
+            label->fontMetrics().boundingRect(QRect(0, 0, room.width(), 10000), flags, label->text());
+        EXPECT_LE(needed.width(), room.width());
+        EXPECT_LE(needed.height(), room.height());
+
         const bool isLink = qobject_cast<LinkLabel*>(label) != nullptr;
         if (!row.window) continue;
         EXPECT_TRUE(isLink);

@@ -36,6 +36,15 @@ TEST_F(EditorTest, WithoutScriptShowsSobre) {
     EXPECT_EQ(readFile("autoexec.cv1"), "sobre\r\n");
 }
 
+// Inside the toolbar a label takes the button text colour unless told otherwise.
+TEST_F(EditorTest, PreviewLabelIsDrawnAsABlueLink) {
+    const QLabel* preview = editor().btnPreview;
+    EXPECT_EQ(preview->text(), "Preview");
+    EXPECT_EQ(preview->palette().color(preview->foregroundRole()), QColor(Qt::blue));
+    EXPECT_TRUE(preview->font().bold() && preview->font().underline());
+    EXPECT_EQ(preview->cursor().shape(), Qt::PointingHandCursor);
+}
+
 TEST_F(EditorTest, SavingWritesWindows1252LinesEndedByCrLf) {
     struct Save {
         QString memo;
