@@ -16,12 +16,9 @@ TfrmConfirmNR::TfrmConfirmNR(QWidget* parent) : QWidget(parent), SaveDialog1(rep
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
     Label1->setFixedWidth(300);
-    Button1 = new QPushButton("Iniciar outro relatório e salvar o atual.", this);
-    Button1->setObjectName("Button1");
-    Button2 = new QPushButton("Iniciar outro relatório sem salvar o atual", this);
-    Button2->setObjectName("Button2");
-    Button3 = new QPushButton("Cancelar", this);
-    Button3->setObjectName("Button3");
+    Button1 = report::button(this, "Button1", "Iniciar outro relatório e salvar o atual.");
+    Button2 = report::button(this, "Button2", "Iniciar outro relatório sem salvar o atual");
+    Button3 = report::button(this, "Button3", "Cancelar");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
@@ -29,9 +26,9 @@ TfrmConfirmNR::TfrmConfirmNR(QWidget* parent) : QWidget(parent), SaveDialog1(rep
     layout->addWidget(Button2);
     layout->addWidget(Button3);
 
-    connectGuarded(Button1, &QPushButton::clicked, this, &TfrmConfirmNR::Button1Click);
-    connectGuarded(Button2, &QPushButton::clicked, this, &TfrmConfirmNR::Button2Click);
-    connectGuarded(Button3, &QPushButton::clicked, this, &TfrmConfirmNR::Button3Click);
+    connectGuarded(Button1, &QAbstractButton::clicked, this, &TfrmConfirmNR::Button1Click);
+    connectGuarded(Button2, &QAbstractButton::clicked, this, &TfrmConfirmNR::Button2Click);
+    connectGuarded(Button3, &QAbstractButton::clicked, this, &TfrmConfirmNR::Button3Click);
     applyFrame(this, Frame{"Esperando confirmação do usuário", Border::Tool, true, true, false});
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // Asks what to do with the report that exists when a new one is started.
 #include "platform/dialogs.h"
+#include "widgets/TFlatButtonUnit.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QWidget>
 
 class TfrmConfirmNR : public QWidget {
@@ -12,9 +12,9 @@ public:
     explicit TfrmConfirmNR(QWidget* parent = nullptr);
 
     QLabel* Label1;
-    QPushButton* Button1; // start another, saving the current one
-    QPushButton* Button2; // start another without saving
-    QPushButton* Button3; // cancel
+    TFlatButton* Button1; // start another, saving the current one
+    TFlatButton* Button2; // start another without saving
+    TFlatButton* Button3; // cancel
     calvorin::SaveDialog SaveDialog1;
 
 public slots:

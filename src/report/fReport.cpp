@@ -19,10 +19,8 @@ TfrmReport::TfrmReport(QWidget* parent) : QWidget(parent) {
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
     Label1->setFixedWidth(300);
-    btnIniciar = new QPushButton("Iniciar", this);
-    btnIniciar->setObjectName("btnIniciar");
-    btnCancelar = new QPushButton("Cancelar", this);
-    btnCancelar->setObjectName("btnCancelar");
+    btnIniciar = report::button(this, "btnIniciar", "Iniciar");
+    btnCancelar = report::button(this, "btnCancelar", "Cancelar");
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -32,8 +30,8 @@ TfrmReport::TfrmReport(QWidget* parent) : QWidget(parent) {
     layout->addWidget(Label1);
     layout->addLayout(buttons);
 
-    connectGuarded(btnIniciar, &QPushButton::clicked, this, &TfrmReport::btnIniciarClick);
-    connectGuarded(btnCancelar, &QPushButton::clicked, this, &TfrmReport::btnCancelarClick);
+    connectGuarded(btnIniciar, &QAbstractButton::clicked, this, &TfrmReport::btnIniciarClick);
+    connectGuarded(btnCancelar, &QAbstractButton::clicked, this, &TfrmReport::btnCancelarClick);
     applyFrame(this, Frame{"Gerador de relatórios", Border::Tool, true, false, false});
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The report generator: starts a new report.
+#include "widgets/TFlatButtonUnit.h"
+
 #include <QLabel>
-#include <QPushButton>
 #include <QWidget>
 
 class TfrmReport : public QWidget {
@@ -10,8 +11,8 @@ public:
     explicit TfrmReport(QWidget* parent = nullptr);
 
     QLabel* Label1;
-    QPushButton* btnIniciar;
-    QPushButton* btnCancelar;
+    TFlatButton* btnIniciar;
+    TFlatButton* btnCancelar;
 
 public slots:
     void btnIniciarClick();

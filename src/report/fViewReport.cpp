@@ -18,11 +18,9 @@ TfrmViewReport::TfrmViewReport(QWidget* parent) : QWidget(parent), SaveDialog1(r
     txtReport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtReport->setTabChangesFocus(false); // Tab types a tab
     txtReport->setFixedSize(480, 360);
-    btnSalvar = new QPushButton("&Salvar relatório", this);
-    btnSalvar->setObjectName("btnSalvar");
+    btnSalvar = report::button(this, "btnSalvar", "&Salvar relatório");
     btnSalvar->setToolTip("Salva o relatório gerado em um arquivo texto");
-    btnFechar = new QPushButton("&Fechar", this);
-    btnFechar->setObjectName("btnFechar");
+    btnFechar = report::button(this, "btnFechar", "&Fechar");
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnSalvar);
@@ -32,8 +30,8 @@ TfrmViewReport::TfrmViewReport(QWidget* parent) : QWidget(parent), SaveDialog1(r
     layout->addWidget(txtReport);
     layout->addLayout(buttons);
 
-    connectGuarded(btnSalvar, &QPushButton::clicked, this, &TfrmViewReport::btnSalvarClick);
-    connectGuarded(btnFechar, &QPushButton::clicked, this, &TfrmViewReport::btnFecharClick);
+    connectGuarded(btnSalvar, &QAbstractButton::clicked, this, &TfrmViewReport::btnSalvarClick);
+    connectGuarded(btnFechar, &QAbstractButton::clicked, this, &TfrmViewReport::btnFecharClick);
     applyFrame(this, Frame{"Relatório", Border::Single, false, false, false});
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 // The report viewer: its memo holds the report log itself.
 #include "platform/dialogs.h"
+#include "widgets/TFlatButtonUnit.h"
 
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QWidget>
 
 class TfrmViewReport : public QWidget {
@@ -12,8 +12,8 @@ public:
     explicit TfrmViewReport(QWidget* parent = nullptr);
 
     QPlainTextEdit* txtReport;
-    QPushButton* btnSalvar;
-    QPushButton* btnFechar;
+    TFlatButton* btnSalvar;
+    TFlatButton* btnFechar;
     calvorin::SaveDialog SaveDialog1;
 
 public slots:

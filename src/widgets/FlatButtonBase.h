@@ -13,6 +13,7 @@ class FlatButtonBase : public QAbstractButton, protected FlatHoverClient {
     Q_PROPERTY(QColor ColorBorder READ colorBorder WRITE setColorBorder)
     Q_PROPERTY(QColor Color READ color WRITE setColor)
     Q_PROPERTY(bool ParentColor READ parentColor WRITE setParentColor)
+    Q_PROPERTY(QString Caption READ text WRITE setText)
 
 public:
     ~FlatButtonBase() override;
@@ -72,6 +73,7 @@ private:
 class FlatOptionButton : public FlatButtonBase {
     Q_OBJECT
     Q_PROPERTY(int Layout READ layout WRITE setLayout)
+    Q_PROPERTY(bool Checked READ isChecked WRITE setChecked)
 
 public:
     // 0: indicator on the left, 1: on the right.

@@ -105,6 +105,19 @@ void TFlatComboBox::sortItems() {
     sorting_ = false;
 }
 
+QStringList TFlatComboBox::items() const {
+    QStringList list;
+    for (int i = 0; i < count(); ++i)
+        list << itemText(i);
+    return list;
+}
+
+void TFlatComboBox::setItems(const QStringList& items) {
+    clear();
+    addItems(items);
+    setCurrentIndex(-1);
+}
+
 bool TFlatComboBox::isDroppedDown() const {
     return view() && view()->isVisible();
 }

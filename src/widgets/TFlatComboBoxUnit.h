@@ -12,6 +12,8 @@ class TFlatComboBox : public QComboBox {
     Q_PROPERTY(QColor ColorBorder READ colorBorder WRITE setColorBorder)
     Q_PROPERTY(QColor ColorFlat READ colorFlat WRITE setColorFlat)
     Q_PROPERTY(bool Sorted READ sorted WRITE setSorted)
+    Q_PROPERTY(QStringList Items READ items WRITE setItems)
+    Q_PROPERTY(int ItemIndex READ currentIndex WRITE setCurrentIndex)
 
 public:
     explicit TFlatComboBox(QWidget* parent = nullptr);
@@ -29,6 +31,10 @@ public:
     // Items kept in case-insensitive order as they are added.
     bool sorted() const { return sorted_; }
     void setSorted(bool on);
+
+    // The whole list; a new list leaves nothing chosen.
+    QStringList items() const;
+    void setItems(const QStringList& items);
 
     bool isDroppedDown() const;
 

@@ -11,6 +11,7 @@ class TFlatEdit : public QLineEdit {
     Q_PROPERTY(QColor ColorFocused READ colorFocused WRITE setColorFocused)
     Q_PROPERTY(QColor ColorBorder READ colorBorder WRITE setColorBorder)
     Q_PROPERTY(bool ParentColor READ parentColor WRITE setParentColor)
+    Q_PROPERTY(QString Text READ text WRITE setText)
 
 public:
     explicit TFlatEdit(QWidget* parent = nullptr);

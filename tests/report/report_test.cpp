@@ -8,6 +8,7 @@
 #include "report/fViewReport.h"
 #include "report/report.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -362,6 +363,13 @@ TEST_F(Report, EmptyLogSavesAnEmptyFile) {
     recorder.answerSave("vazio");
     viewer().btnSalvar->click();
     EXPECT_EQ(bytes("vazio.txt"), QByteArray());
+}
+
+TEST_F(Report, EveryButtonIsFlat) {
+    for (QWidget* w : std::initializer_list<QWidget*>{&generator(), &viewer(), &confirm()})
+        for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
+            EXPECT_TRUE(qobject_cast<TFlatButton*>(b))
+                << w->metaObject()->className() << " " << b->text().toStdString();
 }
 
 TEST_F(Report, ViewerClosesByHiding) {

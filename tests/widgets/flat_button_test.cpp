@@ -72,6 +72,53 @@ TEST(FlatControls, PublishedColoursAndSizesAtCreation) {
     }
 }
 
+TEST(FlatControls, OrdinaryPropertiesAreAlsoPublishedUnderTheirOwnNames) {
+    using Make = std::function<QWidget*(QWidget*)>;
+    using Shown = std::function<QVariant(QWidget*)>;
+    const Make button = [](QWidget* p) { return new TFlatButton(p); };
+    const Make radio = [](QWidget* p) { return new TFlatRadioButton(p); };
+    const Make check = [](QWidget* p) { return new TFlatCheckBox(p); };
+    const Make edit = [](QWidget* p) { return new TFlatEdit(p); };
+    const Make combo = [](QWidget* p) {
+        auto* c = new TFlatComboBox(p);
+        c->addItems({"Seno", "Coseno"});
+        return c;
+    };
+    const Shown caption = [](QWidget* w) { return QVariant(static_cast<QAbstractButton*>(w)->text()); };
+    const Shown checked = [](QWidget* w) { return QVariant(static_cast<QAbstractButton*>(w)->isChecked()); };
+    const Shown text = [](QWidget* w) { return QVariant(static_cast<QLineEdit*>(w)->text()); };
+    const Shown chosen = [](QWidget* w) { return QVariant(static_cast<QComboBox*>(w)->currentText()); };
+    const Shown last = [](QWidget* w) {
+        auto* c = static_cast<QComboBox*>(w);
+        return QVariant(c->itemText(c->count() - 1));
+    };
+    struct Row {
+        Make make;
+        const char* property;
+        QVariant value;
+        Shown shown;
+        QVariant expected; // what the control then shows
+    };
+    const Row table[] = {
+        {button, "Caption", "&Calcular", caption, "&Calcular"},
+        {radio, "Caption", "&Graus", caption, "&Graus"},
+        {radio, "Checked", true, checked, true},
+        {check, "Checked", true, checked, true},
+        {edit, "Text", "2,5", text, "2,5"},
+        {combo, "ItemIndex", 1, chosen, "Coseno"},
+        {combo, "Items", QStringList{"x", "y", "z"}, last, "z"},
+        {combo, "Items", QStringList{"x", "y", "z"}, chosen, ""}, // a new list leaves nothing chosen
+    };
+    QWidget parent;
+    for (const Row& row : table) {
+        SCOPED_TRACE(row.property);
+        QWidget* w = row.make(&parent);
+        ASSERT_TRUE(w->setProperty(row.property, row.value)) << "no such property";
+        EXPECT_EQ(w->property(row.property), row.value);
+        EXPECT_EQ(row.shown(w), row.expected);
+    }
+}
+
 // Without antialiasing every caption pixel has exactly the pen's colour.
 QFont crispFont() {
     QFont f;
