@@ -10,7 +10,6 @@
 #include <QBoxLayout>
 #include <QFileInfo>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QToolBar>
@@ -42,23 +41,6 @@ QAction* makeAction(QMenu* menu, const char* name, const QString& caption) {
 
 } // namespace
 
-EditorLinkLabel::EditorLinkLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent) {
-    QFont f = font();
-    f.setBold(true);
-    f.setUnderline(true);
-    setFont(f);
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, Qt::blue);
-    setPalette(pal);
-    setForegroundRole(QPalette::WindowText); // the toolbar would have it drawn as button text
-    setCursor(Qt::PointingHandCursor);
-}
-
-void EditorLinkLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
-    QLabel::mouseReleaseEvent(event);
-}
-
 TfrmEditor::TfrmEditor(QWidget* parent) : QMainWindow(parent) {
     setObjectName("frmEditor");
 
@@ -88,8 +70,12 @@ TfrmEditor::TfrmEditor(QWidget* parent) : QMainWindow(parent) {
     ToolButton4 = makeToolButton(bar, "ToolButton4", "copiar.png", "Copiar");
     ToolButton5 = makeToolButton(bar, "ToolButton5", "colar.png", "Colar");
     bar->addSeparator();
-    btnPreview = new EditorLinkLabel("Preview", bar);
-    btnPreview->setObjectName("btnPreview");
+    btnPreview = makeLink(bar, "btnPreview", "Preview");
+    QFont linkFont = btnPreview->font();
+    linkFont.setBold(true);
+    linkFont.setUnderline(true);
+    btnPreview->setFont(linkFont);
+    setTextColour(btnPreview, Qt::blue);
     bar->addWidget(btnPreview);
 
     texto = new QPlainTextEdit("sobre", client);
@@ -112,7 +98,7 @@ TfrmEditor::TfrmEditor(QWidget* parent) : QMainWindow(parent) {
     connectGuarded(ToolButton3, &QToolButton::clicked, this, &TfrmEditor::Recortar1Click);
     connectGuarded(ToolButton4, &QToolButton::clicked, this, &TfrmEditor::Copiar1Click);
     connectGuarded(ToolButton5, &QToolButton::clicked, this, &TfrmEditor::Colar1Click);
-    connectGuarded(btnPreview, &EditorLinkLabel::clicked, this, &TfrmEditor::Preview1Click);
+    connectGuarded(btnPreview, &LinkLabel::clicked, this, &TfrmEditor::Preview1Click);
 
     applyFrame(this, Frame{"Script de inicialização"});
 }

@@ -1,24 +1,13 @@
 #pragma once
 // The start-up script editor: edits autoexec.cv1, saves it, and runs the edited lines as a preview.
-#include <QLabel>
+#include "app/linklabel.h"
+
 #include <QMainWindow>
 #include <QStringList>
 
 class QAction;
 class QPlainTextEdit;
 class QToolButton;
-
-// A label that reads as a link and reports clicks.
-class EditorLinkLabel : public QLabel {
-    Q_OBJECT
-public:
-    explicit EditorLinkLabel(const QString& caption, QWidget* parent = nullptr);
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
 
 class TfrmEditor : public QMainWindow {
     Q_OBJECT
@@ -33,7 +22,7 @@ public:
     QToolButton* ToolButton3 = nullptr;
     QToolButton* ToolButton4 = nullptr;
     QToolButton* ToolButton5 = nullptr;
-    EditorLinkLabel* btnPreview = nullptr;
+    calvorin::LinkLabel* btnPreview = nullptr;
     QAction* Salvar1 = nullptr;
     QAction* Recortar1 = nullptr;
     QAction* Copiar1 = nullptr;

@@ -33,6 +33,7 @@ void setTextColour(QWidget* widget, const QColor& colour) {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::WindowText, colour);
     widget->setPalette(pal);
+    widget->setForegroundRole(QPalette::WindowText); // a toolbar would draw it as button text
 }
 
 void setBold(QWidget* widget, int pointSize) {
