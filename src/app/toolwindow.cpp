@@ -20,7 +20,6 @@ template <class Control> Control* named(Control* control, const QString& name) {
 
 ToolWindow::ToolWindow(QWidget* parent) : QWidget(parent) {
     // Only the main window's closing ends the program; an open tool window does not keep it alive.
-    setAttribute(Qt::WA_QuitOnClose, false);
     auto* outer = new QVBoxLayout(this);
     grid_ = new QGridLayout;
     buttons_ = new QHBoxLayout;

@@ -9,7 +9,6 @@
 using namespace calvorin;
 
 TfrmConfirmNR::TfrmConfirmNR(QWidget* parent) : QWidget(parent), SaveDialog1(report::saveDialog()) {
-    setAttribute(Qt::WA_QuitOnClose, false); // only the main window ends the program
     setObjectName("frmConfirmNR");
     Label1 =
         new QLabel("Atualmente já existe um relatório gerado pelo Calvorin. O que você deseja fazer?", this);

@@ -10,7 +10,6 @@
 using namespace calvorin;
 
 TfrmReport::TfrmReport(QWidget* parent) : QWidget(parent) {
-    setAttribute(Qt::WA_QuitOnClose, false); // only the main window ends the program
     setObjectName("frmReport");
     Label1 =
         new QLabel("O gerador de relatórios salva em disco todas as operações executadas pelo Calvorin de "

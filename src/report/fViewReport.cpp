@@ -10,7 +10,6 @@
 using namespace calvorin;
 
 TfrmViewReport::TfrmViewReport(QWidget* parent) : QWidget(parent), SaveDialog1(report::saveDialog()) {
-    setAttribute(Qt::WA_QuitOnClose, false); // only the main window ends the program
     setObjectName("frmViewReport");
     txtReport = new QPlainTextEdit(this);
     txtReport->setObjectName("txtReport");
