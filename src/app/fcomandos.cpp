@@ -18,15 +18,6 @@ using namespace calvorin;
 
 namespace {
 
-QAbstractButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new TFlatButton(parent);
-    button->setText(caption);
-    button->setObjectName(name);
-    button->setFixedSize(75, 25);
-    button->setFocusPolicy(Qt::NoFocus); // the focus stays in the edit
-    return button;
-}
-
 // Only A to Z are lowered; accented capitals stay as typed.
 QString lowerAsciiLetters(QString text) {
     for (QChar& c : text)
@@ -70,6 +61,8 @@ TfrmComandos::TfrmComandos(QWidget* parent) : QMainWindow(parent) {
     txtcomando->installEventFilter(this);
     txtExec = makeButton(client, "txtExec", "Executar");
     Button2 = makeButton(client, "Button2", "Fechar");
+    for (QAbstractButton* button : {txtExec, Button2})
+        button->setFocusPolicy(Qt::NoFocus); // the focus stays in the edit
 
     auto* input = new QHBoxLayout;
     input->addWidget(txtcomando, 1);

@@ -1,5 +1,7 @@
 #include "app/frames.h"
 
+#include "widgets/TFlatButtonUnit.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -13,12 +15,22 @@ void setWhiteBackground(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
+TFlatButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
+    auto* button = new TFlatButton(parent);
+    button->setObjectName(name);
+    button->setText(caption);
+    QString shown = caption;
+    shown.remove(QLatin1Char('&'));
+    button->setFixedSize(qMax(75, button->fontMetrics().horizontalAdvance(shown) + 16), 25);
+    return button;
+}
+
 void applyFrame(QWidget* window, const Frame& frame) {
-    Qt::WindowFlags flags = frame.border == Border::Tool
-                                ? Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                                : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                      Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                                      Qt::WindowCloseButtonHint;
+    Qt::WindowFlags flags =
+        frame.border == Border::Tool
+            ? Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
     if (frame.stayOnTop) flags |= Qt::WindowStaysOnTopHint;
     window->setWindowFlags(flags);
     window->setWindowTitle(frame.caption);

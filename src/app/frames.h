@@ -3,6 +3,7 @@
 #include <QString>
 
 class QWidget;
+class TFlatButton;
 
 namespace calvorin {
 
@@ -22,6 +23,9 @@ struct Frame {
 // Applies the frame to a top-level window. Call it after the window's controls are laid out:
 // the window's size is then fixed.
 void applyFrame(QWidget* window, const Frame& frame);
+
+// A flat button with its name and caption: the usual 75 x 25, wider where the caption needs it.
+TFlatButton* makeButton(QWidget* parent, const QString& name, const QString& caption);
 
 // Paints a widget's background white (windows, panels).
 void setWhiteBackground(QWidget* widget);

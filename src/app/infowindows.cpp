@@ -31,14 +31,6 @@ void openMail() {
 
 namespace {
 
-QAbstractButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* button = new TFlatButton(parent);
-    button->setObjectName(name);
-    button->setText(caption);
-    button->setFixedSize(75, 25);
-    return button;
-}
-
 // Web and mail links are drawn blue.
 LinkLabel* makeAddressLink(QWidget* parent, const char* name, const QString& address) {
     LinkLabel* link = makeLink(parent, name, address);
@@ -122,7 +114,7 @@ TfrmSplash::TfrmSplash() {
     setBold(lblMeajude);
     outer->addWidget(lblMeajude);
 
-    btnFechar = makeButton(this, "btnFechar", "Fechar");
+    btnFechar = calvorin::makeButton(this, "btnFechar", "Fechar");
     outer->addWidget(btnFechar, 0, Qt::AlignRight);
     setFixedWidth(380);
 
@@ -212,7 +204,7 @@ TfrmAutor::TfrmAutor() {
     column->addWidget(lblSite);
     lblEmail = makeAddressLink(this, "lblEmail", calvorin::maker::email);
     column->addWidget(lblEmail);
-    btnFechar = makeButton(this, "btnFechar", "Fechar");
+    btnFechar = calvorin::makeButton(this, "btnFechar", "Fechar");
     column->addWidget(btnFechar, 0, Qt::AlignRight);
     setFixedWidth(340);
 

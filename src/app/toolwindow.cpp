@@ -79,13 +79,7 @@ QLabel* ToolWindow::answer(const QString& caption, const QString& name) {
 }
 
 FlatButton* ToolWindow::button(const QString& name, const QString& caption) {
-    auto* b = named(new FlatButton(this), name);
-    b->setText(caption);
-    // The usual button size, wider where the caption needs it.
-    QString shown = caption;
-    shown.remove(QLatin1Char('&'));
-    b->setFixedSize(qMax(75, b->fontMetrics().horizontalAdvance(shown) + 16), 25);
-    return b;
+    return makeButton(this, name, caption);
 }
 
 FlatRadioButton* ToolWindow::radio(const QString& name, const QString& caption, bool checked) {

@@ -15,9 +15,11 @@ TfrmConfirmNR::TfrmConfirmNR(QWidget* parent) : QWidget(parent), SaveDialog1(rep
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
     Label1->setFixedWidth(300);
-    Button1 = report::button(this, "Button1", "Iniciar outro relatório e salvar o atual.");
-    Button2 = report::button(this, "Button2", "Iniciar outro relatório sem salvar o atual");
-    Button3 = report::button(this, "Button3", "Cancelar");
+    Button1 = makeButton(this, "Button1", "Iniciar outro relatório e salvar o atual.");
+    Button2 = makeButton(this, "Button2", "Iniciar outro relatório sem salvar o atual");
+    Button3 = makeButton(this, "Button3", "Cancelar");
+    for (TFlatButton* button : {Button1, Button2, Button3})
+        button->setFixedWidth(Label1->width()); // one above the other, as wide as the question
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);

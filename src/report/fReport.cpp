@@ -18,8 +18,8 @@ TfrmReport::TfrmReport(QWidget* parent) : QWidget(parent) {
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
     Label1->setFixedWidth(300);
-    btnIniciar = report::button(this, "btnIniciar", "Iniciar");
-    btnCancelar = report::button(this, "btnCancelar", "Cancelar");
+    btnIniciar = makeButton(this, "btnIniciar", "Iniciar");
+    btnCancelar = makeButton(this, "btnCancelar", "Cancelar");
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -17,9 +17,9 @@ TfrmViewReport::TfrmViewReport(QWidget* parent) : QWidget(parent), SaveDialog1(r
     txtReport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtReport->setTabChangesFocus(false); // Tab types a tab
     txtReport->setFixedSize(480, 360);
-    btnSalvar = report::button(this, "btnSalvar", "&Salvar relatório");
+    btnSalvar = makeButton(this, "btnSalvar", "&Salvar relatório");
     btnSalvar->setToolTip("Salva o relatório gerado em um arquivo texto");
-    btnFechar = report::button(this, "btnFechar", "&Fechar");
+    btnFechar = makeButton(this, "btnFechar", "&Fechar");
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(btnSalvar);

@@ -7,7 +7,6 @@
 #include "platform/textfile.h"
 #include "report/fConfirmNR.h"
 #include "report/fViewReport.h"
-#include "widgets/TFlatButtonUnit.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -106,17 +105,6 @@ void resume() {
     main.mnuStart->setEnabled(false);
     main.mnuRestart->setEnabled(false);
     main.mnuStop->setEnabled(true);
-}
-
-TFlatButton* button(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new TFlatButton(parent);
-    b->setObjectName(name);
-    b->setText(caption);
-    QString shown = caption;
-    shown.remove(QLatin1Char('&'));
-    b->setMinimumWidth(qMax(75, b->fontMetrics().horizontalAdvance(shown) + 16));
-    b->setFixedHeight(25);
-    return b;
 }
 
 SaveDialog saveDialog() {

@@ -6,7 +6,6 @@
 #include <QStringList>
 
 class QWidget;
-class TFlatButton;
 
 namespace calvorin {
 class SaveDialog;
@@ -31,10 +30,6 @@ void startAnother();
 // The main menu's "Parar" and "Retomar" items.
 void stop();
 void resume();
-
-// A button of the report windows: flat like every button of the program, wide enough for its
-// caption.
-TFlatButton* button(QWidget* parent, const char* name, const QString& caption);
 
 // A save dialog as both report windows have it.
 SaveDialog saveDialog();
