@@ -8,9 +8,17 @@
 #include "report/fConfirmNR.h"
 #include "report/fReport.h"
 #include "report/fViewReport.h"
+#include "tools/fCombinations.h"
+#include "tools/fFatorial.h"
+#include "tools/fJuros.h"
+#include "tools/fMDC.h"
+#include "tools/fRegra3.h"
 #include "tools/fStpa.h"
 #include "tools/fntpa.h"
+#include "tools/fptpg.h"
+#include "tools/fstpg.h"
 #include "tools/ftqpa.h"
+#include "tools/ftqpg.h"
 
 namespace calvorin {
 
@@ -25,9 +33,16 @@ void WindowRegistry::createAll() {
     add(new TfrmMain);
     add(new TfrmSplash);
     add(new TfrmAutor);
+    add(new TfrmJurosCompostos);
+    add(new TfrmFatoriais);
+    add(new TfrmCombinations);
     add(new TfrmTQPA);
     add(new TfrmNTPA);
     add(new TfrmSTPA);
+    add(new TfrmTQPG);
+    add(new Tfrmstpg);
+    add(new Tfrmptpg);
+    add(new TfrmRegra3);
     add(new TfrmReport);
     add(new TfrmViewReport);
     add(new TfrmConfirmNR);
@@ -37,6 +52,7 @@ void WindowRegistry::createAll() {
     add(new TfrmPG);
     add(new TfrmMatrizes);
     add(new TfrmAnalitica);
+    add(new TfrmMDC);
     add(new TfrmMeajude);
     add(new TfrmEditor);
     add(new Tfrmtools);

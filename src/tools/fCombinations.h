@@ -1,0 +1,18 @@
+#pragma once
+// Simple combinations: the groups of p elements chosen from n.
+#include "app/toolwindow.h"
+
+class TfrmCombinations : public calvorin::ToolWindow {
+    Q_OBJECT
+public:
+    explicit TfrmCombinations(QWidget* parent = nullptr);
+
+    QLabel *Label1, *Label2, *lblResposta;
+    calvorin::FlatEdit *txtN, *txtP;
+    calvorin::FlatButton *btnCalc, *Button2, *FlatButton1;
+
+public slots:
+    void btnCalcClick();
+    void Button2Click() { close(); }
+    void FlatButton1Click() { copy(lblResposta); }
+};

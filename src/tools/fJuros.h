@@ -1,0 +1,18 @@
+#pragma once
+// Compound interest: the amount an initial value reaches at a rate per period.
+#include "app/toolwindow.h"
+
+class TfrmJurosCompostos : public calvorin::ToolWindow {
+    Q_OBJECT
+public:
+    explicit TfrmJurosCompostos(QWidget* parent = nullptr);
+
+    QLabel *Label1, *Label2, *Label3, *lblResposta;
+    calvorin::FlatEdit *txtVinit, *txtJuros, *txtTempo;
+    calvorin::FlatButton *Button1, *Button2, *FlatButton1;
+
+public slots:
+    void Button1Click();
+    void Button2Click() { close(); }
+    void FlatButton1Click() { copy(lblResposta); }
+};

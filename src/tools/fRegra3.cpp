@@ -1,0 +1,61 @@
+#include "tools/fRegra3.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+using namespace calvorin;
+
+namespace {
+QPixmap rightArrow() {
+    QPixmap arrow(32, 16);
+    arrow.fill(Qt::white);
+    QPainter p(&arrow);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 2));
+    p.drawLine(2, 8, 28, 8);
+    p.drawLine(22, 3, 29, 8);
+    p.drawLine(22, 13, 29, 8);
+    return arrow;
+}
+
+// Which terms give the missing one: x[a] * x[b] / x[c], so that x1 * x4 = x2 * x3.
+struct Terms {
+    int a, b, c;
+};
+constexpr Terms missing[4] = {{1, 2, 3}, {0, 3, 2}, {0, 3, 1}, {1, 2, 0}};
+} // namespace
+
+TfrmRegra3::TfrmRegra3(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmRegra3");
+    row({Label1 = label("Label1", "Simplesmente deixe o campo que você deseja calcular vazio.")});
+    Image1 = label("Image1", {});
+    Image2 = label("Image2", {});
+    for (QLabel* image : {Image1, Image2})
+        image->setPixmap(rightArrow());
+    row({txt1 = edit("txt1"), Image1, txt2 = edit("txt2")});
+    row({txt3 = edit("txt3"), Image2, txt4 = edit("txt4")});
+    row({lblResposta = answer("Resposta:")});
+    std::tie(btnCalc, Button1, FlatButton1) = standardButtons("btnCalc", "Button1");
+    onClick(btnCalc, &TfrmRegra3::btnCalcClick);
+    onClick(Button1, &TfrmRegra3::Button1Click);
+    onClick(FlatButton1, &TfrmRegra3::FlatButton1Click);
+    finish("Regra de três");
+}
+
+void TfrmRegra3::btnCalcClick() {
+    if (!valid({txt1, txt2, txt3, txt4}, validation::needToBeNumeric)) return;
+    const FlatEdit* fields[4] = {txt1, txt2, txt3, txt4};
+    // Only conversion errors are the user's doing here (a second empty field, a lone minus sign);
+    // a zero divisor goes on to the error box. Nothing is ever recorded.
+    convertOrTell(
+        "Algo deu errado. Você deixou mais de um espaço em branco ou então preencheu todos os campos.", [&] {
+            for (int k = 0; k < 4; ++k) {
+                if (!fields[k]->text().isEmpty()) continue;
+                double x[4] = {};
+                for (int i = 0; i < 4; ++i)
+                    if (i != k) x[i] = number(fields[i]);
+                const Terms t = missing[k];
+                display(lblResposta, (Real(x[t.a]) * x[t.b] / x[t.c]).toDouble());
+            }
+        });
+}

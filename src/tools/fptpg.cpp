@@ -1,0 +1,35 @@
+#include "tools/fptpg.h"
+
+#include "core/numbers.h"
+#include "tools/ftqpg.h"
+
+using namespace calvorin;
+
+Tfrmptpg::Tfrmptpg(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmptpg");
+    row({Label1 = label("Label1", "Primeiro termo da PG:"), txtpt = edit("txtpt")});
+    row({Label2 = label("Label2", "Último termo da PG:"), txtut = edit("txtut")});
+    row({Label3 = label("Label3", "Número de termos da PG:"), txtn = edit("txtn")});
+    row({lblResposta = answer("Resposta:")});
+    row({Button3 = button("Button3", "Calcular um termo qualquer de uma PG")});
+    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    onClick(Button1, &Tfrmptpg::Button1Click);
+    onClick(Button2, &Tfrmptpg::Button2Click);
+    onClick(FlatButton1, &Tfrmptpg::FlatButton1Click);
+    onClick(Button3, &Tfrmptpg::Button3Click);
+    finish("Produto dos termos de uma PG");
+}
+
+void Tfrmptpg::Button1Click() {
+    if (!valid({txtpt, txtut, txtn}, validation::needToBeNumeric)) return;
+    const Real a1 = number(txtpt), an = number(txtut), n = number(txtn);
+    // The root is the non-negative one: a negative product shows as its magnitude.
+    display(lblResposta, fpu::sqrt(power((a1 * an).value(), n.value())));
+    record({"Produto dos termos de uma PG", "Primeiro termo da PG: " + txtpt->text(),
+            "Último termo da PG: " + txtut->text(), "Número de termos da PG: " + txtn->text(),
+            "Resposta: " + lblResposta->text()});
+}
+
+void Tfrmptpg::Button3Click() {
+    showOther<TfrmTQPG>();
+}

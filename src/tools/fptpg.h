@@ -1,0 +1,19 @@
+#pragma once
+// The product of the terms of a geometric progression.
+#include "app/toolwindow.h"
+
+class Tfrmptpg : public calvorin::ToolWindow {
+    Q_OBJECT
+public:
+    explicit Tfrmptpg(QWidget* parent = nullptr);
+
+    QLabel *Label1, *Label2, *Label3, *lblResposta;
+    calvorin::FlatEdit *txtpt, *txtut, *txtn;
+    calvorin::FlatButton *Button1, *Button2, *FlatButton1, *Button3;
+
+public slots:
+    void Button1Click();
+    void Button2Click() { close(); }
+    void FlatButton1Click() { copy(lblResposta); }
+    void Button3Click();
+};

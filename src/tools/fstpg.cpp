@@ -1,0 +1,34 @@
+#include "tools/fstpg.h"
+
+#include "core/numbers.h"
+#include "tools/ftqpg.h"
+
+using namespace calvorin;
+
+Tfrmstpg::Tfrmstpg(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmstpg");
+    row({Label1 = label("Label1", "Primeiro termo da PG:"), txtpt = edit("txtpt")});
+    row({Label2 = label("Label2", "Número de termos da PG:"), txtn = edit("txtn")});
+    row({Label3 = label("Label3", "Razão da PG:"), txtq = edit("txtq")});
+    row({lblresposta = answer("Resposta:", "lblresposta")});
+    row({Button3 = button("Button3", "Calcular um termo qualquer de uma PG")});
+    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    onClick(Button1, &Tfrmstpg::Button1Click);
+    onClick(Button2, &Tfrmstpg::Button2Click);
+    onClick(FlatButton1, &Tfrmstpg::FlatButton1Click);
+    onClick(Button3, &Tfrmstpg::Button3Click);
+    finish("Soma dos termos de uma PG");
+}
+
+void Tfrmstpg::Button1Click() {
+    if (!valid({txtpt, txtn, txtq}, validation::needToBeNumeric)) return;
+    const Real a1 = number(txtpt), n = number(txtn), q = number(txtq);
+    display(lblresposta, (power(q.value(), n.value()) - 1) * a1 / (q - 1));
+    record({"Soma dos termos de uma PG", "Primeiro termo = " + txtpt->text(),
+            "Número de termos = " + txtn->text(), "Razão = " + txtq->text(),
+            "Resposta = " + lblresposta->text()});
+}
+
+void Tfrmstpg::Button3Click() {
+    showOther<TfrmTQPG>();
+}

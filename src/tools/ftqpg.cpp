@@ -1,0 +1,27 @@
+#include "tools/ftqpg.h"
+
+#include "core/numbers.h"
+
+using namespace calvorin;
+
+TfrmTQPG::TfrmTQPG(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmTQPG");
+    row({Label1 = label("Label1", "Termo a ser encontrado:"), txtn = edit("txtn")});
+    row({Label2 = label("Label2", "Primeiro termo da PG:"), txtpt = edit("txtpt")});
+    row({Label3 = label("Label3", "Razão da PG:"), txtq = edit("txtq")});
+    row({lblResposta = answer("Resposta:")});
+    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    onClick(Button1, &TfrmTQPG::Button1Click);
+    onClick(Button2, &TfrmTQPG::Button2Click);
+    onClick(FlatButton1, &TfrmTQPG::FlatButton1Click);
+    finish("Termo qualquer de uma PG");
+}
+
+void TfrmTQPG::Button1Click() {
+    if (!valid({txtpt, txtn, txtq}, validation::needToBeNumeric)) return;
+    const Real a1 = number(txtpt), n = number(txtn), q = number(txtq);
+    display(lblResposta, power(q.value(), (n - 1).value()) * a1);
+    record({"Termo qualquer de uma PG", "Termo a ser encontrado = " + txtn->text(),
+            "Primeiro termo da PG = " + txtpt->text(), "Razão da PG = " + txtq->text(),
+            "Termo encontrado = " + lblResposta->text()});
+}
