@@ -23,7 +23,7 @@ Tfrmstpg::Tfrmstpg(QWidget* parent) : ToolWindow(parent) {
 void Tfrmstpg::Button1Click() {
     if (!valid({txtpt, txtn, txtq}, validation::needToBeNumeric)) return;
     const Real a1 = number(txtpt), n = number(txtn), q = number(txtq);
-    display(lblresposta, (power(q.value(), n.value()) - 1) * a1 / (q - 1));
+    display(lblresposta, (Real(power(q.value(), n.value())) - 1) * a1 / (q - 1));
     record({"Soma dos termos de uma PG", "Primeiro termo = " + txtpt->text(),
             "Número de termos = " + txtn->text(), "Razão = " + txtq->text(),
             "Resposta = " + lblresposta->text()});
