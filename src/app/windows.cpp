@@ -5,6 +5,7 @@
 #include "app/mdiMain.h"
 #include "app/registry.h"
 #include "app/topics.h"
+#include "calc/fCalc.h"
 #include "report/fConfirmNR.h"
 #include "report/fReport.h"
 #include "report/fViewReport.h"
@@ -43,6 +44,7 @@ void WindowRegistry::createAll() {
     add(new Tfrmstpg);
     add(new Tfrmptpg);
     add(new TfrmRegra3);
+    add(new TfrmCalc);
     add(new TfrmReport);
     add(new TfrmViewReport);
     add(new TfrmConfirmNR);

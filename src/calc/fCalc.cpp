@@ -1,0 +1,116 @@
+#include "calc/fCalc.h"
+
+#include "platform/clipboard.h"
+#include "platform/help.h"
+
+using namespace calvorin;
+
+namespace {
+FlatButton* withHint(FlatButton* button, const QString& hint) {
+    button->setToolTip(hint);
+    return button;
+}
+} // namespace
+
+TfrmCalc::TfrmCalc(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmCalc");
+    txtVisor = edit("txtVisor", "0");
+    FlatButton** digits[] = {&btn0, &btn1, &btn2, &btn3, &btn4, &btn5, &btn6, &btn7, &btn8, &btn9};
+    for (int d = 0; d < 10; ++d)
+        *digits[d] = button(QString("btn%1").arg(d), QString::number(d));
+    btnPonto = button("btnPonto", ".");
+    btnAdd = withHint(button("btnAdd", "+"), "Adição");
+    btnMenos = withHint(button("btnMenos", "-"), "Subtração");
+    btnVezes = withHint(button("btnVezes", "*"), "Multiplicação");
+    btnDivisor = withHint(button("btnDivisor", "/"), "Divisão");
+    btnClear = withHint(button("btnClear", "CE"), "Limpar");
+    btnCalc = button("btnCalc", "=");
+    btnLog = withHint(button("btnLog", "Log"), "Logaritmo");
+    btnPotencia = withHint(button("btnPotencia", "X^Y"), "Potenciação");
+    FlatButton1 = button("FlatButton1", "Raiz quadrada");
+    FlatButton2 = button("FlatButton2", "Raiz com outro expoente:");
+    Label1 = label("Label1", "Expoente:");
+    txtExpoente = edit("txtExpoente", "3");
+    FlatButton4 = withHint(button("FlatButton4", "Guardar na memória"),
+                           "Guarda na memória da calculadora o número atualmente exibido");
+    FlatButton5 = withHint(button("FlatButton5", "Colar da memória"),
+                           "Insere o número que encontra-se na memória da calculadora no visor");
+    FlatButton3 = withHint(button("FlatButton3", "Exibir valor do Pi"), "Exibe o valor do número Pi");
+    FlatButton8 =
+        withHint(button("FlatButton8", "Inverter sinal"), "Inverte o sinal do número atualmente exposto");
+    FlatButton6 = button("FlatButton6", "Copiar");
+    FlatButton7 = button("FlatButton7", "Colar");
+    chkExp = checkBox("chkExp", "Expressão personalizada");
+    btnajuda = button("btnajuda", "Ajuda?");
+    btnFechar = button("btnFechar", captions::close);
+
+    // The keypad on the left, the functions beside it.
+    row({txtVisor});
+    row({btn7, btn8, btn9, btnDivisor, btnClear, FlatButton1, FlatButton3});
+    row({btn4, btn5, btn6, btnVezes, btnLog, FlatButton2, Label1, txtExpoente});
+    row({btn1, btn2, btn3, btnMenos, btnPotencia, FlatButton4, FlatButton5});
+    row({btn0, btnPonto, btnCalc, btnAdd, FlatButton8, FlatButton6, FlatButton7});
+    row({chkExp});
+    buttonRow({btnajuda, btnFechar});
+
+    const std::pair<FlatButton*, void (TfrmCalc::*)()> handlers[] = {
+        {btn0, &TfrmCalc::btn0Click},
+        {btn1, &TfrmCalc::btn1Click},
+        {btn2, &TfrmCalc::btn2Click},
+        {btn3, &TfrmCalc::btn3Click},
+        {btn4, &TfrmCalc::btn4Click},
+        {btn5, &TfrmCalc::btn5Click},
+        {btn6, &TfrmCalc::btn6Click},
+        {btn7, &TfrmCalc::btn7Click},
+        {btn8, &TfrmCalc::btn8Click},
+        {btn9, &TfrmCalc::btn9Click},
+        {btnPonto, &TfrmCalc::btnPontoClick},
+        {btnClear, &TfrmCalc::btnClearClick},
+        {btnAdd, &TfrmCalc::btnAddClick},
+        {btnMenos, &TfrmCalc::btnMenosClick},
+        {btnVezes, &TfrmCalc::btnVezesClick},
+        {btnDivisor, &TfrmCalc::btnDivisorClick},
+        {btnPotencia, &TfrmCalc::btnPotenciaClick},
+        {btnCalc, &TfrmCalc::btnCalcClick},
+        {btnLog, &TfrmCalc::btnLogClick},
+        {FlatButton1, &TfrmCalc::FlatButton1Click},
+        {FlatButton2, &TfrmCalc::FlatButton2Click},
+        {FlatButton3, &TfrmCalc::FlatButton3Click},
+        {FlatButton4, &TfrmCalc::FlatButton4Click},
+        {FlatButton5, &TfrmCalc::FlatButton5Click},
+        {FlatButton6, &TfrmCalc::FlatButton6Click},
+        {FlatButton7, &TfrmCalc::FlatButton7Click},
+        {FlatButton8, &TfrmCalc::FlatButton8Click},
+        {btnajuda, &TfrmCalc::btnajudaClick},
+        {btnFechar, &TfrmCalc::btnFecharClick},
+    };
+    for (const auto& [b, handler] : handlers)
+        onClick(b, handler);
+    finish("Calculadora", false);
+}
+
+// Only the selection goes to the clipboard; with nothing selected the clipboard keeps its text.
+void TfrmCalc::FlatButton6Click() {
+    if (txtVisor->hasSelectedText()) setClipboardText(txtVisor->selectedText());
+}
+
+// At the caret, over the selection, unchecked: the display is an ordinary edit.
+void TfrmCalc::FlatButton7Click() {
+    txtVisor->insert(clipboardText());
+}
+
+void TfrmCalc::btnajudaClick() {
+    helpRequest("cv21.hlp", 2, "calculadora");
+}
+
+QString TfrmCalc::displayText() const {
+    return txtVisor->text();
+}
+
+void TfrmCalc::setDisplayText(const QString& text) {
+    txtVisor->setText(text);
+}
+
+void TfrmCalc::recordLine(const QString& line) {
+    record({line});
+}
