@@ -8,6 +8,11 @@
 #include "report/fConfirmNR.h"
 #include "report/fReport.h"
 #include "report/fViewReport.h"
+#include "tools/fCalorias.h"
+#include "tools/fConvertVelocidade.h"
+#include "tools/fDeterminante.h"
+#include "tools/fKCF.h"
+#include "tools/fOperMatr.h"
 #include "tools/fStpa.h"
 #include "tools/fntpa.h"
 #include "tools/ftqpa.h"
@@ -28,6 +33,10 @@ void WindowRegistry::createAll() {
     add(new TfrmTQPA);
     add(new TfrmNTPA);
     add(new TfrmSTPA);
+    add(new TfrmCalorias);
+    add(new TfrmConvertTemperatura);
+    add(new TfrmOperMatrizes);
+    add(new TfrmDeterminante);
     add(new TfrmReport);
     add(new TfrmViewReport);
     add(new TfrmConfirmNR);
@@ -41,6 +50,7 @@ void WindowRegistry::createAll() {
     add(new TfrmEditor);
     add(new Tfrmtools);
     add(new Tfrmgeometria);
+    add(new TfrmConvertVelocidade);
     add(new TfrmFisica);
 }
 
