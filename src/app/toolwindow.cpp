@@ -41,6 +41,10 @@ double ToolWindow::number(const QLineEdit* input) {
     return fpu::toDouble(strToFloat(input->text().toStdString()));
 }
 
+Real ToolWindow::extendedNumber(const QLineEdit* input) {
+    return strToFloat(input->text().toStdString());
+}
+
 QString ToolWindow::format(Real value) {
     return QString::fromStdString(formatGeneral(value.value()));
 }
@@ -102,6 +106,20 @@ FlatComboBox* ToolWindow::combo(const QString& name, const QStringList& items) {
     c->addItems(items);
     c->setCurrentIndex(-1);
     return c;
+}
+
+QGroupBox* ToolWindow::group(const QString& name, const QString& title,
+                             std::initializer_list<std::initializer_list<QWidget*>> rows) {
+    auto* box = named(new QGroupBox(title, this), name);
+    auto* layout = new QGridLayout(box);
+    int r = 0;
+    for (const auto& widgets : rows) {
+        int column = 0;
+        for (QWidget* w : widgets)
+            layout->addWidget(w, r, column++);
+        ++r;
+    }
+    return box;
 }
 
 std::tuple<FlatButton*, FlatButton*, FlatButton*>

@@ -11,6 +11,7 @@
 #include "widgets/flat.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStringList>
@@ -59,6 +60,9 @@ public:
     // The input converted with the system decimal separator and stored as a double; raises the
     // conversion error with the text as typed.
     static double number(const QLineEdit* input);
+    // The input converted the same way but kept at extended precision, for formulas whose
+    // constants are extended and must cancel exactly against the typed value.
+    static Real extendedNumber(const QLineEdit* input);
     // The result in the general 15-digit format becomes the answer's caption.
     static void display(QLabel* answer, Real result);
     static QString format(Real value);
@@ -93,6 +97,10 @@ protected:
     FlatRadioButton* radio(const QString& name, const QString& caption, bool checked = false);
     FlatCheckBox* checkBox(const QString& name, const QString& caption);
     FlatComboBox* combo(const QString& name, const QStringList& items = {});
+    // A titled group box holding the widgets in rows of a grid of its own; radio buttons in it
+    // exclude each other only.
+    QGroupBox* group(const QString& name, const QString& title,
+                     std::initializer_list<std::initializer_list<QWidget*>> rows);
     // The calculate, close and copy buttons with their usual names and captions.
     std::tuple<FlatButton*, FlatButton*, FlatButton*> standardButtons(const QString& calculate = "Button1",
                                                                       const QString& close = "Button2",

@@ -14,6 +14,11 @@
 #include "tools/fJuros.h"
 #include "tools/fMDC.h"
 #include "tools/fRegra3.h"
+#include "tools/fCalorias.h"
+#include "tools/fConvertVelocidade.h"
+#include "tools/fDeterminante.h"
+#include "tools/fKCF.h"
+#include "tools/fOperMatr.h"
 #include "tools/fStpa.h"
 #include "tools/fntpa.h"
 #include "tools/fptpg.h"
@@ -44,6 +49,10 @@ void WindowRegistry::createAll() {
     add(new Tfrmstpg);
     add(new Tfrmptpg);
     add(new TfrmRegra3);
+    add(new TfrmCalorias);
+    add(new TfrmConvertTemperatura);
+    add(new TfrmOperMatrizes);
+    add(new TfrmDeterminante);
     add(new TfrmCalc);
     add(new TfrmReport);
     add(new TfrmViewReport);
@@ -59,6 +68,7 @@ void WindowRegistry::createAll() {
     add(new TfrmEditor);
     add(new Tfrmtools);
     add(new Tfrmgeometria);
+    add(new TfrmConvertVelocidade);
     add(new TfrmFisica);
 }
 

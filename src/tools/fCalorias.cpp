@@ -1,0 +1,42 @@
+#include "tools/fCalorias.h"
+
+#include "tools/fKCF.h"
+
+using namespace calvorin;
+
+TfrmCalorias::TfrmCalorias(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmCalorias");
+    row({Label1 = label("Label1", "Calor específico:"), txtCalor = edit("txtCalor")});
+    row({Label2 = label("Label2", "Massa:"), txtMassa = edit("txtMassa")});
+    row({Label3 = label("Label3", "Temperatura inicial (Celsius):"), txtInit = edit("txtInit")});
+    row({Label4 = label("Label4", "Temperatura final (Celsius)"), txtFinal = edit("txtFinal")});
+    row({lblResposta = answer("Resposta:")});
+    row({btnConvert = button("btnConvert", "Conversor de temperaturas")});
+    std::tie(btnCalc, btnFechar, FlatButton1) = standardButtons("btnCalc", "btnFechar");
+    onClick(btnCalc, &TfrmCalorias::btnCalcClick);
+    onClick(btnConvert, &TfrmCalorias::btnConvertClick);
+    onClick(btnFechar, &TfrmCalorias::btnFecharClick);
+    onClick(FlatButton1, &TfrmCalorias::FlatButton1Click);
+    finish("Calculando as calorias gastas");
+}
+
+void TfrmCalorias::btnCalcClick() {
+    Real c, m, ti, tf;
+    if (!convertOrTell("Um erro! Você provávelmente colocou um valor não numérico em um dos campos. Outra "
+                       "causa poderia ter sido você ter deixado um dos campos em branco. Tente novamente.",
+                       [&] {
+                           c = number(txtCalor);
+                           m = number(txtMassa);
+                           ti = number(txtInit);
+                           tf = number(txtFinal);
+                       }))
+        return;
+    display(lblResposta, c * m * (tf - ti));
+    record({"Calculando número de calorias gastas", "Calor específico: " + txtCalor->text(),
+            "Massa: " + txtMassa->text(), "Temperatura inicial: " + txtInit->text(),
+            "Temperatura final: " + txtFinal->text(), "Resposta: " + lblResposta->text()});
+}
+
+void TfrmCalorias::btnConvertClick() {
+    showOther<TfrmConvertTemperatura>();
+}

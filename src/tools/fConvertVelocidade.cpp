@@ -1,0 +1,34 @@
+#include "tools/fConvertVelocidade.h"
+
+using namespace calvorin;
+
+TfrmConvertVelocidade::TfrmConvertVelocidade(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmConvertVelocidade");
+    row({Label1 = label("Label1", "Valor:"), txtValor = edit("txtValor", "100")});
+    row({opt1 = radio("opt1", "Km/h para Metro/seg", true)});
+    row({opt2 = radio("opt2", "Metro/seg para Km/h")});
+    row({lblResposta = answer("Resposta:")});
+    // This window's buttons have no accelerators.
+    btnCalc = button("btnCalc", "Calcular");
+    FlatButton2 = button("FlatButton2", captions::copy);
+    FlatButton3 = button("FlatButton3", "Fechar");
+    buttonRow({btnCalc, FlatButton2, FlatButton3});
+    onClick(btnCalc, &TfrmConvertVelocidade::btnCalcClick);
+    onClick(FlatButton2, &TfrmConvertVelocidade::FlatButton2Click);
+    onClick(FlatButton3, &TfrmConvertVelocidade::FlatButton3Click);
+    finish("Conversor de velocidades", false);
+}
+
+void TfrmConvertVelocidade::btnCalcClick() {
+    if (!valid({txtValor})) return;
+    const Real v = number(txtValor);
+    if (opt1->isChecked()) {
+        display(lblResposta, v * 0.27777777777777777778L);
+        record(
+            {"Transformando km/h para m/seg", txtValor->text() + " Km/h =" + lblResposta->text() + " m/seg"});
+    } else if (opt2->isChecked()) {
+        display(lblResposta, v * 3.6L);
+        record({"Transformando m/seg para Km/h",
+                txtValor->text() + " m/seg = " + lblResposta->text() + " Km/h"});
+    }
+}

@@ -1,0 +1,19 @@
+#pragma once
+// Speeds between km/h and m/s.
+#include "app/toolwindow.h"
+
+class TfrmConvertVelocidade : public calvorin::ToolWindow {
+    Q_OBJECT
+public:
+    explicit TfrmConvertVelocidade(QWidget* parent = nullptr);
+
+    QLabel *Label1, *lblResposta;
+    calvorin::FlatEdit* txtValor;
+    calvorin::FlatRadioButton *opt1, *opt2;
+    calvorin::FlatButton *btnCalc, *FlatButton2, *FlatButton3;
+
+public slots:
+    void btnCalcClick();
+    void FlatButton2Click() { copy(lblResposta); }
+    void FlatButton3Click() { close(); }
+};

@@ -1,0 +1,31 @@
+#include "tools/fDeterminante.h"
+
+using namespace calvorin;
+
+TfrmDeterminante::TfrmDeterminante(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmDeterminante");
+    row({t11 = edit("t11"), t12 = edit("t12"), t13 = edit("t13")});
+    row({t21 = edit("t21"), t22 = edit("t22"), t23 = edit("t23")});
+    row({t31 = edit("t31"), t32 = edit("t32"), t33 = edit("t33")});
+    row({lblResposta = answer("Resposta:")});
+    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    onClick(Button1, &TfrmDeterminante::Button1Click);
+    onClick(Button2, &TfrmDeterminante::Button2Click);
+    onClick(FlatButton1, &TfrmDeterminante::FlatButton1Click);
+    finish("Determinante de uma matriz");
+}
+
+void TfrmDeterminante::Button1Click() {
+    // No numeric check here: a text that is not a number ends in the conversion error.
+    const Real a11 = number(t11), a12 = number(t12), a13 = number(t13);
+    const Real a21 = number(t21), a22 = number(t22), a23 = number(t23);
+    const Real a31 = number(t31), a32 = number(t32), a33 = number(t33);
+    const Real d = a11 * a22 * a33 + a12 * a23 * a31 + a13 * a21 * a32 - a13 * a22 * a31 - a12 * a21 * a33 -
+                   a11 * a23 * a32;
+    display(lblResposta, d.toDouble());
+    const auto rowText = [](const QLineEdit* a, const QLineEdit* b, const QLineEdit* c) {
+        return a->text() + " " + b->text() + " " + c->text();
+    };
+    record({"Cálculo do determinante de uma matrix 3x3", "Matriz:", rowText(t11, t12, t13),
+            rowText(t21, t22, t23), rowText(t31, t32, t33), "Determinante = " + lblResposta->text()});
+}

@@ -1,0 +1,83 @@
+#include "tools/fOperMatr.h"
+
+#include <QGridLayout>
+
+using namespace calvorin;
+
+TfrmOperMatrizes::TfrmOperMatrizes(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmOperMatrizes");
+    // The grids stand left to right: first matrix, the operation, second matrix, "=", result.
+    const int firstColumn[] = {0, 4, 8};
+    for (int m = 1; m <= 3; ++m)
+        for (int i = 1; i <= 3; ++i)
+            for (int j = 1; j <= 3; ++j) {
+                FlatEdit* e = edit(QString("t%1%2%3").arg(i).arg(j).arg(m));
+                e->setFixedWidth(40);
+                t_[m - 1][i - 1][j - 1] = e;
+                grid()->addWidget(e, i - 1, firstColumn[m - 1] + j - 1);
+            }
+    optAdd = radio("optAdd", "Adição", true);
+    optMinus = radio("optMinus", "Subtração");
+    optMult = radio("optMult", "Multiplicação");
+    RadioGroup1 = group("RadioGroup1", "Operação a ser executada", {{optAdd}, {optMinus}, {optMult}});
+    grid()->addWidget(RadioGroup1, 0, 3, 3, 1);
+    Label1 = label("Label1", "=");
+    QFont big = Label1->font();
+    big.setPointSize(24);
+    Label1->setFont(big);
+    grid()->addWidget(Label1, 0, 7, 3, 1, Qt::AlignCenter);
+
+    Button1 = button("Button1", captions::calculate);
+    Button2 = button("Button2", captions::close);
+    buttonRow({Button1, Button2});
+    onClick(Button1, &TfrmOperMatrizes::Button1Click);
+    onClick(Button2, &TfrmOperMatrizes::Button2Click);
+    finish("Operações com matrizes");
+}
+
+QString TfrmOperMatrizes::rowText(int matrix, int row) const {
+    return t(row, 1, matrix)->text() + "," + t(row, 2, matrix)->text() + "," + t(row, 3, matrix)->text();
+}
+
+void TfrmOperMatrizes::Button1Click() {
+    for (int m = 1; m <= 2; ++m)
+        for (int i = 1; i <= 3; ++i)
+            if (!valid({t(i, 1, m), t(i, 2, m), t(i, 3, m)}, validation::necessarilyNumeric)) return;
+
+    Real a[3][3], b[3][3];
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            a[i][j] = number(t_[0][i][j]);
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            b[i][j] = number(t_[1][i][j]);
+
+    // Every element is stored as a double before anything is shown, so an overflow shows nothing.
+    double r[3][3];
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j) {
+            Real e;
+            if (optAdd->isChecked())
+                e = a[i][j] + b[i][j];
+            else if (optMinus->isChecked())
+                e = a[i][j] - b[i][j];
+            else
+                e = a[i][0] * b[0][j] + a[i][1] * b[1][j] + a[i][2] * b[2][j];
+            r[i][j] = e.toDouble();
+        }
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            t_[2][i][j]->setText(format(r[i][j]));
+
+    const QString title = optAdd->isChecked()     ? "Adição de matrizes"
+                          : optMinus->isChecked() ? "Subtração de matrizes"
+                                                  : "Multiplicação de matrizes";
+    QStringList lines{title};
+    const char* const headings[] = {"Matriz 1", "Matriz 2", "Resultado:"};
+    for (int m = 1; m <= 3; ++m) {
+        lines << headings[m - 1];
+        for (int i = 1; i <= 3; ++i)
+            lines << rowText(m, i);
+    }
+    record(lines);
+}
