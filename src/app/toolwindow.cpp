@@ -6,6 +6,7 @@
 #include "report/report.h"
 
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -104,12 +105,32 @@ FlatComboBox* ToolWindow::combo(const QString& name, const QStringList& items) {
     return c;
 }
 
+QGroupBox* ToolWindow::group(const QString& caption, std::initializer_list<QWidget*> controls, int columns) {
+    auto* box = new QGroupBox(caption, this);
+    auto* layout = new QGridLayout(box);
+    int i = 0;
+    for (QWidget* c : controls) {
+        layout->addWidget(c, i / columns, i % columns);
+        ++i;
+    }
+    return box;
+}
+
 std::tuple<FlatButton*, FlatButton*, FlatButton*>
 ToolWindow::standardButtons(const QString& calculate, const QString& close, const QString& copy) {
     FlatButton* calc = button(calculate, captions::calculate);
     FlatButton* shut = button(close, captions::close);
     FlatButton* copier = button(copy, captions::copy);
     buttonRow({calc, shut, copier});
+    return {calc, shut, copier};
+}
+
+std::tuple<FlatButton*, FlatButton*, FlatButton*>
+ToolWindow::plainButtons(const QString& calculate, const QString& close, const QString& copy) {
+    FlatButton* calc = button(calculate, "Calcular");
+    FlatButton* copier = button(copy, "Copiar");
+    FlatButton* shut = button(close, "Fechar");
+    buttonRow({calc, copier, shut});
     return {calc, shut, copier};
 }
 

@@ -20,6 +20,7 @@
 #include <tuple>
 
 class QGridLayout;
+class QGroupBox;
 class QHBoxLayout;
 
 namespace calvorin {
@@ -93,10 +94,16 @@ protected:
     FlatRadioButton* radio(const QString& name, const QString& caption, bool checked = false);
     FlatCheckBox* checkBox(const QString& name, const QString& caption);
     FlatComboBox* combo(const QString& name, const QStringList& items = {});
+    // A captioned box holding the given controls (a group of options), in rows of `columns`.
+    QGroupBox* group(const QString& caption, std::initializer_list<QWidget*> controls, int columns = 1);
     // The calculate, close and copy buttons with their usual names and captions.
     std::tuple<FlatButton*, FlatButton*, FlatButton*> standardButtons(const QString& calculate = "Button1",
                                                                       const QString& close = "Button2",
                                                                       const QString& copy = "FlatButton1");
+    // The same three in the windows that caption them "Calcular", "Copiar" and "Fechar".
+    std::tuple<FlatButton*, FlatButton*, FlatButton*> plainButtons(const QString& calculate = "FlatButton1",
+                                                                   const QString& close = "FlatButton3",
+                                                                   const QString& copy = "FlatButton2");
 
     // ---- layout: rows of a grid from the top, then one row of buttons under it ----
     // The widgets take the grid's columns from the left (nullptr: an empty cell); a lone widget

@@ -8,7 +8,14 @@
 #include "report/fConfirmNR.h"
 #include "report/fReport.h"
 #include "report/fViewReport.h"
+#include "tools/fDiagonais.h"
+#include "tools/fDistancia.h"
+#include "tools/fInclination.h"
+#include "tools/fPitagoras.h"
+#include "tools/fPontoReta.h"
 #include "tools/fStpa.h"
+#include "tools/fSumAng.h"
+#include "tools/fTrigonometria.h"
 #include "tools/fntpa.h"
 #include "tools/ftqpa.h"
 
@@ -23,11 +30,15 @@ void WindowRegistry::createAll() {
     // TfrmAnalitica, TfrmMDC, TfrmMeajude, TfrmEditor, Tfrmtools, TfrmSumAng, Tfrmgeometria,
     // TfrmDiagonais, TfrmPontoReta, TfrmConvertVelocidade, TfrmFisica.
     add(new TfrmMain);
+    add(new TfrmTrigonometria);
     add(new TfrmSplash);
     add(new TfrmAutor);
     add(new TfrmTQPA);
     add(new TfrmNTPA);
     add(new TfrmSTPA);
+    add(new TfrmPitagoras);
+    add(new TfrmInclination);
+    add(new TfrmDistancia);
     add(new TfrmReport);
     add(new TfrmViewReport);
     add(new TfrmConfirmNR);
@@ -40,7 +51,10 @@ void WindowRegistry::createAll() {
     add(new TfrmMeajude);
     add(new TfrmEditor);
     add(new Tfrmtools);
+    add(new TfrmSumAng);
     add(new Tfrmgeometria);
+    add(new TfrmDiagonais);
+    add(new TfrmPontoReta);
     add(new TfrmFisica);
 }
 
