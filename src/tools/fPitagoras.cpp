@@ -21,9 +21,9 @@ Real root(Real x) {
 // The right triangle with its hypotenuse a on the base, the legs b and c, the altitude h and the
 // projections m (of b) and n (of c).
 QPixmap trianglePicture() {
-    const qreal left = 16, right = 216, base = 118, m = 64, n = right - left - m;
+    const qreal left = 16, right = 216, base = 112, m = 64, n = right - left - m;
     const QPointF B(left, base), C(right, base), H(left + m, base), A(left + m, base - std::sqrt(m * n));
-    QPixmap picture(232, 146);
+    QPixmap picture(232, 156);
     picture.fill(Qt::white);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
@@ -50,9 +50,11 @@ QPixmap trianglePicture() {
     mark((H + C) / 2 + QPointF(0, 10), "n");
     // the whole hypotenuse under its two projections
     p.setPen(QPen(Qt::darkGray, 1));
-    p.drawLine(B + QPointF(0, 21), C + QPointF(0, 21));
+    p.drawLine(B + QPointF(0, 22), C + QPointF(0, 22));
+    p.drawLine(B + QPointF(0, 18), B + QPointF(0, 26));
+    p.drawLine(C + QPointF(0, 18), C + QPointF(0, 26));
     p.setPen(Qt::black);
-    mark((B + C) / 2 + QPointF(0, 21), "a");
+    mark((B + C) / 2 + QPointF(0, 34), "a");
     return picture;
 }
 
