@@ -131,6 +131,15 @@ ToolWindow::standardButtons(const QString& calculate, const QString& close, cons
     return {calc, shut, copier};
 }
 
+std::tuple<FlatButton*, FlatButton*, FlatButton*>
+ToolWindow::plainButtons(const QString& calculate, const QString& close, const QString& copy) {
+    FlatButton* calc = button(calculate, "Calcular");
+    FlatButton* copier = button(copy, "Copiar");
+    FlatButton* shut = button(close, "Fechar");
+    buttonRow({calc, copier, shut});
+    return {calc, shut, copier};
+}
+
 void ToolWindow::row(std::initializer_list<QWidget*> widgets) {
     const int r = rows_++;
     if (widgets.size() == 1) {

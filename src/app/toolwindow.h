@@ -105,6 +105,10 @@ protected:
     std::tuple<FlatButton*, FlatButton*, FlatButton*> standardButtons(const QString& calculate = "Button1",
                                                                       const QString& close = "Button2",
                                                                       const QString& copy = "FlatButton1");
+    // The same three in the windows that caption them "Calcular", "Copiar" and "Fechar".
+    std::tuple<FlatButton*, FlatButton*, FlatButton*> plainButtons(const QString& calculate = "FlatButton1",
+                                                                   const QString& close = "FlatButton3",
+                                                                   const QString& copy = "FlatButton2");
 
     // ---- layout: rows of a grid from the top, then one row of buttons under it ----
     // The widgets take the grid's columns from the left (nullptr: an empty cell); a lone widget

@@ -9,17 +9,24 @@
 #include "report/fConfirmNR.h"
 #include "report/fReport.h"
 #include "report/fViewReport.h"
-#include "tools/fCombinations.h"
-#include "tools/fFatorial.h"
-#include "tools/fJuros.h"
-#include "tools/fMDC.h"
-#include "tools/fRegra3.h"
 #include "tools/fCalorias.h"
+#include "tools/fCombinations.h"
 #include "tools/fConvertVelocidade.h"
 #include "tools/fDeterminante.h"
+#include "tools/fDiagonais.h"
+#include "tools/fDistancia.h"
+#include "tools/fFatorial.h"
+#include "tools/fInclination.h"
+#include "tools/fJuros.h"
 #include "tools/fKCF.h"
+#include "tools/fMDC.h"
 #include "tools/fOperMatr.h"
+#include "tools/fPitagoras.h"
+#include "tools/fPontoReta.h"
+#include "tools/fRegra3.h"
 #include "tools/fStpa.h"
+#include "tools/fSumAng.h"
+#include "tools/fTrigonometria.h"
 #include "tools/fntpa.h"
 #include "tools/fptpg.h"
 #include "tools/fstpg.h"
@@ -37,6 +44,7 @@ void WindowRegistry::createAll() {
     // TfrmAnalitica, TfrmMDC, TfrmMeajude, TfrmEditor, Tfrmtools, TfrmSumAng, Tfrmgeometria,
     // TfrmDiagonais, TfrmPontoReta, TfrmConvertVelocidade, TfrmFisica.
     add(new TfrmMain);
+    add(new TfrmTrigonometria);
     add(new TfrmSplash);
     add(new TfrmAutor);
     add(new TfrmJurosCompostos);
@@ -48,6 +56,9 @@ void WindowRegistry::createAll() {
     add(new TfrmTQPG);
     add(new Tfrmstpg);
     add(new Tfrmptpg);
+    add(new TfrmPitagoras);
+    add(new TfrmInclination);
+    add(new TfrmDistancia);
     add(new TfrmRegra3);
     add(new TfrmCalorias);
     add(new TfrmConvertTemperatura);
@@ -67,7 +78,10 @@ void WindowRegistry::createAll() {
     add(new TfrmMeajude);
     add(new TfrmEditor);
     add(new Tfrmtools);
+    add(new TfrmSumAng);
     add(new Tfrmgeometria);
+    add(new TfrmDiagonais);
+    add(new TfrmPontoReta);
     add(new TfrmConvertVelocidade);
     add(new TfrmFisica);
 }

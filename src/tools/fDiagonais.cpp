@@ -1,0 +1,13 @@
+#include "tools/fDiagonais.h"
+
+using namespace calvorin;
+
+TfrmDiagonais::TfrmDiagonais(QWidget* parent) : PolygonWindow(parent, "4") {
+    setObjectName("frmDiagonais");
+    finish("Número de diagonais de um poligono");
+}
+
+// No numeric check here: a text that is no number ends in the conversion error.
+void TfrmDiagonais::FlatButton1Click() {
+    display(lblResposta, Real(number(txtValor)) * (Real(number(txtValor)) - 3) * 0.5);
+}

@@ -1,0 +1,18 @@
+#pragma once
+// The distance between two points of the plane.
+#include "tools/twopoints.h"
+
+class TfrmDistancia : public TwoPointWindow {
+    Q_OBJECT
+public:
+    explicit TfrmDistancia(QWidget* parent = nullptr);
+
+    QLabel *Label7, *lblSol;
+    calvorin::FlatEdit *txtX1, *txtY1, *txtx2, *txty2;
+    calvorin::FlatButton *Button1, *Button2, *FlatButton1;
+
+public slots:
+    void Button1Click();
+    void Button2Click() { close(); }
+    void FlatButton1Click() { copy(lblSol); }
+};

@@ -1,0 +1,147 @@
+#include "tools/fPitagoras.h"
+
+#include "core/numbers.h"
+
+#include <QGroupBox>
+#include <QPainter>
+#include <QPixmap>
+#include <QSignalBlocker>
+
+using namespace calvorin;
+
+namespace {
+
+Real sq(Real x) {
+    return power(x.value(), 2);
+}
+Real root(Real x) {
+    return fpu::sqrt(x.value());
+}
+
+// The right triangle with its hypotenuse a on the base, the legs b and c, the altitude h and the
+// projections m (of b) and n (of c).
+QPixmap trianglePicture() {
+    const qreal left = 16, right = 216, base = 112, m = 64, n = right - left - m;
+    const QPointF B(left, base), C(right, base), H(left + m, base), A(left + m, base - std::sqrt(m * n));
+    QPixmap picture(232, 156);
+    picture.fill(Qt::white);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::black, 1.5));
+    p.drawPolygon(QPolygonF({A, B, C}));
+    p.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
+    p.drawLine(A, H);
+    p.setPen(QPen(Qt::black, 1));
+    // right angles at the foot of the altitude and at the vertex between the legs
+    p.drawPolyline(QPolygonF({H + QPointF(0, -8), H + QPointF(8, -8), H + QPointF(8, 0)}));
+    const QPointF toB = (B - A) / QLineF(A, B).length() * 10, toC = (C - A) / QLineF(A, C).length() * 10;
+    p.drawPolyline(QPolygonF({A + toB, A + toB + toC, A + toC}));
+    QFont font = p.font();
+    font.setItalic(true);
+    font.setPointSize(11);
+    p.setFont(font);
+    const auto mark = [&](QPointF at, const char* letter) {
+        p.drawText(QRectF(at - QPointF(10, 10), QSizeF(20, 20)), Qt::AlignCenter, letter);
+    };
+    mark((A + B) / 2 + QPointF(-10, -6), "b");
+    mark((A + C) / 2 + QPointF(10, -6), "c");
+    mark((A + H) / 2 + QPointF(-8, 8), "h");
+    mark((B + H) / 2 + QPointF(0, 10), "m");
+    mark((H + C) / 2 + QPointF(0, 10), "n");
+    // the whole hypotenuse under its two projections
+    p.setPen(QPen(Qt::darkGray, 1));
+    p.drawLine(B + QPointF(0, 22), C + QPointF(0, 22));
+    p.drawLine(B + QPointF(0, 18), B + QPointF(0, 26));
+    p.drawLine(C + QPointF(0, 18), C + QPointF(0, 26));
+    p.setPen(Qt::black);
+    mark((B + C) / 2 + QPointF(0, 34), "a");
+    return picture;
+}
+
+} // namespace
+
+const TfrmPitagoras::Formula TfrmPitagoras::formulas[22] = {
+    {'a', "a² = b² + c²", {"b", "c", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) + sq(t2)); }},
+    {'a', "a = (b*c)/h", {"b", "c", "h"}, [](Real t1, Real t2, Real t3) { return t1 * t2 / t3; }},
+    {'a', "a = b²/m", {"b", "m", ""}, [](Real t1, Real t2, Real) { return t1 * t1 / t2; }},
+    {'a', "a = c²/n", {"c", "n", ""}, [](Real t1, Real t2, Real) { return t1 * t1 / t2; }},
+    {'b', "b² = a² - c²", {"a", "c", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
+    {'b', "b = (a*h)/c", {"a", "c", "h"}, [](Real t1, Real t2, Real t3) { return t1 * t3 / t2; }},
+    {'b', "b² = a*m", {"a", "m", ""}, [](Real t1, Real t2, Real) { return root(t1 * t2); }},
+    {'b', "b² = h² + m²", {"h", "m", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) + sq(t2)); }},
+    {'c', "c² = a² - b²", {"a", "b", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
+    {'c', "c = (a*h)/b", {"a", "b", "h"}, [](Real t1, Real t2, Real t3) { return t1 * t3 / t2; }},
+    {'c', "c² = a*n", {"a", "n", ""}, [](Real t1, Real t2, Real) { return root(t1 * t2); }},
+    {'c', "c² = h² + n²", {"h", "n", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) + sq(t2)); }},
+    {'h', "h² = m*n", {"m", "n", ""}, [](Real t1, Real t2, Real) { return root(t1 * t2); }},
+    {'h', "h = (b*c)/a", {"a", "b", "c"}, [](Real t1, Real t2, Real t3) { return t2 * t3 / t1; }},
+    {'h', "h² = c² - m²", {"c", "m", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
+    {'h', "h² = b² - m²", {"b", "m", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
+    {'m', "m = h²/n", {"h", "n", ""}, [](Real t1, Real t2, Real) { return sq(t1) / t2; }},
+    {'m', "m = b²/a", {"a", "b", ""}, [](Real t1, Real t2, Real) { return sq(t2) / t1; }},
+    {'m', "m² = b² - h²", {"b", "h", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
+    {'n', "n = h²/m", {"h", "m", ""}, [](Real t1, Real t2, Real) { return sq(t1) / t2; }},
+    {'n', "n = c²/a", {"a", "c", ""}, [](Real t1, Real t2, Real) { return sq(t2) / t1; }},
+    {'n', "n² = c² - h²", {"c", "h", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
+};
+
+TfrmPitagoras::TfrmPitagoras(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmPitagoras");
+    Image1 = label("Image1", {});
+    Image1->setPixmap(trianglePicture());
+    row({Image1});
+    row({Label1 = label("Label1", "Formula a ser utilizada:")});
+    row({cmbFormula = combo("cmbFormula")});
+    row({lbl1 = label("lbl1", "Lado 1:"), txt1 = edit("txt1")});
+    row({lbl2 = label("lbl2", "Lado 2:"), txt2 = edit("txt2")});
+    row({lbl3 = label("lbl3", "Lado 3:"), txt3 = edit("txt3")});
+    GroupBox1 = group("GroupBox1", "Lado a ser encontrado:",
+                      {{opta = radio("opta", "a"), optb = radio("optb", "b"), optc = radio("optc", "c")},
+                       {opth = radio("opth", "h"), optm = radio("optm", "m"), optn = radio("optn", "n")}});
+    row({GroupBox1});
+    row({Label2 = label("Label2", "Resposta:"), lblResposta = answer("---")});
+    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    connectGuarded(cmbFormula, &QComboBox::currentTextChanged, this, &TfrmPitagoras::cmbformulaChange);
+    onClick(opta, &TfrmPitagoras::optaClick);
+    onClick(optb, &TfrmPitagoras::optbClick);
+    onClick(optc, &TfrmPitagoras::optcClick);
+    onClick(opth, &TfrmPitagoras::opthClick);
+    onClick(optm, &TfrmPitagoras::optmClick);
+    onClick(optn, &TfrmPitagoras::optnClick);
+    onClick(Button1, &TfrmPitagoras::Button1Click);
+    onClick(Button2, &TfrmPitagoras::Button2Click);
+    onClick(FlatButton1, &TfrmPitagoras::FlatButton1Click);
+    finish("Teorema de Pitágoras");
+    opta->setFocus();
+}
+
+void TfrmPitagoras::list(char side) {
+    QStringList texts;
+    for (const Formula& f : formulas)
+        if (f.side == side) texts << QString::fromUtf8(f.text);
+    // Refilling the list is no pick of the user's: it must not change the chosen formula.
+    const QSignalBlocker quiet(cmbFormula);
+    cmbFormula->setItems(texts);
+    cmbFormula->clearEditText();
+}
+
+void TfrmPitagoras::cmbformulaChange() {
+    for (int i = 0; i < 22; ++i)
+        if (cmbFormula->currentText() == QString::fromUtf8(formulas[i].text)) formula_ = i + 1;
+    if (formula_ == 0) return;
+    QLabel* const captions[] = {lbl1, lbl2, lbl3};
+    for (int i = 0; i < 3; ++i)
+        captions[i]->setText(QString::fromUtf8(formulas[formula_ - 1].inputs[i]));
+}
+
+void TfrmPitagoras::Button1Click() {
+    if (!valid({txt1, txt2, txt3})) return;
+    const Real t1 = number(txt1), t2 = number(txt2);
+    const Real t3 = txt3->text().isEmpty() ? Real(0) : Real(number(txt3));
+    if (formula_ != 0) display(lblResposta, formulas[formula_ - 1].result(t1, t2, t3));
+    QStringList lines{"Teorema de pitágoras"};
+    for (const FlatRadioButton* option : {opta, optb, optc, optm, optn, opth})
+        if (option->isChecked()) lines << "Calculando lado " + option->text();
+    lines << "Éxpressão utilizada: " + cmbFormula->currentText() << "Resultado: " + lblResposta->text();
+    record(lines);
+}

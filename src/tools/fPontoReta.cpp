@@ -1,0 +1,30 @@
+#include "tools/fPontoReta.h"
+
+using namespace calvorin;
+
+TfrmPontoReta::TfrmPontoReta(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmPontoReta");
+    row({Label1 = label("Label1", "Equação de 1° grau:")});
+    row({txta = edit("txta", "1"), Label2 = label("Label2", "x"), txtb = edit("txtb", "1"),
+         Label3 = label("Label3", "y"), txtc = edit("txtc", "1"), Label4 = label("Label4", "c")});
+    row({Label5 = label("Label5", "Coordenadas do ponto:")});
+    row({txtposix = edit("txtposix", "1"), Label6 = label("Label6", "x"), txtposiy = edit("txtposiy", "1"),
+         Label7 = label("Label7", "y")});
+    row({lblResposta = answer("Resposta:")});
+    std::tie(FlatButton1, FlatButton3, FlatButton2) = plainButtons();
+    onClick(FlatButton1, &TfrmPontoReta::FlatButton1Click);
+    onClick(FlatButton2, &TfrmPontoReta::FlatButton2Click);
+    onClick(FlatButton3, &TfrmPontoReta::FlatButton3Click);
+    finish("Distância entre uma reta e um ponto", false);
+}
+
+void TfrmPontoReta::FlatButton1Click() {
+    if (!valid({txta, txtb, txtc, txtposix, txtposiy})) return;
+    const Real a = number(txta), b = number(txtb), c = number(txtc), x0 = number(txtposix),
+               y0 = number(txtposiy);
+    Real s = (a * x0 + b * y0 + c).toDouble();
+    if (s < 0) s = s * -1;
+    const Real q = fpu::toDouble(fpu::sqrt((a * a + b * b).value()));
+    display(lblResposta, s / q);
+    record({"Calculando a distância entre um ponto e uma reta", "Resposta obtida: " + lblResposta->text()});
+}

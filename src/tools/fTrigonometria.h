@@ -1,0 +1,23 @@
+#pragma once
+// The six trigonometric functions of an angle in degrees or radians.
+#include "app/toolwindow.h"
+
+class QGroupBox;
+
+class TfrmTrigonometria : public calvorin::ToolWindow {
+    Q_OBJECT
+public:
+    explicit TfrmTrigonometria(QWidget* parent = nullptr);
+
+    QLabel *Label1, *Label2, *lblResposta;
+    calvorin::FlatComboBox* cmbFunction;
+    calvorin::FlatEdit* txtValor;
+    QGroupBox* GroupBox1;
+    calvorin::FlatRadioButton *optGraus, *optRadianos;
+    calvorin::FlatButton *Button1, *Button2, *FlatButton1;
+
+public slots:
+    void Button1Click();
+    void Button2Click() { close(); }
+    void FlatButton1Click() { copy(lblResposta); }
+};

@@ -1,0 +1,21 @@
+#pragma once
+// What the two polygon windows share: the number of sides in, one answer out, and plain buttons.
+#include "app/toolwindow.h"
+
+class PolygonWindow : public calvorin::ToolWindow {
+    Q_OBJECT
+public:
+    QLabel *Label1, *lblResposta;
+    calvorin::FlatEdit* txtValor;
+    calvorin::FlatButton *FlatButton1, *FlatButton2, *FlatButton3;
+
+public slots:
+    virtual void FlatButton1Click() = 0;
+    void FlatButton2Click() { copy(lblResposta); }
+    void FlatButton3Click() { close(); }
+
+protected:
+    PolygonWindow(QWidget* parent, const QString& sides);
+    // Connects the buttons and sets the frame: a normal window, not on top.
+    void finish(const QString& caption);
+};
