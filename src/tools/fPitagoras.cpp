@@ -75,7 +75,8 @@ const TfrmPitagoras::Formula TfrmPitagoras::formulas[22] = {
     {'c', "c² = h² + n²", {"h", "n", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) + sq(t2)); }},
     {'h', "h² = m*n", {"m", "n", ""}, [](Real t1, Real t2, Real) { return root(t1 * t2); }},
     {'h', "h = (b*c)/a", {"a", "b", "c"}, [](Real t1, Real t2, Real t3) { return t2 * t3 / t1; }},
-    {'h', "h² = c² - m²", {"c", "m", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
+    // The leg c goes with its own projection n, as b goes with m.
+    {'h', "h² = c² - n²", {"c", "n", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
     {'h', "h² = b² - m²", {"b", "m", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
     {'m', "m = h²/n", {"h", "n", ""}, [](Real t1, Real t2, Real) { return sq(t1) / t2; }},
     {'m', "m = b²/a", {"a", "b", ""}, [](Real t1, Real t2, Real) { return sq(t2) / t1; }},
