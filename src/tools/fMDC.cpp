@@ -20,10 +20,7 @@ TfrmMDC::TfrmMDC(QWidget* parent) : ToolWindow(parent) {
     row({Label1 = label("Label1", "Números a se calcular o MDC:")});
     row({txtFat1 = edit("txtFat1"), txtFat2 = edit("txtFat2")});
     row({lblResposta = answer("Resposta:")});
-    FlatButton1 = button("FlatButton1", "Calcular");
-    FlatButton2 = button("FlatButton2", "Copiar");
-    FlatButton3 = button("FlatButton3", "Fechar");
-    buttonRow({FlatButton1, FlatButton2, FlatButton3});
+    std::tie(FlatButton1, FlatButton3, FlatButton2) = plainButtons();
     onClick(FlatButton1, &TfrmMDC::FlatButton1Click);
     onClick(FlatButton2, &TfrmMDC::FlatButton2Click);
     onClick(FlatButton3, &TfrmMDC::FlatButton3Click);
