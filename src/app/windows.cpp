@@ -5,6 +5,7 @@
 #include "app/mdiMain.h"
 #include "app/registry.h"
 #include "app/topics.h"
+#include "plot/fGraph.h"
 #include "report/fConfirmNR.h"
 #include "report/fReport.h"
 #include "report/fViewReport.h"
@@ -28,6 +29,7 @@ void WindowRegistry::createAll() {
     add(new TfrmTQPA);
     add(new TfrmNTPA);
     add(new TfrmSTPA);
+    add(new TfrmGraph);
     add(new TfrmReport);
     add(new TfrmViewReport);
     add(new TfrmConfirmNR);
