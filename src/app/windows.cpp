@@ -6,6 +6,7 @@
 #include "app/registry.h"
 #include "app/topics.h"
 #include "calc/fCalc.h"
+#include "plot/fGraph.h"
 #include "report/fConfirmNR.h"
 #include "report/fReport.h"
 #include "report/fViewReport.h"
@@ -65,6 +66,7 @@ void WindowRegistry::createAll() {
     add(new TfrmOperMatrizes);
     add(new TfrmDeterminante);
     add(new TfrmCalc);
+    add(new TfrmGraph);
     add(new TfrmReport);
     add(new TfrmViewReport);
     add(new TfrmConfirmNR);

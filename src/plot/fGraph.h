@@ -1,0 +1,25 @@
+#pragma once
+// The graph generator: a function of x typed by the user, plotted, magnified, rescaled.
+#include "app/toolwindow.h"
+#include "plot/Tracador2D.h"
+
+#include <QGroupBox>
+
+class TfrmGraph : public calvorin::ToolWindow {
+    Q_OBJECT
+public:
+    explicit TfrmGraph(QWidget* parent = nullptr);
+
+    TTracador2D* img;
+    QLabel *Label1, *Label2, *Label3, *Label4;
+    calvorin::FlatEdit *txtExpression, *txtEscalax, *txtEscalay;
+    calvorin::FlatButton *btnDraw, *btnMaiszoom, *btnMenoszoom, *FlatButton1, *FlatButton3;
+    QGroupBox* GroupBox1;
+
+public slots:
+    void btnDrawClick();
+    void btnMaiszoomClick() { img->ZoomIn(); }
+    void btnMenoszoomClick() { img->ZoomOut(); }
+    void FlatButton3Click();
+    void FlatButton1Click() { close(); }
+};

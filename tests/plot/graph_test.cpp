@@ -1,0 +1,98 @@
+#include "plot/fGraph.h"
+
+#include "core/numbers.h"
+#include "platform/dialogs.h"
+
+#include <gtest/gtest.h>
+
+using namespace calvorin;
+
+namespace {
+
+const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0), red = qRgb(255, 0, 0);
+
+class Graph : public testing::Test {
+protected:
+    DialogRecorder recorder;
+    TfrmGraph w;
+
+    void draw(const char* expression) {
+        w.txtExpression->setText(expression);
+        w.btnDraw->click();
+    }
+    bool hasCurve() const {
+        const QImage& im = w.img->image();
+        for (int y = 0; y < im.height(); ++y)
+            for (int x = 0; x < im.width(); ++x)
+                if (im.pixel(x, y) == red) return true;
+        return false;
+    }
+};
+
+// 256 x 256 at half a unit a pixel: the origin at (128, 128), black axes with white dots every 20 pixels.
+TEST_F(Graph, Draw) {
+    const struct {
+        const char* expression;
+        QPoint at;
+        QRgb colour;
+        const char* error = nullptr;
+    } cases[] = {
+        {"", {128, 5}, black},
+        {"", {148, 128}, white},
+        {"", {128, 108}, white},
+        {"", {138, 128}, black},
+        {"SEN(", {138, 128}, black},
+        {"SEN(x)", {132, 126}, red},
+        {"POT(x ,2)/10", {128, 128}, red}, // the vertex
+        {"POT(x,2)/10", {148, 108}, red},
+        {"LN(x)", {128, 5}, black, "Invalid floating point operation."}, // at once, from x = -256
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expression);
+        recorder.errors.clear();
+        draw(c.expression);
+        EXPECT_EQ(w.img->image().pixel(c.at), c.colour);
+        EXPECT_EQ(hasCurve(), c.colour == red);
+        EXPECT_EQ(recorder.errors, c.error ? QStringList{c.error} : QStringList{});
+    }
+}
+
+TEST_F(Graph, ApplyConvertsXThenY) {
+    const char saved = decimalSeparator();
+    setDecimalSeparator(',');
+    w.txtEscalax->setText("1");
+    w.txtEscalay->setText("abc");
+    w.FlatButton3->click();
+    EXPECT_EQ(recorder.errors, QStringList{"'abc' is not a valid floating point value."});
+    EXPECT_EQ(w.img->Scale().X, 1);
+    EXPECT_EQ(w.img->Scale().Y, 0.5);
+    w.txtEscalay->setText("1,0");
+    w.FlatButton3->click();
+    draw("POT(x ,2)/10");
+    EXPECT_EQ(w.img->image().pixel(138, 118), red);
+    setDecimalSeparator(saved);
+}
+
+TEST_F(Graph, ZoomGrowsBeneathTheOtherControlsAndHidingKeepsAll) {
+    w.show();
+    draw("SEN(x)");
+    const QImage picture = w.img->image();
+    const int sizes[] = {384, 512, 384, 256, 256};
+    QAbstractButton* steps[] = {w.btnMaiszoom, w.btnMaiszoom, w.btnMenoszoom, w.btnMenoszoom, w.btnMenoszoom};
+    for (int i = 0; i < 5; ++i) {
+        steps[i]->click();
+        EXPECT_EQ(w.img->size(), QSize(sizes[i], sizes[i]));
+        EXPECT_EQ(w.childAt(w.btnDraw->geometry().center()), w.btnDraw);
+    }
+    w.btnMaiszoom->click();
+    draw("SEN(x)"); // on the image as it was: its size no longer follows the control's
+    EXPECT_EQ(w.img->image(), picture);
+    w.FlatButton1->click();
+    EXPECT_FALSE(w.isVisible());
+    w.show();
+    EXPECT_EQ(w.img->image(), picture);
+    EXPECT_EQ(w.img->magnification(), 1.5L);
+    EXPECT_EQ(w.txtExpression->text(), "SEN(x)");
+}
+
+} // namespace

@@ -1,0 +1,186 @@
+#include "plot/Tracador2D.h"
+
+#include "core/numbers.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+using namespace calvorin;
+
+namespace {
+
+const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0), red = qRgb(255, 0, 0),
+           yellow = qRgb(255, 255, 0), cyan = qRgb(0, 255, 255);
+
+// A 40 x 40 plotter as created, one pixel per world unit: the origin at (20, 20).
+std::unique_ptr<TTracador2D> small(Extended scaleX = 1) {
+    auto img = std::make_unique<TTracador2D>();
+    img->resize(40, 40);
+    img->setScale({scaleX, 1});
+    return img;
+}
+
+TEST(Plotter, SampleTextWritesTheNumberForEveryLoneX) {
+    struct Case {
+        const char* expression;
+        Extended x;
+        char separator;
+        const char* text;
+    } cases[] = {
+        {"-x", -3, '.', "--3 "},
+        {"x*x", -3, '.', "-3 *-3 "},
+        {"2x", 3, '.', "23 "},
+        {"POT(x,2)", 0.5, ',', "POT(0,5 ,2)"},
+        {"EXP(x)", 2, '.', "EXP(2 )"},
+        {"xx+Xa+ax", 1, '.', "xx+Xa+ax"},
+        {"x1(x)", 1e15, '.', "1E15 1(1E15 )"},
+    };
+    std::string out;
+    for (const Case& c : cases) {
+        const char saved = decimalSeparator();
+        setDecimalSeparator(c.separator);
+        PlotPicture::sampleText(c.expression, c.x, out);
+        setDecimalSeparator(saved);
+        EXPECT_EQ(out, c.text) << c.expression;
+    }
+}
+
+// Tick dots on both axes: spacing Nearest(Ticks / Scale) pixels, none when that is 0.
+TEST(Plotter, TickDots) {
+    struct Case {
+        Extended scale;
+        int ticks, dot, gap;
+    } cases[] = {{1, 10, 10, 5}, {5, 10, 2, 1}, {2, 5, 2, 1}, {2, 7, 4, 2}, {25, 10, 0, 0}};
+    for (const Case& c : cases) {
+        auto img = small(c.scale);
+        img->setScale({c.scale, c.scale});
+        img->setTicks({c.ticks, c.ticks, Qt::white});
+        img->DrawBackground();
+        const QImage& im = img->image();
+        SCOPED_TRACE(c.ticks);
+        EXPECT_EQ(im.pixel(20 + c.gap, 20), red); // the axis itself
+        EXPECT_EQ(im.pixel(20, 20 - c.gap), red);
+        if (c.dot) {
+            EXPECT_EQ(im.pixel(20 + c.dot, 20), white);
+            EXPECT_EQ(im.pixel(20, 20 - c.dot), white);
+            EXPECT_EQ(im.pixel(20, 20), white);
+        }
+    }
+}
+
+// Which samples are drawn: the range, the stops, the errors, and the mended increments that never
+// advance. The background is black: a drawn pixel is any other colour.
+TEST(Plotter, Sampling) {
+    struct Case {
+        const char* expression;
+        bool automatic;
+        TFaixa range;
+        Extended scaleX;
+        bool result;
+        QPoint drawn, blank; // a pixel drawn (none at the origin) and one left as the background
+        const char* error = "";
+    } cases[] = {
+        // -40 .. 40 at 4 units a pixel: columns 10 .. 30, the last pixel unset
+        {"1", true, {}, 4, true, {10, 19}, {30, 19}},
+        {"x", false, {-3, 3, 1.5L}, 1, true, {22, 18}, {21, 18}},
+        // 0.x is malformed at the first fractional sample x = 1.5: the curve stops at x = 0
+        {"0.x", false, {-3, 3, 1.5L}, 1, false, {19, 21}, {21, 19}},
+        {"1", false, {5, 1, 1}, 1, true, {}, {25, 19}},
+        {"1+", false, {5, 1, 1}, 1, false, {}, {25, 19}},
+        {"1", false, {-5, 5, 0}, 1, true, {}, {16, 19}},
+        {"1", false, {-5, 5, -1}, 1, true, {}, {16, 19}},
+        {"1", false, {-5, 5, NAN}, 1, true, {}, {16, 19}},
+        {"1", false, {1e20L, 1e21L, 1}, 1e20L, true, {}, {22, 19}},
+        {"2/x", false, {-3, 3, 1}, 1, false, {18, 21}, {19, 22}, "Floating point division by zero"},
+        // a pixel beyond 32 bits
+        {"POT(10,20)", false, {-3, 3, 1}, 1, false, {5, 20}, {5, 19}, "Invalid floating point operation"},
+        // the tick spacing divides by the scale after the axes are drawn
+        {"x", true, {}, 0, false, {20, 0}, {}, "Floating point division by zero"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.expression << " " << double(c.range.Left));
+        auto img = small(c.scaleX);
+        img->setAutomaticRange(c.automatic);
+        img->setRange(c.range);
+        img->setExpression(c.expression);
+        std::string error;
+        try {
+            EXPECT_EQ(img->Plot(), c.result);
+        } catch (const MathError& e) {
+            error = e.what();
+        }
+        EXPECT_EQ(error, c.error);
+        if (!c.drawn.isNull()) {
+            EXPECT_NE(img->image().pixel(c.drawn), black);
+        }
+        if (!c.blank.isNull()) {
+            EXPECT_EQ(img->image().pixel(c.blank), black);
+        }
+    }
+}
+
+// The title's text with its own background over the vertical axis at column 20.
+TEST(Plotter, Title) {
+    auto img = small();
+    img->setColor(Qt::white);
+    img->setTitle({"MMM", 15, 1});
+    img->DrawBackground();
+    int ink = 0;
+    for (int y = 1; y < 8; ++y) {
+        for (int x = 15; x < 30; ++x)
+            ink += img->image().pixel(x, y) == black;
+        EXPECT_NE(img->image().pixel(20, y), red);
+    }
+    EXPECT_GT(ink, 0);
+}
+
+TEST(Plotter, PenModes) {
+    struct Case {
+        TPen pen;
+        QRgb shown;
+    } cases[] = {
+        {{Qt::red, TPen::Black}, black},
+        {{Qt::red, TPen::NotCopy}, cyan},
+        {{Qt::red, TPen::Not}, black},
+        {{Qt::red, TPen::Xor}, cyan},
+        {{Qt::red, TPen::Copy, Qt::SolidLine, 3}, red},
+    };
+    for (const Case& c : cases) {
+        auto img = small();
+        img->setColor(Qt::white);
+        img->setAxis(c.pen);
+        img->DrawBackground();
+        EXPECT_EQ(img->image().pixel(20, 5), c.shown) << c.pen.Mode;
+    }
+}
+
+// The bottom-left pixel's colour is not drawn when transparent; without Expand the picture is
+// centred at its magnified size.
+TEST(Plotter, CopyToTheScreen) {
+    QWidget parent;
+    parent.resize(60, 60);
+    QPalette palette;
+    palette.setColor(QPalette::Window, Qt::green);
+    parent.setPalette(palette);
+    parent.setAutoFillBackground(true);
+    auto* img = new TTracador2D(&parent);
+    img->resize(60, 60);
+    img->setColor(Qt::white);
+    img->setExpand(false);
+    img->DrawBackground();
+    img->ZoomIn();
+    const QRgb green = qRgb(0, 255, 0);
+    const struct {
+        bool transparent;
+        QPoint at;
+        QRgb colour;
+    } cases[] = {{false, {2, 2}, white}, {true, {2, 2}, green}, {true, {30, 2}, red}, {true, {28, 2}, green}};
+    for (const auto& c : cases) {
+        img->setTransparent(c.transparent);
+        EXPECT_EQ(parent.grab().toImage().pixel(c.at), c.colour) << c.at.x();
+    }
+}
+
+} // namespace
