@@ -204,6 +204,11 @@ class Control:
     def checked(self):
         return self.acc.get_state_set().contains(Atspi.StateType.CHECKED)
 
+    def extents(self):
+        """(x, y, width, height) on the screen."""
+        r = Atspi.Component.get_extents(self.acc, Atspi.CoordType.SCREEN)
+        return r.x, r.y, r.width, r.height
+
     # ---- finding ----
     def find_all(self, role=None, name=None):
         wanted = _role(role) if role else None
