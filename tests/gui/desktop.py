@@ -152,7 +152,7 @@ class Desktop:
             f.write(script)
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
                    LC_ALL="C.UTF-8")
-        process = self._spawn([program], cwd=folder, env=env)
+        process = self._spawn([program], cwd=folder, env=env, stderr=None)  # its complaints go to the log
         return App(process, folder)
 
     def close(self):
