@@ -44,6 +44,7 @@ def progression(app):
 def report(app):
     app.menu("Sistema", "Gerador de relatórios", "Iniciar geração de relatório")
     app.window("Gerador de relatórios").click("Iniciar")
+    app.gone("Gerador de relatórios")  # recording from here on
     term_of_progression(app)
     app.menu("Sistema", "Gerador de relatórios", "Visualizar relatório")
     area = app.window("Relatório").find("text", "")

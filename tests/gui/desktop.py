@@ -317,6 +317,11 @@ class App:
 
         return wait_for(f"window {title!r}", shown, deadline)
 
+    def gone(self, title):
+        """Waits until no window of that caption is shown."""
+        wait_for(f"window {title!r} to close",
+                 lambda: not any(w.name == title and w.showing() for w in self.root.children()))
+
     def main(self):
         return self.window("Calvorin 2.1")
 
