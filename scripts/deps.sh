@@ -1,6 +1,11 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, or says which ones are missing.
 # Sourced by run.sh and test.sh; usage: ensure_packages [extra packages...]
+
+# What the accessibility suite (tests/gui) needs: a private X server, session bus and accessibility bus,
+# and Python's bindings to drive the program through them.
+gui_test_packages=(xvfb dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
+
 ensure_packages() {
     local pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev
                 libbenchmark-dev libmuparser-dev clang libclang-rt-14-dev fonts-dejavu-core "$@")

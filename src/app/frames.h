@@ -2,6 +2,7 @@
 // The window frames the program uses, set in one place.
 #include <QString>
 
+class QLabel;
 class QWidget;
 class TFlatButton;
 
@@ -26,6 +27,9 @@ void applyFrame(QWidget* window, const Frame& frame);
 
 // A flat button with its name and caption: the usual 75 x 25, wider where the caption needs it.
 TFlatButton* makeButton(QWidget* parent, const QString& name, const QString& caption);
+
+// The label beside a control names it for screen readers.
+void labelControl(QLabel* label, QWidget* control);
 
 // Paints a widget's background white (windows, panels).
 void setWhiteBackground(QWidget* widget);

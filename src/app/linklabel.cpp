@@ -1,10 +1,49 @@
 #include "app/linklabel.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 
 namespace calvorin {
 
+namespace {
+
+// A link for screen readers: its text, the link role, and a press that follows it.
+class AccessibleLink : public QAccessibleWidget {
+public:
+    explicit AccessibleLink(LinkLabel* link) : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty()) return link()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    // Queued: the window it opens must not hold up the reader's call.
+    void doAction(const QString& name) override {
+        if (name == pressAction())
+            QMetaObject::invokeMethod(link(), &LinkLabel::clicked, Qt::QueuedConnection);
+        else
+            QAccessibleWidget::doAction(name);
+    }
+
+private:
+    LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
+};
+
+QAccessibleInterface* accessibleLink(const QString& className, QObject* o) {
+    if (className == QLatin1String(LinkLabel::staticMetaObject.className()))
+        return new AccessibleLink(static_cast<LinkLabel*>(o));
+    return nullptr;
+}
+
+} // namespace
+
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    static const bool accessible = (QAccessible::installFactory(accessibleLink), true);
+    Q_UNUSED(accessible);
     setCursor(Qt::PointingHandCursor);
     setTextFormat(Qt::PlainText);
 }

@@ -5,6 +5,7 @@
 #include "platform/clipboard.h"
 #include "report/report.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -147,8 +148,16 @@ void ToolWindow::row(std::initializer_list<QWidget*> widgets) {
         return;
     }
     int column = 0;
-    for (QWidget* w : widgets)
+    QLabel* caption = nullptr; // names the edit or combo box that follows it
+    for (QWidget* w : widgets) {
+        if (auto* l = qobject_cast<QLabel*>(w)) {
+            caption = l;
+        } else if (caption && (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w))) {
+            labelControl(caption, w);
+            caption = nullptr;
+        }
         grid_->addWidget(w, r, column++);
+    }
 }
 
 void ToolWindow::buttonRow(std::initializer_list<QWidget*> buttons) {

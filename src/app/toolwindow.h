@@ -112,7 +112,7 @@ protected:
 
     // ---- layout: rows of a grid from the top, then one row of buttons under it ----
     // The widgets take the grid's columns from the left (nullptr: an empty cell); a lone widget
-    // spans the row.
+    // spans the row. A label names the edit or combo box after it for screen readers.
     void row(std::initializer_list<QWidget*> widgets);
     void buttonRow(std::initializer_list<QWidget*> buttons);
     QGridLayout* grid() const { return grid_; }

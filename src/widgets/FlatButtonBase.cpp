@@ -1,5 +1,6 @@
 #include "widgets/FlatButtonBase.h"
 
+#include <QAccessibleWidget>
 #include <QFocusEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -96,8 +97,62 @@ void FlatButtonBase::changeEvent(QEvent* e) {
 
 // ---------------------------------------------------------------------------
 
+namespace {
+
+// Radio buttons and check boxes as screen readers know them. The generic button description would
+// announce a radio button as a check box (it is not auto-exclusive), and its toggle would change the
+// check without the click that runs the window's handler.
+class AccessibleFlatOption : public QAccessibleWidget {
+public:
+    explicit AccessibleFlatOption(FlatOptionButton* b) : QAccessibleWidget(b, b->accessibleRole()) {}
+
+    QString text(QAccessible::Text t) const override {
+        const QString caption = option()->text();
+        if (t == QAccessible::Name && option()->accessibleName().isEmpty())
+            return QString(caption).replace("&&", QChar(1)).remove('&').replace(QChar(1), "&");
+        if (t == QAccessible::Accelerator)
+            return QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText);
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = option()->isChecked();
+        return s;
+    }
+
+    // A radio button is chosen, a check box toggled.
+    QString activation() const { return role() == QAccessible::RadioButton ? pressAction() : toggleAction(); }
+
+    QStringList actionNames() const override {
+        return QStringList{activation()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& name) override {
+        if (name != activation()) {
+            QAccessibleWidget::doAction(name);
+        } else if (option()->isEnabled()) {
+            option()->activate();
+        }
+    }
+
+private:
+    FlatOptionButton* option() const { return static_cast<FlatOptionButton*>(widget()); }
+};
+
+QAccessibleInterface* accessibleFlatOption(const QString& className, QObject* o) {
+    if (className == QLatin1String("FlatOptionButton"))
+        return new AccessibleFlatOption(static_cast<FlatOptionButton*>(o));
+    return nullptr;
+}
+
+} // namespace
+
 FlatOptionButton::FlatOptionButton(FlatHoverGroup& group, int indicatorSize, QWidget* parent)
     : FlatButtonBase(group, Qt::white, parent), indicatorSize_(indicatorSize) {
+    static const bool accessible = (QAccessible::installFactory(accessibleFlatOption), true);
+    Q_UNUSED(accessible);
     setCheckable(true);
     setAutoExclusive(false);
 }

@@ -5,6 +5,7 @@
 #include "widgets/FlatShared.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 
 class FlatButtonBase : public QAbstractButton, protected FlatHoverClient {
     Q_OBJECT
@@ -83,6 +84,10 @@ public:
     QSize sizeHint() const override { return {121, 17}; }
     // The indicator's square inside the control.
     QRect indicatorRect() const;
+
+    // What screen readers call the control, and what a click of the mouse does (they ask for it too).
+    virtual QAccessible::Role accessibleRole() const = 0;
+    void activate() { releasedInside(); }
 
 protected:
     FlatOptionButton(FlatHoverGroup& group, int indicatorSize, QWidget* parent);

@@ -16,6 +16,8 @@ public:
     // The timer shared by all flat check boxes.
     static FlatHoverGroup& hoverGroup();
 
+    QAccessible::Role accessibleRole() const override { return QAccessible::CheckBox; }
+
 protected:
     void accelerator() override;
     void releasedInside() override { click(); }

@@ -1,56 +1,7 @@
 #include "widgets/TFlatRadioButtonUnit.h"
 
-#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QPainter>
-
-namespace {
-
-// An ordinary radio button's face for screen readers: without this the generic button
-// description would announce a check box, as the control is not auto-exclusive.
-class AccessibleFlatRadio : public QAccessibleWidget {
-public:
-    explicit AccessibleFlatRadio(QWidget* w) : QAccessibleWidget(w, QAccessible::RadioButton) {}
-
-    QString text(QAccessible::Text t) const override {
-        const QString caption = radio()->text();
-        if (t == QAccessible::Name)
-            return QString(caption).replace("&&", QChar(1)).remove('&').replace(QChar(1), "&");
-        if (t == QAccessible::Accelerator)
-            return QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText);
-        return QAccessibleWidget::text(t);
-    }
-
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.checkable = true;
-        s.checked = radio()->isChecked();
-        return s;
-    }
-
-    QStringList actionNames() const override {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
-
-    void doAction(const QString& name) override {
-        if (name == pressAction()) {
-            if (!radio()->isChecked()) radio()->click();
-        } else {
-            QAccessibleWidget::doAction(name);
-        }
-    }
-
-private:
-    TFlatRadioButton* radio() const { return static_cast<TFlatRadioButton*>(widget()); }
-};
-
-QAccessibleInterface* accessibleFlatRadio(const QString& className, QObject* o) {
-    if (className == QLatin1String("TFlatRadioButton") && o && o->isWidgetType())
-        return new AccessibleFlatRadio(static_cast<QWidget*>(o));
-    return nullptr;
-}
-
-} // namespace
 
 FlatHoverGroup& TFlatRadioButton::hoverGroup() {
     static FlatHoverGroup group;
@@ -58,8 +9,6 @@ FlatHoverGroup& TFlatRadioButton::hoverGroup() {
 }
 
 TFlatRadioButton::TFlatRadioButton(QWidget* parent) : FlatOptionButton(hoverGroup(), 10, parent) {
-    static const bool accessible = (QAccessible::installFactory(accessibleFlatRadio), true);
-    Q_UNUSED(accessible);
     // Connected first, so the group is settled before anyone else hears of the change.
     connect(this, &QAbstractButton::toggled, this, [this](bool on) {
         if (on) uncheckGroup();

@@ -20,6 +20,8 @@ public:
     // The timer shared by all flat radio buttons.
     static FlatHoverGroup& hoverGroup();
 
+    QAccessible::Role accessibleRole() const override { return QAccessible::RadioButton; }
+
 protected:
     void nextCheckState() override;
     void accelerator() override;

@@ -4,6 +4,7 @@
 #include "app/linklabel.h"
 #include "platform/help.h"
 
+#include <QAccessible>
 #include <QFrame>
 #include <QLayout>
 #include <QMenu>
@@ -229,6 +230,9 @@ TEST_F(MainWindowTest, LeftColumnLinks) {
         EXPECT_EQ(label->text(), QString::fromUtf8(row.caption));
         EXPECT_TRUE(label->font().bold());
         EXPECT_EQ(label->cursor().shape(), Qt::PointingHandCursor);
+        QAccessibleInterface* acc = QAccessible::queryAccessibleInterface(label);
+        EXPECT_EQ(acc->role(), QAccessible::Link);
+        EXPECT_EQ(acc->text(QAccessible::Name), label->text());
         click(label);
         if (row.panel) {
             for (const char* panel : panels)
@@ -236,6 +240,12 @@ TEST_F(MainWindowTest, LeftColumnLinks) {
         }
         if (row.window) expectShownIfBuilt(row.window);
     }
+    // A screen reader follows a link as a click does.
+    QAccessible::queryAccessibleInterface(child(&mainWindow(), "Label1"))
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(child(&mainWindow(), "pnlAlgebra")->isHidden());
 }
 
 TEST(MainWindowPanels, AllHiddenAtStart) {

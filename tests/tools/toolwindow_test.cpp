@@ -2,6 +2,9 @@
 #include "platform/clipboard.h"
 #include "tools_fixture.h"
 
+#include "app/frames.h"
+
+#include <QAccessible>
 #include <limits>
 
 using namespace calvorin;
@@ -126,6 +129,21 @@ TEST_F(ToolWindowFlow, StandardControls) {
 }
 
 // ---- the pieces of the flow -----------------------------------------------------------------------
+
+TEST_F(ToolWindowFlow, ScreenReadersHearEachEditByItsLabelAndTheAnswerAsItIsNow) {
+    auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(sample)->role(), QAccessible::Window);
+    EXPECT_EQ(name(sample), "Amostra");
+    EXPECT_EQ(name(sample->txtA), "A:");
+    EXPECT_EQ(name(sample->btnCalc), "Calcular");
+    sample->lblSol->setText("0,25");
+    EXPECT_EQ(name(sample->lblSol), "0,25");
+    // A caption with "&" stays as it is shown and still names its edit.
+    auto* both = new QLabel("A & B:", sample);
+    labelControl(both, sample->txtB);
+    EXPECT_EQ(name(sample->txtB), "A & B:");
+    EXPECT_EQ(both->buddy(), nullptr);
+}
 
 TEST(ToolWindowParts, NumbersAreDoubles) {
     SeparatorGuard separator('.');

@@ -360,6 +360,12 @@ TEST(FlatControls, ScreenReadersSeeOrdinaryControls) {
     acc->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_TRUE(radio->isChecked());
     EXPECT_TRUE(acc->state().checked);
+    // A check box toggled by a screen reader is clicked, so its window hears of it.
+    QSignalSpy clicked(check, &QAbstractButton::clicked);
+    QAccessible::queryAccessibleInterface(check)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(check->isChecked());
+    EXPECT_EQ(clicked.count(), 1);
 }
 
 TEST(FlatHoverTimers, OneTimerPerClassLivesWithItsControls) {

@@ -1,0 +1,69 @@
+"""Pictures of the program for the README: each shot starts the program on a private X server, drives
+it through its accessibility tree to a window and saves that window as docs/<name>.png.
+
+    screenshots.py PROGRAM DOCS [NAME...]
+
+A shot is a function marked @shot that takes the running program (tests/gui/desktop.App) and gives
+back the title of the window to picture.
+"""
+
+import os
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "gui"))
+from desktop import Desktop, wait_for  # noqa: E402
+
+SHOTS = {}
+
+
+def shot(fn):
+    SHOTS[fn.__name__.replace("_", "-")] = fn
+    return fn
+
+
+@shot
+def main_window(app):
+    """With the Algebra panel open, so the picture shows what the program offers."""
+    w = app.main()
+    w.find("link", "Algebra").press()
+    panel = w.find("link", "Análise combinatória")
+    wait_for("the Algebra panel", panel.showing)
+    return w.name
+
+
+def grab(display, window):
+    """The window's picture as PNG bytes, once two grabs in a row agree (it has finished painting)."""
+    x, y, width, height = window.extents()
+    last = [None]
+
+    def settled():
+        png = subprocess.run(["import", "-display", display, "-window", "root", "-crop",
+                              f"{width}x{height}+{x}+{y}", "+repage", "png:-"],
+                             check=True, stdout=subprocess.PIPE).stdout
+        same = png == last[0]
+        last[0] = png
+        return png if same else None
+
+    return wait_for(f"{window!r} to settle", settled)
+
+
+def main(program, docs, names):
+    names = names or list(SHOTS)
+    unknown = [n for n in names if n not in SHOTS]
+    if unknown:
+        sys.exit(f"unknown shots {unknown}; shots: {', '.join(SHOTS)}")
+    os.makedirs(docs, exist_ok=True)
+    with Desktop() as desktop:
+        for name in names:
+            app = desktop.start(program)
+            png = grab(desktop.env["DISPLAY"], app.window(SHOTS[name](app)))
+            path = os.path.join(docs, name + ".png")
+            with open(path, "wb") as f:
+                f.write(png)
+            print(path)
+            app.quit()
+
+
+if __name__ == "__main__":
+    main(sys.argv[1], sys.argv[2], sys.argv[3:])

@@ -1,0 +1,80 @@
+"""The program driven through its accessibility tree: one function per case, named on the command line.
+
+    cases.py PROGRAM CASE...
+
+Each case gets the running program (desktop.App) and walks it as a user with a screen reader would:
+app.menu(...) and app.window(title), then in the window fill(label, text), click(caption),
+choose(radio caption), toggle(check box caption), select(combo label, text) and label(answer text).
+A new case is a function marked @case plus its name in the list of CMakeLists.txt beside this file.
+"""
+
+import sys
+
+from desktop import Desktop, wait_for
+
+CASES = {}
+
+
+def case(fn):
+    CASES[fn.__name__] = fn
+    return fn
+
+
+def term_of_progression(app):
+    """Termo qualquer de uma PA: a(10) of 2, 5, 8, ... is 29."""
+    app.menu("Problemas", "Algebra", "Progressões Aritméticas", "Termo qualquer de uma PA")
+    w = app.window("Termo qualquer de uma PA")
+    w.fill("Termo a ser encontrado:", "10")
+    w.fill("Primeiro ermo da PA:", "2")
+    w.fill("Razão da PA:", "3")
+    w.click("Calcular")
+    w.label("29")
+    return w
+
+
+@case
+def progression(app):
+    w = term_of_progression(app)
+    w.fill("Termo a ser encontrado:", "1")  # the answer label keeps up with the next result
+    w.click("Calcular")
+    w.label("2")
+
+
+@case
+def report(app):
+    app.menu("Sistema", "Gerador de relatórios", "Iniciar geração de relatório")
+    app.window("Gerador de relatórios").click("Iniciar")
+    app.gone("Gerador de relatórios")  # recording from here on
+    term_of_progression(app)
+    app.menu("Sistema", "Gerador de relatórios", "Visualizar relatório")
+    area = app.window("Relatório").find("text", "")
+    lines = ["Termo qualquer de uma PA", "Termo a ser encontrado = 10", "Primeiro termo da PA = 2",
+             "Razão da PA = 3", "Termo encontrado = 29"]
+    wait_for(f"the report to hold {lines}", lambda: all(line in area.text().splitlines() for line in lines))
+
+
+@case
+def missing_control(app):
+    """A control that is not there by that name fails the case and says which one it looked for."""
+    try:
+        app.main().find("push button", "Calcular", deadline=0.5)
+    except AssertionError as e:
+        assert "push button 'Calcular'" in str(e), e
+    else:
+        raise AssertionError("found a button the main window does not have")
+
+
+def main(program, names):
+    unknown = [n for n in names if n not in CASES]
+    if unknown or not names:
+        sys.exit(f"usage: cases.py PROGRAM CASE...; cases: {', '.join(CASES)}")
+    with Desktop() as desktop:
+        for name in names:
+            app = desktop.start(program)
+            CASES[name](app)
+            assert app.quit() == 1, "Fechar ends the program with exit code 1"
+            print(f"{name}: passed")
+
+
+if __name__ == "__main__":
+    main(sys.argv[1], sys.argv[2:])
