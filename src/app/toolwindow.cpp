@@ -20,7 +20,6 @@ template <class Control> Control* named(Control* control, const QString& name) {
 } // namespace
 
 ToolWindow::ToolWindow(QWidget* parent) : QWidget(parent) {
-    // Only the main window's closing ends the program; an open tool window does not keep it alive.
     auto* outer = new QVBoxLayout(this);
     grid_ = new QGridLayout;
     buttons_ = new QHBoxLayout;
