@@ -1,18 +1,30 @@
 #include "tools/fDeterminante.h"
 
+#include <QGridLayout>
+
 using namespace calvorin;
 
 TfrmDeterminante::TfrmDeterminante(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmDeterminante");
+    // The matrix on the left, the answer beside it and the buttons in a column on the right, so that
+    // all fits a client area of 377 x 101.
+    layout()->setContentsMargins(6, 5, 6, 5);
+    grid()->setSpacing(4);
     row({t11 = edit("t11"), t12 = edit("t12"), t13 = edit("t13")});
     row({t21 = edit("t21"), t22 = edit("t22"), t23 = edit("t23")});
     row({t31 = edit("t31"), t32 = edit("t32"), t33 = edit("t33")});
-    row({lblResposta = answer("Resposta:")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    for (QLineEdit* e : {t11, t12, t13, t21, t22, t23, t31, t32, t33})
+        e->setFixedWidth(40);
+    grid()->addWidget(lblResposta = answer("Resposta:"), 0, 3, 3, 1);
+    grid()->setColumnStretch(3, 1);
+    grid()->addWidget(Button1 = button("Button1", captions::calculate), 0, 4);
+    grid()->addWidget(FlatButton1 = button("FlatButton1", captions::copy), 1, 4);
+    grid()->addWidget(Button2 = button("Button2", captions::close), 2, 4);
     onClick(Button1, &TfrmDeterminante::Button1Click);
     onClick(Button2, &TfrmDeterminante::Button2Click);
     onClick(FlatButton1, &TfrmDeterminante::FlatButton1Click);
     finish("Determinante de uma matriz");
+    setFixedSize(377, 101);
 }
 
 void TfrmDeterminante::Button1Click() {
