@@ -9,6 +9,7 @@
 #include "report/fConfirmNR.h"
 #include "report/fReport.h"
 #include "report/fViewReport.h"
+#include "tools/fEqua2.h"
 #include "tools/fStpa.h"
 #include "tools/fntpa.h"
 #include "tools/ftqpa.h"
@@ -24,6 +25,7 @@ void WindowRegistry::createAll() {
     // TfrmAnalitica, TfrmMDC, TfrmMeajude, TfrmEditor, Tfrmtools, TfrmSumAng, Tfrmgeometria,
     // TfrmDiagonais, TfrmPontoReta, TfrmConvertVelocidade, TfrmFisica.
     add(new TfrmMain);
+    add(new TfrmEqua2);
     add(new TfrmSplash);
     add(new TfrmAutor);
     add(new TfrmTQPA);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace calvorin;
 
 namespace {
@@ -22,10 +24,8 @@ protected:
     }
     bool hasCurve() const {
         const QImage& im = w.img->image();
-        for (int y = 0; y < im.height(); ++y)
-            for (int x = 0; x < im.width(); ++x)
-                if (im.pixel(x, y) == red) return true;
-        return false;
+        const auto* pixels = reinterpret_cast<const QRgb*>(im.constBits());
+        return std::find(pixels, pixels + im.width() * im.height(), red) != pixels + im.width() * im.height();
     }
 };
 
@@ -73,7 +73,7 @@ TEST_F(Graph, ApplyConvertsXThenY) {
     setDecimalSeparator(saved);
 }
 
-TEST_F(Graph, ZoomGrowsBeneathTheOtherControlsAndHidingKeepsAll) {
+TEST_F(Graph, ZoomGrowsBeneathTheOtherControls) {
     w.show();
     draw("SEN(x)");
     const QImage picture = w.img->image();
@@ -87,12 +87,6 @@ TEST_F(Graph, ZoomGrowsBeneathTheOtherControlsAndHidingKeepsAll) {
     w.btnMaiszoom->click();
     draw("SEN(x)"); // on the image as it was: its size no longer follows the control's
     EXPECT_EQ(w.img->image(), picture);
-    w.FlatButton1->click();
-    EXPECT_FALSE(w.isVisible());
-    w.show();
-    EXPECT_EQ(w.img->image(), picture);
-    EXPECT_EQ(w.img->magnification(), 1.5L);
-    EXPECT_EQ(w.txtExpression->text(), "SEN(x)");
 }
 
 } // namespace
