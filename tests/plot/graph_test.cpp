@@ -1,7 +1,6 @@
 #include "plot/fGraph.h"
 
-#include "core/numbers.h"
-#include "platform/dialogs.h"
+#include "tools/tools_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -58,8 +57,7 @@ TEST_F(Graph, Draw) {
 }
 
 TEST_F(Graph, ApplyConvertsXThenY) {
-    const char saved = decimalSeparator();
-    setDecimalSeparator(',');
+    testing_tools::SeparatorGuard comma{','};
     w.txtEscalax->setText("1");
     w.txtEscalay->setText("abc");
     w.FlatButton3->click();
@@ -70,7 +68,6 @@ TEST_F(Graph, ApplyConvertsXThenY) {
     w.FlatButton3->click();
     draw("POT(x ,2)/10");
     EXPECT_EQ(w.img->image().pixel(138, 118), red);
-    setDecimalSeparator(saved);
 }
 
 TEST_F(Graph, ZoomGrowsBeneathTheOtherControls) {
@@ -82,6 +79,7 @@ TEST_F(Graph, ZoomGrowsBeneathTheOtherControls) {
     for (int i = 0; i < 5; ++i) {
         steps[i]->click();
         EXPECT_EQ(w.img->size(), QSize(sizes[i], sizes[i]));
+        EXPECT_EQ(w.img->image(), picture);
         EXPECT_EQ(w.childAt(w.btnDraw->geometry().center()), w.btnDraw);
     }
     w.btnMaiszoom->click();
