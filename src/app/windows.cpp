@@ -16,6 +16,7 @@
 #include "tools/fDeterminante.h"
 #include "tools/fDiagonais.h"
 #include "tools/fDistancia.h"
+#include "tools/fEqua2.h"
 #include "tools/fFatorial.h"
 #include "tools/fInclination.h"
 #include "tools/fJuros.h"
@@ -45,6 +46,7 @@ void WindowRegistry::createAll() {
     // TfrmAnalitica, TfrmMDC, TfrmMeajude, TfrmEditor, Tfrmtools, TfrmSumAng, Tfrmgeometria,
     // TfrmDiagonais, TfrmPontoReta, TfrmConvertVelocidade, TfrmFisica.
     add(new TfrmMain);
+    add(new TfrmEqua2);
     add(new TfrmTrigonometria);
     add(new TfrmSplash);
     add(new TfrmAutor);

@@ -16,19 +16,12 @@ TfrmGraph::TfrmGraph(QWidget* parent) : ToolWindow(parent) {
     img->setObjectName("img");
     img->setGeometry(0, 0, 256, 256);
     img->lower();
-    img->setAutomaticRange(true);
+    // Settings of its own; the rest as the plotter is created.
     img->setAxis({Qt::red, TPen::Black}); // the axes are black whatever their colour
     img->setColor(Qt::white);
-    img->setExpand(true);
-    img->setZoom(0.5L);
     img->setIncrementalDisplay(true);
     img->setLine({Qt::red});
-    img->setOrign({0, 0});
-    img->setOrignScroll(true);
     img->setScale({0.5L, 0.5L});
-    img->setRange({-105, 105, 1});
-    img->setTicks({10, 10, Qt::white});
-    img->setTitle({});
     img->setTransparent(true);
 
     Label1 = label("Label1", "Função:");

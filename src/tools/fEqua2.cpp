@@ -1,0 +1,139 @@
+#include "tools/fEqua2.h"
+
+#include "app/linklabel.h"
+#include "core/numbers.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+
+using namespace calvorin;
+
+namespace {
+
+const QString noRoots = QStringLiteral("Sem raízes reais!");
+
+// An empty coefficient is 0.
+double coefficient(const QLineEdit* input) {
+    return input->text().isEmpty() ? 0 : ToolWindow::number(input);
+}
+
+// A coefficient's term: "+" and the text for a positive value, the text (with its minus sign) for
+// a negative one. A zero term is left out with its power of x: written as typed it could be empty
+// ("+*x" reads as nothing), and it adds nothing to the curve.
+QString term(double value, const QLineEdit* input, const char* power) {
+    if (value == 0) return {};
+    return (value > 0 ? "+" : "") + input->text() + power;
+}
+
+// The equation as the plotter reads it, from the coefficients as typed.
+QString equationText(const QLineEdit* a, double b, const QLineEdit* bText, double c, const QLineEdit* cText) {
+    return a->text() + "*x*x" + term(b, bText, "*x") + term(c, cText, "");
+}
+
+} // namespace
+
+TfrmEqua2::TfrmEqua2(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmEqua2");
+    // The plotter lies beneath the other controls, over a space kept for it: zoomed, it grows.
+    img = new TTracador2D(this);
+    img->setObjectName("img");
+    img->lower();
+    img->resize(346, 203);
+    // Settings of its own; the rest as the plotter is created.
+    img->setColor(Qt::white);
+    img->setIncrementalDisplay(true);
+    img->setLine({Qt::red});
+    img->setScale({1, 5});
+    img->setTicks({10, 10, QColor(0xC0, 0xC0, 0xC0)});
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    Aumentarzoom1 = PopupMenu1->addAction("Aumentar zoom");
+    Aumentarzoom1->setObjectName("Aumentarzoom1");
+    Diminuirzoom1 = PopupMenu1->addAction("Diminuir zoom");
+    Diminuirzoom1->setObjectName("Diminuirzoom1");
+    img->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(img, &QWidget::customContextMenuRequested, this,
+            [this](QPoint at) { PopupMenu1->popup(img->mapToGlobal(at)); });
+    connectGuarded(Aumentarzoom1, &QAction::triggered, this, &TfrmEqua2::Aumentarzoom1Click);
+    connectGuarded(Diminuirzoom1, &QAction::triggered, this, &TfrmEqua2::Diminuirzoom1Click);
+
+    // Rows of their own, apart from the grid's two columns of captions and answers.
+    const auto strip = [this](std::initializer_list<QWidget*> widgets) {
+        auto* holder = new QWidget(this);
+        auto* line = new QHBoxLayout(holder);
+        line->setContentsMargins(0, 0, 0, 0);
+        for (QWidget* w : widgets)
+            line->addWidget(w);
+        line->addStretch();
+        row({holder});
+    };
+    // [a] X² [b] X [c] = 0
+    txtA = edit("txtA");
+    Label1 = label("Label1", "X²");
+    txtB = edit("txtB");
+    X = label("X", "X");
+    txtC = edit("txtC");
+    Label2 = label("Label2", "= 0");
+    strip({txtA, Label1, txtB, X, txtC, Label2});
+    const QString hint = "Também conhecido com um dos pontos nos quais a parábola corta o eixo x";
+    row({Label7 = label("Label7", "Resposta 1:"), lblSol1 = answer("-", "lblSol1")});
+    row({Label8 = label("Label8", "Resposta 2:"), lblSol2 = answer("-", "lblSol2")});
+    Label7->setToolTip(hint);
+    Label8->setToolTip(hint);
+    strip({FlatButton1 = button("FlatButton1", "Copiar resposta 1"),
+           FlatButton2 = button("FlatButton2", "Copiar resposta 2")});
+    row({Label4 = label("Label4", "Cordenadas do vértice")});
+    row({Label5 = label("Label5", "X ="), lblVertex = answer("-", "lblVertex")});
+    row({Label6 = label("Label6", "Y ="), lblVertey = answer("-", "lblVertey")});
+    row({Label3 = label("Label3", "Gráfico")});
+    setBold(Label4);
+    setBold(Label3);
+    graphArea_ = new QWidget(this);
+    graphArea_->setFixedSize(img->size());
+    graphArea_->installEventFilter(this);
+    row({graphArea_});
+    grid()->setColumnStretch(1, 1); // the answers beside their captions
+    buttonRow(
+        {Button1 = button("Button1", captions::calculate), Button2 = button("Button2", captions::close)});
+    onClick(Button1, &TfrmEqua2::Button1Click);
+    onClick(Button2, &TfrmEqua2::Button2Click);
+    onClick(FlatButton1, &TfrmEqua2::FlatButton1Click);
+    onClick(FlatButton2, &TfrmEqua2::FlatButton2Click);
+    finish("Equações de 2° Grau");
+}
+
+bool TfrmEqua2::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == graphArea_ && event->type() == QEvent::Move) img->move(graphArea_->pos());
+    return ToolWindow::eventFilter(watched, event);
+}
+
+void TfrmEqua2::Button1Click() {
+    if (!valid({txtA, txtB, txtC})) return;
+    const double a = coefficient(txtA), b = coefficient(txtB), c = coefficient(txtC);
+    const double delta = (Real(power(b, 2)) - Real(4) * a * c).toDouble();
+    img->DrawBackground();
+    const QString equation = equationText(txtA, b, txtB, c, txtC);
+    if (delta >= 0) {
+        const Real root = fpu::sqrt(delta);
+        display(lblSol1, (-Real(b) + root) / (Real(2) * a));
+        display(lblSol2, (-Real(b) - root) / (Real(2) * a));
+        // The vertex lies between the roots as they are shown.
+        const Real r1 = strToFloat(lblSol1->text().toStdString()),
+                   r2 = strToFloat(lblSol2->text().toStdString());
+        const double xv = ((r1 + r2) * 0.5).toDouble();
+        const double yv = (Real(a) * xv * xv + Real(b) * xv + c).toDouble();
+        display(lblVertex, xv);
+        display(lblVertey, yv);
+        img->setExpression(equation);
+        img->Plot();
+        record({"Calculando uma equação de segundo grau", equation, "Resposta 1: " + lblSol1->text(),
+                "Resposta 2: " + lblSol2->text()});
+    } else {
+        lblSol1->setText(noRoots);
+        lblSol2->setText(noRoots);
+        lblVertex->setText("-");
+        lblVertey->setText("-");
+        record({"Calculando uma equação de segundo grau", equation, "Sem raízes reais"});
+    }
+}

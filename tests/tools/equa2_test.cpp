@@ -1,0 +1,92 @@
+#include "plot/Tracador2D.h"
+#include "tools/fEqua2.h"
+#include "tools_fixture.h"
+
+using namespace calvorin;
+using namespace calvorin::testing_tools;
+
+namespace {
+
+class Equa2 : public ToolFixture, public testing::TestWithParam<char> {
+protected:
+    SeparatorGuard separator{GetParam()};
+    void SetUp() override { create({w = new TfrmEqua2}); }
+    void TearDown() override { destroy(); }
+    QString decimal(const char* withComma) const {
+        return QString::fromUtf8(withComma).replace(',', QChar::fromLatin1(GetParam()));
+    }
+    TfrmEqua2* w = nullptr;
+};
+
+const char* const none = "Sem raízes reais!";
+
+// One calculation per row, in order, recording on: answers, then the report lines or the error box.
+TEST_P(Equa2, Calculations) {
+    const struct {
+        Inputs inputs;
+        std::vector<const char*> answers; // roots and vertex; empty: unchanged
+        QStringList lines;                // after the title line
+        const char* error = nullptr;
+    } cases[] = {
+        {{{"txtA", "1"}, {"txtB", "-3"}, {"txtC", "2"}},
+         {"2", "1", "1,5", "-0,25"},
+         {"1*x*x-3*x+2", "Resposta 1: 2", "Resposta 2: 1"}},
+        {{{"txtA", "1"}, {"txtB", "2"}, {"txtC", "1"}},
+         {"-1", "-1", "-1", "0"},
+         {"1*x*x+2*x+1", "Resposta 1: -1", "Resposta 2: -1"}},
+        {{{"txtA", "1"}, {"txtB", ""}, {"txtC", "-4"}},
+         {"2", "-2", "0", "-4"},
+         {"1*x*x-4", "Resposta 1: 2", "Resposta 2: -2"}},
+        {{{"txtA", "-1"}, {"txtB", "0"}, {"txtC", "4"}},
+         {"-2", "2", "0", "4"},
+         {"-1*x*x+4", "Resposta 1: -2", "Resposta 2: 2"}},
+        {{{"txtA", "2"}, {"txtB", "-0"}, {"txtC", ""}},
+         {"0", "0", "0", "0"},
+         {"2*x*x", "Resposta 1: 0", "Resposta 2: 0"}},
+        {{{"txtA", "1"}, {"txtB", "1"}, {"txtC", "1"}},
+         {none, none, "-", "-"},
+         {"1*x*x+1*x+1", "Sem raízes reais"}},
+        {{{"txtA", "1,5"}}, {}, {}},
+        {{{"txtA", "0"}, {"txtB", "2"}}, {}, {}, "Invalid floating point operation."},
+        {{{"txtA", ""}, {"txtB", "-2"}}, {}, {}, "Floating point division by zero."},
+        {{{"txtA", "-"}}, {}, {}, "'-' is not a valid floating point value."},
+    };
+    setRecording(true);
+    const char* const labels[] = {"lblSol1", "lblSol2", "lblVertex", "lblVertey"};
+    QStringList shown = {"-", "-", "-", "-"}, expected;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.inputs[0].second);
+        recorder.errors.clear();
+        type(w, c.inputs);
+        click(w, "Button1");
+        for (std::size_t i = 0; i < c.answers.size(); ++i)
+            shown[i] = decimal(c.answers[i]);
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(caption(w, labels[i]), shown[i]);
+        if (!c.lines.isEmpty()) expected << "Calculando uma equação de segundo grau" << c.lines;
+        EXPECT_EQ(report::lines(), expected);
+        EXPECT_EQ(recorder.errors, c.error ? QStringList{c.error} : QStringList{});
+    }
+    type(w, {{"txtA", "0.5"}, {"txtB", ""}, {"txtC", "-2"}});
+    click(w, "Button1");
+    EXPECT_EQ(caption(w, "lblSol1"), GetParam() == '.' ? "2" : none);
+}
+
+// x from -173 to 173 and y from about -507 to 507: the origin at (173, 101), 5 units a pixel upwards,
+// silver dots every 10 pixels along x and every 2 along y. The curve covers them where it passes:
+// the roots -10 and 10 and the vertex (0, -100) of x² - 100. No roots and a = 0 leave a blank graph.
+TEST_P(Equa2, TheParabolaOnTheGraph) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1", "-100"}, {"1", "1"}, {"1", "-100"}, {"", "-100"}};
+    for (auto [a, c] : cases) {
+        type(w, {{"txtA", a}, {"txtB", ""}, {"txtC", c}});
+        click(w, "Button1");
+        const QRgb shown = std::string(a) + c == "1-100" ? qRgb(255, 0, 0) : qRgb(0xC0, 0xC0, 0xC0);
+        for (QPoint p : {QPoint(163, 101), QPoint(183, 101), QPoint(173, 121)})
+            EXPECT_EQ(w->img->image().pixel(p), shown) << a << c << " " << p.x() << "," << p.y();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Separators, Equa2, testing::Values(',', '.'));
+
+} // namespace
