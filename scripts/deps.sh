@@ -1,9 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, or says which ones are missing.
-# Sourced by run.sh and test.sh; usage: ensure_packages [extra packages...]
+# Installs the Debian packages a script needs, or says which ones are missing.
+# Sourced by run.sh, test.sh and the scripts here; usage: ensure_packages GROUP...
+declare -A package_groups=(
+    [build]="cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev fonts-dejavu-core"
+    [test]="libgtest-dev"
+    [fuzz]="clang libclang-rt-14-dev"
+    [bench]="libbenchmark-dev libmuparser-dev"
+    [package]="dpkg-dev desktop-file-utils appstream"
+    [icons]="librsvg2-bin"
+)
+
 ensure_packages() {
-    local pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev
-                libbenchmark-dev libmuparser-dev clang libclang-rt-14-dev fonts-dejavu-core "$@")
+    local pkgs=() group group_pkgs
+    for group in "$@"; do
+        if [ -z "${package_groups[$group]:-}" ]; then
+            echo "unknown package group: $group" >&2
+            exit 1
+        fi
+        read -ra group_pkgs <<<"${package_groups[$group]}"
+        pkgs+=("${group_pkgs[@]}")
+    done
     local missing=()
     for p in "${pkgs[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
