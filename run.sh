@@ -3,7 +3,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/scripts/deps.sh"
-ensure_packages
+ensure_packages build
 cmake -S "$here" -B "$here/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$here/build" --target calvorin
 exec "$here/build/calvorin" "$@"

@@ -3,7 +3,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$here/scripts/deps.sh"
-ensure_packages "${gui_test_packages[@]}"
+ensure_packages build test
 build="$here/build"
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCALVORIN_TESTS=ON >/dev/null
 cmake --build "$build"

@@ -4,7 +4,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 . "$here/scripts/deps.sh"
-ensure_packages
+ensure_packages build bench
 build="$here/build-bench"
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCALVORIN_BENCH=ON -DCALVORIN_TESTS=OFF >/dev/null
 cmake --build "$build" --target expr_bench plot_bench startup_bench

@@ -1,14 +1,28 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, or says which ones are missing.
-# Sourced by run.sh and test.sh; usage: ensure_packages [extra packages...]
-
-# What the accessibility suite (tests/gui) needs: a private X server, session bus and accessibility bus,
-# and Python's bindings to drive the program through them.
-gui_test_packages=(xvfb dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
+# Installs the Debian packages a script needs, or says which ones are missing.
+# Sourced by run.sh, test.sh and the scripts here; usage: ensure_packages GROUP...
+declare -A package_groups=(
+    [build]="cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev fonts-dejavu-core"
+    # the accessibility suite (tests/gui): a private X server, session bus and accessibility bus,
+    # and Python's bindings to drive the program through them
+    [test]="libgtest-dev xvfb dbus at-spi2-core python3-gi gir1.2-atspi-2.0"
+    [fuzz]="clang libclang-rt-14-dev"
+    [bench]="libbenchmark-dev libmuparser-dev"
+    [package]="dpkg-dev desktop-file-utils appstream"
+    [icons]="librsvg2-bin"
+    [screenshots]="imagemagick"
+)
 
 ensure_packages() {
-    local pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev
-                libbenchmark-dev libmuparser-dev clang libclang-rt-14-dev fonts-dejavu-core "$@")
+    local pkgs=() group group_pkgs
+    for group in "$@"; do
+        if [ -z "${package_groups[$group]:-}" ]; then
+            echo "unknown package group: $group" >&2
+            exit 1
+        fi
+        read -ra group_pkgs <<<"${package_groups[$group]}"
+        pkgs+=("${group_pkgs[@]}")
+    done
     local missing=()
     for p in "${pkgs[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

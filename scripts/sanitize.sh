@@ -4,7 +4,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 . "$here/scripts/deps.sh"
-ensure_packages "${gui_test_packages[@]}"
+ensure_packages build test
 build="$here/build-sanitize"
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCALVORIN_TESTS=ON -DCALVORIN_SANITIZE=ON >/dev/null
 cmake --build "$build"

@@ -8,6 +8,8 @@
 int main(int argc, char** argv) {
     calvorin::Application app(argc, argv);
     calvorin::Application::setApplicationName("Calvorin 2.1");
+    // Ties the windows to the installed desktop entry, for its icon and name in the task bar.
+    calvorin::Application::setDesktopFileName("io.github.calvorin.Calvorin");
     calvorin::setApplicationHelpFile("Cv21.hlp");
     calvorin::initLocale();
     // Only the main window's close ends the program (it quits explicitly), whatever else is open.

@@ -18,14 +18,16 @@ QByteArray toWindows1252(const QString& text) {
     QByteArray bytes = encoder(text);
     if (!bytes.contains('\x1A')) return bytes;
     // The codec writes Ctrl+Z for a character the code page lacks, and Ctrl+Z ends a script when it
-    // is read back: write a question mark there instead, one character at a time.
+    // is read back: write a question mark there instead, one character at a time. A surrogate
+    // without its partner is such a character too (alone, the codec writes nothing for it).
     bytes.clear();
     for (qsizetype i = 0; i < text.size();) {
-        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const qsizetype n =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
         const QStringView ch = QStringView(text).mid(i, n);
         QStringEncoder one("windows-1252");
         const QByteArray b = one(ch);
-        bytes += b == "\x1A" && ch != u"\x1A" ? QByteArray("?") : b;
+        bytes += (b == "\x1A" || b.isEmpty()) && ch != u"\x1A" ? QByteArray("?") : b;
         i += n;
     }
     return bytes;

@@ -5,52 +5,20 @@
 #include <QImage>
 #include <QRandomGenerator>
 
+#include "support/jpeg_encode.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <vector>
-
-#include <jpeglib.h>
 
 using namespace calvorin;
+using calvorin::testkit::encodeJpeg;
 
 namespace {
 
 QByteArray resource(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-// Encodes a picture with libjpeg itself: each pixel's components come from `pixel`.
-template <class Pixel>
-QByteArray encode(int width, int height, int components, J_COLOR_SPACE space, Pixel pixel) {
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr err;
-    cinfo.err = jpeg_std_error(&err);
-    jpeg_create_compress(&cinfo);
-    unsigned char* out = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&cinfo, &out, &size);
-    cinfo.image_width = JDIMENSION(width);
-    cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = components;
-    cinfo.in_color_space = space;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 95, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<JSAMPLE> row(size_t(width * components));
-    while (cinfo.next_scanline < cinfo.image_height) {
-        for (int x = 0; x < width; ++x)
-            pixel(x, int(cinfo.next_scanline), &row[size_t(x * components)]);
-        JSAMPROW r = row.data();
-        jpeg_write_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
-    std::free(out);
-    return bytes;
 }
 
 bool near(int a, int b) {
@@ -89,12 +57,13 @@ TEST(OurPictures, SmallPicturesAreThere) {
 // ---- colour spaces --------------------------------------------------------------------------
 
 TEST(DecodeJpeg, GrayRgbAndCmykPixelsComeOutRight) {
-    const QImage gray = decodeJpeg(encode(8, 8, 1, JCS_GRAYSCALE, [](int, int, JSAMPLE* p) { p[0] = 200; }));
+    const QImage gray =
+        decodeJpeg(encodeJpeg(8, 8, 1, JCS_GRAYSCALE, [](int, int, JSAMPLE* p) { p[0] = 200; }));
     ASSERT_FALSE(gray.isNull());
     EXPECT_TRUE(gray.isGrayscale());
     EXPECT_TRUE(near(qGray(gray.pixel(3, 3)), 200));
 
-    const QImage rgb = decodeJpeg(encode(16, 8, 3, JCS_RGB, [](int, int, JSAMPLE* p) {
+    const QImage rgb = decodeJpeg(encodeJpeg(16, 8, 3, JCS_RGB, [](int, int, JSAMPLE* p) {
         p[0] = 220;
         p[1] = 40;
         p[2] = 30;
@@ -106,7 +75,7 @@ TEST(DecodeJpeg, GrayRgbAndCmykPixelsComeOutRight) {
 
     // CMYK as stored by the tools that write it: the values are inverted ink amounts. Full
     // magenta and yellow ink with no black gives red.
-    const QImage cmyk = decodeJpeg(encode(8, 8, 4, JCS_CMYK, [](int, int, JSAMPLE* p) {
+    const QImage cmyk = decodeJpeg(encodeJpeg(8, 8, 4, JCS_CMYK, [](int, int, JSAMPLE* p) {
         p[0] = 255;
         p[1] = 0;
         p[2] = 0;

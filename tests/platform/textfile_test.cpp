@@ -117,6 +117,15 @@ TEST(LinesFile, CharacterOutsideTheCodePageNeverBecomesCtrlZ) {
     EXPECT_EQ(readScriptFile(path), (QStringList{"? = 1 ?", "calc"}));
 }
 
+TEST(LinesFile, SurrogateWithoutItsPartnerBecomesAQuestionMark) {
+    // An edit can hold half of a pair; written as is, the codec would put a Ctrl+Z before the next
+    // character, or drop the half.
+    const QChar high(0xDA0D), low(0xDC00);
+    EXPECT_EQ(toWindows1252(QString(high) + u'\x4E2D' + u'a'), QByteArray("??a"));
+    EXPECT_EQ(toWindows1252(QString(u'\x4E2D') + high + low + high), QByteArray("???"));
+    EXPECT_EQ(toWindows1252(QString(u'\x4E2D') + low + u'b'), QByteArray("??b"));
+}
+
 TEST(LinesFile, PathThatCannotBeWrittenRaisesAFileError) {
     QTemporaryDir dir;
     EXPECT_THROW(writeLinesFile(dir.filePath("no/such/folder/r.txt"), {"x"}), FileError);
