@@ -150,6 +150,7 @@ class Desktop:
         folder = tempfile.mkdtemp(prefix="run-", dir=self.scratch)
         with open(os.path.join(folder, "autoexec.cv1"), "w", newline="") as f:
             f.write(script)
+        # One locale wherever the suite runs: the point separates decimals in what cases type and read.
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
                    LC_ALL="C.UTF-8")
         process = self._spawn([program], cwd=folder, env=env, stderr=None)  # its complaints go to the log
