@@ -63,6 +63,7 @@ def quadratic(app):
     w.label("-2")
     return w.name
 
+
 def grab(display, window):
     """The window's picture as PNG bytes, once two grabs in a row agree (it has finished painting)."""
     x, y, width, height = window.extents()

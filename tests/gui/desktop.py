@@ -236,9 +236,25 @@ class Control:
                 return self
         raise AssertionError(f"{self!r} offers {offered}, none of {list(names)}")
 
+    def pressed(self):
+        return self.acc.get_state_set().contains(Atspi.StateType.PRESSED)
+
     def press(self):
+        """Acts on the control and waits for its click to be over: a pressed button stays down a
+        moment before its handler runs, so what the handler draws is only there after that."""
         wait_for(f"{self!r} enabled", self.enabled)
-        return self.act("press", "toggle", "click")
+        self.act("press", "toggle", "click")
+
+        def released():
+            try:
+                return not self.pressed()
+            except Exception as e:  # gone with the window it closed
+                if not _transient(e):
+                    raise
+                return True
+
+        wait_for(f"{self!r} released", released)
+        return self
 
     def type(self, text):
         assert self.offers("EditableText"), f"{self!r} is not editable"
