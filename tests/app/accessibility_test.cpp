@@ -8,13 +8,9 @@ TEST(Accessibility, InputsAreNamedAfterTheirOwnLabel) {
     const struct {
         const char *window, *input, *name;
     } rows[] = {
-        {"TfrmCalc", "txtExpoente", "Expoente:"},
         {"TfrmEqua2", "txtA", "X²"},
-        {"TfrmEqua2", "txtB", "X"},
         {"TfrmEqua2", "txtC", "= 0"},
-        {"TfrmPontoReta", "txta", "x"},
         {"TfrmPontoReta", "txtb", "y"},
-        {"TfrmPontoReta", "txtc", "c"},
         {"TfrmPontoReta", "txtposiy", "y"},
         {"TfrmPitagoras", "cmbFormula", "Formula a ser utilizada:"},
         {"TfrmMDC", "txtFat2", "Números a se calcular o MDC:"},
