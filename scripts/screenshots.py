@@ -12,6 +12,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "gui"))
+from cases import twelve_plus_three  # noqa: E402
 from desktop import Desktop, wait_for  # noqa: E402
 
 SHOTS = {}
@@ -29,6 +30,37 @@ def main_window(app):
     w.find("link", "Algebra").press()
     panel = w.find("link", "Análise combinatória")
     wait_for("the Algebra panel", panel.showing)
+    return w.name
+
+
+
+@shot
+def calculator(app):
+    return twelve_plus_three(app).name
+
+
+@shot
+def graph(app):
+    """The sine plotted."""
+    app.menu("Problemas", "Ferramentas", "Gerador de gráficos")
+    w = app.window("Gerador de gráficos")
+    # The expression edit comes first in the window, named after its label or, without one, unnamed.
+    expression = wait_for("the expression edit",
+                          lambda: next((e for e in w.find_all("text") if e.name in ("f(x) =", "")), None))
+    expression.type("SEN(x)")
+    w.click("Traçar gráfico")
+    return w.name
+
+
+@shot
+def quadratic(app):
+    """x² - 4 = 0: the roots 2 and -2, the vertex and the parabola."""
+    app.menu("Problemas", "Algebra", "Equações de segundo grau")
+    w = app.window("Equações de 2° Grau")
+    w.fill("X²", "1")
+    w.fill("= 0", "-4")
+    w.click("Calcular")
+    w.label("-2")
     return w.name
 
 

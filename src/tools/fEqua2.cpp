@@ -1,5 +1,6 @@
 #include "tools/fEqua2.h"
 
+#include "app/frames.h"
 #include "app/linklabel.h"
 #include "core/numbers.h"
 
@@ -76,6 +77,10 @@ TfrmEqua2::TfrmEqua2(QWidget* parent) : ToolWindow(parent) {
     txtC = edit("txtC");
     Label2 = label("Label2", "= 0");
     strip({txtA, Label1, txtB, X, txtC, Label2});
+    // Each coefficient is read out with the term that follows it.
+    labelControl(Label1, txtA);
+    labelControl(X, txtB);
+    labelControl(Label2, txtC);
     const QString hint = "Também conhecido com um dos pontos nos quais a parábola corta o eixo x";
     row({Label7 = label("Label7", "Resposta 1:"), lblSol1 = answer("-", "lblSol1")});
     row({Label8 = label("Label8", "Resposta 2:"), lblSol2 = answer("-", "lblSol2")});

@@ -19,6 +19,9 @@ TfrmMDC::TfrmMDC(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmMDC");
     row({Label1 = label("Label1", "Números a se calcular o MDC:")});
     row({txtFat1 = edit("txtFat1"), txtFat2 = edit("txtFat2")});
+    // One caption above both numbers: each reads it.
+    for (QLineEdit* number : {txtFat1, txtFat2})
+        number->setAccessibleName(Label1->text());
     row({lblResposta = answer("Resposta:")});
     std::tie(FlatButton1, FlatButton3, FlatButton2) = plainButtons();
     onClick(FlatButton1, &TfrmMDC::FlatButton1Click);

@@ -1,5 +1,6 @@
 #include "tools/fPitagoras.h"
 
+#include "app/frames.h"
 #include "core/numbers.h"
 
 #include <QGroupBox>
@@ -93,6 +94,7 @@ TfrmPitagoras::TfrmPitagoras(QWidget* parent) : ToolWindow(parent) {
     row({Image1});
     row({Label1 = label("Label1", "Formula a ser utilizada:")});
     row({cmbFormula = combo("cmbFormula")});
+    labelControl(Label1, cmbFormula); // its caption stands on the row above
     row({lbl1 = label("lbl1", "Lado 1:"), txt1 = edit("txt1")});
     row({lbl2 = label("lbl2", "Lado 2:"), txt2 = edit("txt2")});
     row({lbl3 = label("lbl3", "Lado 3:"), txt3 = edit("txt3")});

@@ -1,5 +1,7 @@
 #include "tools/fPontoReta.h"
 
+#include "app/frames.h"
+
 using namespace calvorin;
 
 TfrmPontoReta::TfrmPontoReta(QWidget* parent) : ToolWindow(parent) {
@@ -10,6 +12,11 @@ TfrmPontoReta::TfrmPontoReta(QWidget* parent) : ToolWindow(parent) {
     row({Label5 = label("Label5", "Coordenadas do ponto:")});
     row({txtposix = edit("txtposix", "1"), Label6 = label("Label6", "x"), txtposiy = edit("txtposiy", "1"),
          Label7 = label("Label7", "y")});
+    // Each coefficient and coordinate is read out with the letter that follows it, not the one before.
+    const std::pair<QLabel*, QWidget*> terms[] = {
+        {Label2, txta}, {Label3, txtb}, {Label4, txtc}, {Label6, txtposix}, {Label7, txtposiy}};
+    for (const auto& [letter, input] : terms)
+        labelControl(letter, input);
     row({lblResposta = answer("Resposta:")});
     std::tie(FlatButton1, FlatButton3, FlatButton2) = plainButtons();
     onClick(FlatButton1, &TfrmPontoReta::FlatButton1Click);

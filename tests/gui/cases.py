@@ -53,6 +53,35 @@ def report(app):
     wait_for(f"the report to hold {lines}", lambda: all(line in area.text().splitlines() for line in lines))
 
 
+def twelve_plus_three(app):
+    """The calculator's keys as a screen reader presses them; the display is its one edit without a label."""
+    app.menu("Problemas", "Ferramentas", "Calculadora")
+    w = app.window("Calculadora")
+    display = w.find("text", "")
+    for key in ("1", "2", "+", "3", "="):
+        w.click(key)
+    wait_for("the display to show 15", lambda: display.text() == "15")
+    return w
+
+
+@case
+def calculator(app):
+    twelve_plus_three(app)
+
+
+@case
+def trigonometry(app):
+    """A combo box and radio buttons; the program runs in the C locale, so the point separates decimals."""
+    app.menu("Problemas", "Geometria", "Funções Trigonométricas")
+    w = app.window("Funções Trigonométricas")
+    w.select("Função:", "Seno")
+    w.fill("Valor do angulo:", "30")
+    w.choose("Radianos")
+    w.choose("Graus")
+    w.click("Calcular")
+    w.label("0.5")
+
+
 @case
 def missing_control(app):
     """A control that is not there by that name fails the case and says which one it looked for."""

@@ -150,6 +150,7 @@ class Desktop:
         folder = tempfile.mkdtemp(prefix="run-", dir=self.scratch)
         with open(os.path.join(folder, "autoexec.cv1"), "w", newline="") as f:
             f.write(script)
+        # One locale wherever the suite runs: the point separates decimals in what cases type and read.
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
                    LC_ALL="C.UTF-8")
         process = self._spawn([program], cwd=folder, env=env, stderr=None)  # its complaints go to the log
@@ -235,9 +236,25 @@ class Control:
                 return self
         raise AssertionError(f"{self!r} offers {offered}, none of {list(names)}")
 
+    def pressed(self):
+        return self.acc.get_state_set().contains(Atspi.StateType.PRESSED)
+
     def press(self):
+        """Acts on the control and waits for its click to be over: a pressed button stays down a
+        moment before its handler runs, so what the handler draws is only there after that."""
         wait_for(f"{self!r} enabled", self.enabled)
-        return self.act("press", "toggle", "click")
+        self.act("press", "toggle", "click")
+
+        def released():
+            try:
+                return not self.pressed()
+            except Exception as e:  # gone with the window it closed
+                if not _transient(e):
+                    raise
+                return True
+
+        wait_for(f"{self!r} released", released)
+        return self
 
     def type(self, text):
         assert self.offers("EditableText"), f"{self!r} is not editable"

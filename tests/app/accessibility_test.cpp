@@ -1,0 +1,24 @@
+// Inputs in windows laid out by hand, and in rows where the caption follows its edit, are read out
+// with their own label.
+#include "app_fixture.h"
+
+#include <QAccessible>
+
+TEST(Accessibility, InputsAreNamedAfterTheirOwnLabel) {
+    const struct {
+        const char *window, *input, *name;
+    } rows[] = {
+        {"TfrmEqua2", "txtA", "X²"},
+        {"TfrmEqua2", "txtC", "= 0"},
+        {"TfrmPontoReta", "txtb", "y"},
+        {"TfrmPontoReta", "txtposiy", "y"},
+        {"TfrmPitagoras", "cmbFormula", "Formula a ser utilizada:"},
+        {"TfrmMDC", "txtFat2", "Números a se calcular o MDC:"},
+    };
+    for (const auto& row : rows) {
+        QWidget* input = calvorin::WindowRegistry::find(row.window)->findChild<QWidget*>(row.input);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(input)->text(QAccessible::Name),
+                  QString::fromUtf8(row.name))
+            << row.input;
+    }
+}
