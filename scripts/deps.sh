@@ -7,7 +7,7 @@
 gui_test_packages=(xvfb dbus at-spi2-core python3-gi gir1.2-atspi-2.0)
 
 ensure_packages() {
-    local pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev libjpeg62-turbo-dev libgtest-dev
+    local pkgs=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev libgtest-dev
                 libbenchmark-dev libmuparser-dev clang libclang-rt-14-dev fonts-dejavu-core "$@")
     local missing=()
     for p in "${pkgs[@]}"; do
