@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <algorithm>
+
 namespace calvorin {
 
 namespace {
@@ -13,7 +15,8 @@ public:
     void message(const QString& text) override { box(QMessageBox::NoIcon, text); }
     void error(const QString& text) override { box(QMessageBox::Critical, text); }
 
-    std::optional<QString> saveFileName(const QString& initialName, const QString& filter) override {
+    std::optional<QString> saveFileName(const QString& initialName, const QString& filter,
+                                        int& filterIndex) override {
         // Qt's own dialog, so that it can be driven like every other window of the program.
         QFileDialog dialog(QApplication::activeWindow());
         dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -21,9 +24,12 @@ public:
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilter(qtFilter(filter));
+        const QStringList filters = qtFilters(filter);
+        dialog.setNameFilters(filters);
+        dialog.selectNameFilter(filters.value(filterIndex));
         dialog.selectFile(initialName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        filterIndex = std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
         return dialog.selectedFiles().first();
     }
 
@@ -33,13 +39,13 @@ private:
                         QApplication::activeWindow());
         box.exec();
     }
-    // "Arquivos texto|*.txt" -> "Arquivos texto (*.txt)"
-    static QString qtFilter(const QString& filter) {
+    // "Arquivos texto|*.txt" -> "Arquivos texto (*.txt)", one entry a pair
+    static QStringList qtFilters(const QString& filter) {
         const QStringList parts = filter.split('|');
         QStringList out;
         for (int i = 0; i + 1 < parts.size(); i += 2)
             out << parts[i] + " (" + parts[i + 1] + ")";
-        return out.join(";;");
+        return out;
     }
 };
 
@@ -65,19 +71,21 @@ SaveDialog::SaveDialog(QString initialName, QString filter)
     : name_(std::move(initialName)), filter_(std::move(filter)) {}
 
 std::optional<QString> SaveDialog::execute() {
-    auto chosen = dialogs().saveFileName(name_, filter_);
+    auto chosen = dialogs().saveFileName(name_, filter_, filterIndex_);
     if (chosen) name_ = *chosen;
     return chosen;
 }
 
-std::optional<QString> DialogRecorder::saveFileName(const QString& initialName, const QString& filter) {
+std::optional<QString> DialogRecorder::saveFileName(const QString& initialName, const QString& filter,
+                                                    int& filterIndex) {
     saveInitialNames << initialName;
     saveFilters << filter;
     if (saveAnswers.empty()) return std::nullopt;
-    const QString answer = saveAnswers.front();
+    const SaveAnswer answer = saveAnswers.front();
     saveAnswers.pop_front();
-    if (answer.isNull()) return std::nullopt;
-    return answer;
+    if (answer.name.isNull()) return std::nullopt;
+    filterIndex = answer.filter;
+    return answer.name;
 }
 
 } // namespace calvorin

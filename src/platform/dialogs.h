@@ -17,8 +17,11 @@ public:
     virtual void message(const QString& text) = 0;
     // The error box: stop icon, OK button, the application's title; the text as it is shown.
     virtual void error(const QString& text) = 0;
-    // The save dialog. `filter` is written "Description|*.ext"; nothing when the user cancels.
-    virtual std::optional<QString> saveFileName(const QString& initialName, const QString& filter) = 0;
+    // The save dialog. `filter` is written "Description|*.ext", more pairs following the first with
+    // a "|"; `filterIndex` is the pair selected as it opens and, once a name is chosen, the pair the
+    // user chose. Nothing when the user cancels.
+    virtual std::optional<QString> saveFileName(const QString& initialName, const QString& filter,
+                                                int& filterIndex) = 0;
 };
 
 // The service in force: the real dialogs unless a test installed its own.
@@ -35,10 +38,13 @@ public:
     SaveDialog(QString initialName, QString filter);
     std::optional<QString> execute();
     const QString& fileName() const { return name_; }
+    // The filter chosen last, counted from 0; the next dialog opens with it.
+    int filterIndex() const { return filterIndex_; }
 
 private:
     QString name_;
     QString filter_;
+    int filterIndex_ = 0;
 };
 
 // Answers every dialog without showing anything and keeps what was asked. While it lives it is
@@ -52,17 +58,24 @@ public:
 
     void message(const QString& text) override { messages << text; }
     void error(const QString& text) override { errors << text; }
-    std::optional<QString> saveFileName(const QString& initialName, const QString& filter) override;
+    std::optional<QString> saveFileName(const QString& initialName, const QString& filter,
+                                        int& filterIndex) override;
 
-    // The next save dialog answers with this name, or is cancelled. Unanswered dialogs cancel.
-    void answerSave(const QString& name) { saveAnswers.push_back(name.isNull() ? QString("") : name); }
-    void answerCancel() { saveAnswers.push_back(QString()); }
+    // The next save dialog answers with this name and filter, or is cancelled. Unanswered dialogs cancel.
+    struct SaveAnswer {
+        QString name; // null stands for Cancel
+        int filter = 0;
+    };
+    void answerSave(const QString& name, int filter = 0) {
+        saveAnswers.push_back({name.isNull() ? QString("") : name, filter});
+    }
+    void answerCancel() { saveAnswers.push_back({}); }
 
     QStringList messages;
     QStringList errors;
     QStringList saveInitialNames; // the name each save dialog opened with
     QStringList saveFilters;
-    std::deque<QString> saveAnswers; // a null text stands for Cancel
+    std::deque<SaveAnswer> saveAnswers;
 
 private:
     DialogService* previous_;

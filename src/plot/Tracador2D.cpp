@@ -1,9 +1,14 @@
 #include "plot/Tracador2D.h"
 
+#include "core/errors.h"
 #include "core/numbers.h"
 
+#include <QContextMenuEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QSaveFile>
+#include <QSvgGenerator>
 
 #include <algorithm>
 #include <cmath>
@@ -35,9 +40,13 @@ std::int32_t PlotPicture::nearest(Extended v) {
 }
 
 QPoint PlotPicture::origin(const PlotSettings& s) const {
+    return origin(s, image.size());
+}
+
+QPoint PlotPicture::origin(const PlotSettings& s, QSize size) {
     // Unsigned halving: the remainder is dropped.
-    const auto halfWidth = static_cast<std::int32_t>(static_cast<std::uint32_t>(image.width()) / 2);
-    const auto halfHeight = static_cast<std::int32_t>(static_cast<std::uint32_t>(image.height()) / 2);
+    const auto halfWidth = static_cast<std::int32_t>(static_cast<std::uint32_t>(size.width()) / 2);
+    const auto halfHeight = static_cast<std::int32_t>(static_cast<std::uint32_t>(size.height()) / 2);
     if (!s.orignScroll) return {halfWidth, halfHeight};
     return {checked32(std::int64_t{halfWidth} + s.orign.X), checked32(std::int64_t{halfHeight} + s.orign.Y)};
 }
@@ -145,43 +154,65 @@ void drawLine(QImage& image, QPoint from, QPoint to, const TPen& pen) {
     }
 }
 
+namespace {
+
+// The title on a box of the background's colour.
+void drawTitle(QPainter& painter, const PlotSettings& s) {
+    painter.setFont(s.font);
+    const QFontMetrics metrics(s.font);
+    const QRect box(s.title.X, s.title.Y, metrics.horizontalAdvance(s.title.Text), metrics.height());
+    painter.fillRect(box, s.color);
+    painter.setPen(s.textColor);
+    painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, s.title.Text);
+}
+
+// A pen's colour over the background, for drawings that cannot mix colours as the image does.
+QColor overBackground(const TPen& pen, const QColor& background) {
+    if (pen.Mode == TPen::Not) return QColor::fromRgb(~background.rgb() | 0xff000000u);
+    if (pen.Mode == TPen::Xor) return QColor::fromRgb((background.rgb() ^ pen.Color.rgb()) | 0xff000000u);
+    return QColor::fromRgb(penColour(pen));
+}
+
+// The tick dots on the axes: at every multiple of the spacing, from minus to plus the picture's
+// size, those inside it.
+template <class Dot> void forEachTick(const PlotSettings& s, QPoint p, QSize size, Dot dot) {
+    const std::int32_t tx = PlotPicture::nearest(fpu::div(s.ticks.X, s.scale.X));
+    const std::int32_t ty = PlotPicture::nearest(fpu::div(s.ticks.Y, s.scale.Y));
+    const QRect inside(QPoint(), size);
+    const auto dots = [&](std::int32_t spacing, int extent, auto at) {
+        if (spacing <= 0) return;
+        for (std::int64_t h = -(extent / spacing) * std::int64_t{spacing}; h <= extent; h += spacing)
+            if (const QPoint d = at(h); inside.contains(d)) dot(d);
+    };
+    dots(ty, size.height(), [&](std::int64_t h) { return QPoint(p.x(), static_cast<int>(p.y() + h)); });
+    dots(tx, size.width(), [&](std::int64_t h) { return QPoint(static_cast<int>(p.x() + h), p.y()); });
+}
+
+QPen vectorPen(const TPen& pen, const QColor& background) {
+    return QPen(overBackground(pen, background), pen.Width, pen.Style, Qt::FlatCap, Qt::MiterJoin);
+}
+
+} // namespace
+
 void PlotPicture::drawBackground(const PlotSettings& s) {
+    drawn_ = Drawn{image.size(), s, false};
     const QPoint p = origin(s);
     const int width = image.width(), height = image.height();
     image.fill(s.color);
     drawLine(image, {p.x(), 0}, {p.x(), height}, s.axis);
     drawLine(image, {0, p.y()}, {width, p.y()}, s.axis);
-    const std::int32_t tx = nearest(fpu::div(s.ticks.X, s.scale.X));
-    const std::int32_t ty = nearest(fpu::div(s.ticks.Y, s.scale.Y));
     const QRgb tick = s.ticks.Cor.rgb();
-    // Dots at every multiple of the spacing, from minus to plus the image's size.
-    const auto dots = [&](std::int32_t spacing, int extent, auto at) {
-        if (spacing <= 0) return;
-        for (std::int64_t h = -(extent / spacing) * std::int64_t{spacing}; h <= extent; h += spacing) {
-            const QPoint d = at(h);
-            if (image.valid(d)) image.setPixel(d, tick);
-        }
-    };
-    dots(ty, height, [&](std::int64_t h) { return QPoint(p.x(), static_cast<int>(p.y() + h)); });
-    dots(tx, width, [&](std::int64_t h) { return QPoint(static_cast<int>(p.x() + h), p.y()); });
+    forEachTick(s, p, image.size(), [&](QPoint d) { image.setPixel(d, tick); });
     if (!s.title.Text.isEmpty()) {
         QPainter painter(&image);
-        painter.setFont(s.font);
-        const QFontMetrics metrics(s.font);
-        const QRect box(s.title.X, s.title.Y, metrics.horizontalAdvance(s.title.Text), metrics.height());
-        painter.fillRect(box, s.color);
-        painter.setPen(s.textColor);
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, s.title.Text);
+        drawTitle(painter, s);
     }
 }
 
-bool PlotPicture::plot(const PlotSettings& s) {
-    drawBackground(s);
-    if (s.expression.isEmpty()) return true;
+template <class Segment>
+bool PlotPicture::trace(const PlotSettings& s, QPoint p, int width, Segment segment) {
     const std::string expression = s.expression.toStdString();
-    const QPoint p = origin(s);
-    const TFaixa range =
-        s.automaticRange ? TFaixa{-Extended(image.width()), Extended(image.width()), 1} : s.range;
+    const TFaixa range = s.automaticRange ? TFaixa{-Extended(width), Extended(width), 1} : s.range;
     // An increment that does not move forward (zero, negative, not a number) would sample for ever:
     // the first sample alone is taken, as when Left is beyond Right.
     const bool forward = range.Increment > 0;
@@ -194,7 +225,7 @@ bool PlotPicture::plot(const PlotSettings& s) {
         y = sample(expression, x);
         if (!evaluator_.Valid()) break;
         const QPoint to = pixel(s, p, x, y);
-        drawLine(image, at, to, s.line);
+        segment(at, to);
         at = to;
         const Extended next = fpu::add(x, range.Increment);
         if (next == x) break; // an increment lost to rounding would never reach Right
@@ -203,11 +234,70 @@ bool PlotPicture::plot(const PlotSettings& s) {
     return evaluator_.Valid();
 }
 
+bool PlotPicture::plot(const PlotSettings& s) {
+    drawBackground(s);
+    drawn_->curve = true;
+    if (s.expression.isEmpty()) return true;
+    return trace(s, origin(s), image.width(),
+                 [this, &line = s.line](QPoint from, QPoint to) { drawLine(image, from, to, line); });
+}
+
+void PlotPicture::replay(QPainter& painter) {
+    if (!drawn_) { // never drawn: the blank picture
+        painter.fillRect(QRect(QPoint(), image.size()), Qt::white);
+        return;
+    }
+    const Drawn d = *drawn_;
+    const PlotSettings& s = d.settings;
+    const int width = d.size.width(), height = d.size.height();
+    // Lines run through the middle of the pixels they cover in the image.
+    const QPointF half(0.5, 0.5);
+    QPainterPath curve;
+    try {
+        const QPoint p = origin(s, d.size);
+        painter.fillRect(QRect(QPoint(), d.size), s.color);
+        painter.setPen(vectorPen(s.axis, s.color));
+        painter.drawLine(QPointF(p.x(), 0) + half, QPointF(p.x(), height) + half);
+        painter.drawLine(QPointF(0, p.y()) + half, QPointF(width, p.y()) + half);
+        QList<QRect> dots;
+        forEachTick(s, p, d.size, [&](QPoint dot) { dots << QRect(dot, QSize(1, 1)); });
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(s.ticks.Cor);
+        painter.drawRects(dots);
+        if (!s.title.Text.isEmpty()) drawTitle(painter, s);
+        if (d.curve && !s.expression.isEmpty())
+            trace(s, p, width, [&](QPoint from, QPoint to) {
+                if (curve.isEmpty()) curve.moveTo(QPointF(from) + half);
+                curve.lineTo(QPointF(to) + half);
+            });
+    } catch (const Error&) {
+        // A fault ends this drawing where it ended the image's.
+    }
+    if (curve.isEmpty()) return;
+    painter.setPen(vectorPen(s.line, s.color));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(curve);
+}
+
+bool PlotPicture::writeSvg(QIODevice& device) {
+    const QSize size = drawn_ ? drawn_->size : image.size();
+    QSvgGenerator generator;
+    generator.setOutputDevice(&device);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(), size));
+    QPainter painter;
+    if (!painter.begin(&generator)) return false;
+    replay(painter);
+    return painter.end();
+}
+
 } // namespace calvorin
 
 using namespace calvorin;
 
-TTracador2D::TTracador2D(QWidget* parent) : QWidget(parent) {
+TTracador2D::TTracador2D(QWidget* parent)
+    : QWidget(parent),
+      saveDialog_(QStringLiteral("CVGráfico"), QStringLiteral("Imagem PNG|*.png|Imagem SVG|*.svg")) {
     resize(105, 105);
     picture_.image = QImage(size(), QImage::Format_RGB32);
     picture_.image.fill(Qt::white);
@@ -287,6 +377,29 @@ void TTracador2D::ZoomOut() {
     magnification_ -= zoom_;
     followSize_ = false;
     zoomed();
+}
+
+void TTracador2D::SaveImage() {
+    const std::optional<QString> chosen = saveDialog_.execute();
+    if (!chosen) return;
+    // A name with either extension is written in that format; any other gets the chosen filter's.
+    QString name = *chosen;
+    bool svg = saveDialog_.filterIndex() == 1;
+    if (name.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
+        svg = true;
+    else if (name.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+        svg = false;
+    else
+        name += svg ? QStringLiteral(".svg") : QStringLiteral(".png");
+    // Written beside the old file and swapped in only when complete.
+    QSaveFile file(name);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         (svg ? picture_.writeSvg(file) : picture_.image.save(&file, "PNG"));
+    if (!written || !file.commit()) throw FileError::cannotCreate(name.toStdString());
+}
+
+void TTracador2D::contextMenuEvent(QContextMenuEvent* e) {
+    if (popupMenu_) popupMenu_->popup(e->globalPos());
 }
 
 QRect TTracador2D::destination() const {

@@ -4,16 +4,20 @@
 // The drawing itself lives in calvorin::PlotPicture, which needs no widget.
 #include "core/real.h"
 #include "expr/InFixa.h"
+#include "platform/dialogs.h"
 
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QMenu>
 #include <QObject>
 #include <QPen>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -115,6 +119,9 @@ public:
     // The curve after the background; gives the validity of the last sample evaluated. Arithmetic
     // faults of a sample and coordinates beyond 32 bits leave it with what was drawn so far.
     bool plot(const PlotSettings& s);
+    // The last drawing again as an SVG file of the picture's size, from the settings it was drawn
+    // with: rectangles, lines and text, the curve as one path. False when the device fails.
+    bool writeSvg(QIODevice& device);
 
     QPoint origin(const PlotSettings& s) const;
     // The expression with every lone x written as the number x followed by a blank.
@@ -123,11 +130,22 @@ public:
     static std::int32_t nearest(Extended v);
 
 private:
+    static QPoint origin(const PlotSettings& s, QSize size);
     QPoint pixel(const PlotSettings& s, QPoint origin, Extended x, Extended y) const;
     Extended sample(std::string_view expression, Extended x);
+    // Samples the curve, handing each step to `segment` as two pixels.
+    template <class Segment> bool trace(const PlotSettings& s, QPoint origin, int width, Segment segment);
+    void replay(QPainter& painter);
 
     TCalculadoraInFixa evaluator_;
     std::string text_; // the sample text, kept so that samples reuse its storage
+    // What the picture was last drawn from, so that it can be drawn again as vectors.
+    struct Drawn {
+        QSize size;
+        PlotSettings settings;
+        bool curve = false;
+    };
+    std::optional<Drawn> drawn_;
 };
 
 // What a pen draws with: the colour its mode leaves, and the painter set up for it.
@@ -168,6 +186,12 @@ public:
     bool Plot();
     void ZoomIn();
     void ZoomOut();
+    // Asks for a name and writes the picture: as shown for PNG, drawn again as vectors for SVG.
+    // A cancelled dialog writes nothing; raises FileError when the file cannot be written, and an
+    // existing file is only ever replaced by a complete new one.
+    void SaveImage();
+    // The menu the right mouse button opens over the control.
+    void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
 
     // The records are the control's own: a window may write their fields one by one
     // (img->Scale().X = 0.5); setting a whole record copies its fields.
@@ -215,6 +239,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void contextMenuEvent(QContextMenuEvent* e) override;
 
 private:
     struct Drawing;
@@ -234,4 +259,6 @@ private:
     calvorin::Extended magnification_ = 1;
     bool followSize_ = true;
     bool painting_ = false;
+    QPointer<QMenu> popupMenu_;
+    calvorin::SaveDialog saveDialog_;
 };

@@ -1,5 +1,6 @@
 #include "plot/fGraph.h"
 
+#include "app/frames.h"
 #include "core/numbers.h"
 
 #include <QVBoxLayout>
@@ -23,6 +24,11 @@ TfrmGraph::TfrmGraph(QWidget* parent) : ToolWindow(parent) {
     img->setLine({Qt::red});
     img->setScale({0.5L, 0.5L});
     img->setTransparent(true);
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    Salvarimagem1 = PopupMenu1->addAction("Salvar imagem...");
+    Salvarimagem1->setObjectName("Salvarimagem1");
+    img->setPopupMenu(PopupMenu1);
 
     Label1 = label("Label1", "Função:");
     Label1->move(8, 262);
@@ -30,6 +36,7 @@ TfrmGraph::TfrmGraph(QWidget* parent) : ToolWindow(parent) {
     Label2->move(8, 292);
     txtExpression = edit("txtExpression");
     txtExpression->setGeometry(48, 288, 200, 21);
+    labelControl(Label2, txtExpression);
 
     GroupBox1 = new QGroupBox("Definição", this);
     GroupBox1->setObjectName("GroupBox1");
@@ -40,6 +47,8 @@ TfrmGraph::TfrmGraph(QWidget* parent) : ToolWindow(parent) {
     scales->addWidget(Label4 = label("Label4", "Eixo y"));
     scales->addWidget(txtEscalay = edit("txtEscalay", "0,5"));
     scales->addWidget(FlatButton3 = button("FlatButton3", "Aplicar"));
+    labelControl(Label3, txtEscalax);
+    labelControl(Label4, txtEscalay);
 
     // The right-hand column, as wide as its widest caption needs.
     const std::pair<FlatButton*, int> column[] = {
@@ -59,6 +68,7 @@ TfrmGraph::TfrmGraph(QWidget* parent) : ToolWindow(parent) {
     onClick(btnMenoszoom, &TfrmGraph::btnMenoszoomClick);
     onClick(FlatButton3, &TfrmGraph::FlatButton3Click);
     onClick(FlatButton1, &TfrmGraph::FlatButton1Click);
+    connectGuarded(Salvarimagem1, &QAction::triggered, this, &TfrmGraph::Salvarimagem1Click);
     // The controls are placed by hand (the plotter must be free to grow), so the size is fixed here.
     setFixedSize(358, 324);
     finish("Gerador de gráficos", false, true);

@@ -3,7 +3,9 @@
 #include "app/toolwindow.h"
 #include "plot/Tracador2D.h"
 
+#include <QAction>
 #include <QGroupBox>
+#include <QMenu>
 
 class TfrmGraph : public calvorin::ToolWindow {
     Q_OBJECT
@@ -15,6 +17,8 @@ public:
     calvorin::FlatEdit *txtExpression, *txtEscalax, *txtEscalay;
     calvorin::FlatButton *btnDraw, *btnMaiszoom, *btnMenoszoom, *FlatButton1, *FlatButton3;
     QGroupBox* GroupBox1;
+    QMenu* PopupMenu1;
+    QAction* Salvarimagem1;
 
 public slots:
     void btnDrawClick();
@@ -22,4 +26,5 @@ public slots:
     void btnMenoszoomClick() { img->ZoomOut(); }
     void FlatButton3Click();
     void FlatButton1Click() { close(); }
+    void Salvarimagem1Click() { img->SaveImage(); }
 };

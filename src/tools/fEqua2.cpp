@@ -53,11 +53,13 @@ TfrmEqua2::TfrmEqua2(QWidget* parent) : ToolWindow(parent) {
     Aumentarzoom1->setObjectName("Aumentarzoom1");
     Diminuirzoom1 = PopupMenu1->addAction("Diminuir zoom");
     Diminuirzoom1->setObjectName("Diminuirzoom1");
-    img->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(img, &QWidget::customContextMenuRequested, this,
-            [this](QPoint at) { PopupMenu1->popup(img->mapToGlobal(at)); });
+    PopupMenu1->addSeparator();
+    Salvarimagem1 = PopupMenu1->addAction("Salvar imagem...");
+    Salvarimagem1->setObjectName("Salvarimagem1");
+    img->setPopupMenu(PopupMenu1);
     connectGuarded(Aumentarzoom1, &QAction::triggered, this, &TfrmEqua2::Aumentarzoom1Click);
     connectGuarded(Diminuirzoom1, &QAction::triggered, this, &TfrmEqua2::Diminuirzoom1Click);
+    connectGuarded(Salvarimagem1, &QAction::triggered, this, &TfrmEqua2::Salvarimagem1Click);
 
     // Rows of their own, apart from the grid's two columns of captions and answers.
     const auto strip = [this](std::initializer_list<QWidget*> widgets) {

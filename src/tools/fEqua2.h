@@ -17,7 +17,7 @@ public:
     calvorin::FlatButton *Button1, *Button2, *FlatButton1, *FlatButton2;
     TTracador2D* img;
     QMenu* PopupMenu1;
-    QAction *Aumentarzoom1, *Diminuirzoom1;
+    QAction *Aumentarzoom1, *Diminuirzoom1, *Salvarimagem1;
 
 public slots:
     void Button1Click();
@@ -26,6 +26,7 @@ public slots:
     void FlatButton2Click() { copy(lblSol2); }
     void Aumentarzoom1Click() { img->ZoomIn(); }
     void Diminuirzoom1Click() { img->ZoomOut(); }
+    void Salvarimagem1Click() { img->SaveImage(); }
 
 protected:
     // The plotter follows the space the layout keeps for it, without being laid out itself.

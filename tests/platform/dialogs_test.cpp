@@ -144,6 +144,21 @@ TEST(RealDialogs, SaveDialogIsQtsOwnAndGivesTheChosenName) {
     EXPECT_EQ(save.fileName(), dir.filePath("meu relatório"));
 }
 
+TEST(RealDialogs, SaveDialogGivesTheChosenFilterAndOpensWithIt) {
+    SaveDialog save("CVGráfico", "Imagem PNG|*.png|Imagem SVG|*.svg");
+    for (int pass = 0; pass < 2; ++pass)
+        whenModal([&] { save.execute(); },
+                  [&](QWidget* w) {
+                      auto* dialog = static_cast<QFileDialog*>(w);
+                      EXPECT_EQ(dialog->selectedNameFilter(),
+                                pass ? "Imagem SVG (*.svg)" : "Imagem PNG (*.png)");
+                      dialog->selectNameFilter("Imagem SVG (*.svg)");
+                      dialog->selectFile(QDir::temp().filePath("figura"));
+                      static_cast<QDialog*>(dialog)->accept();
+                  });
+    EXPECT_EQ(save.filterIndex(), 1);
+}
+
 // ---- the guard ------------------------------------------------------------------------------
 
 struct GuardCase {
