@@ -33,7 +33,6 @@ def main_window(app):
     return w.name
 
 
-
 @shot
 def calculator(app):
     return twelve_plus_three(app).name
@@ -44,10 +43,7 @@ def graph(app):
     """The sine plotted."""
     app.menu("Problemas", "Ferramentas", "Gerador de gráficos")
     w = app.window("Gerador de gráficos")
-    # The expression edit comes first in the window, named after its label or, without one, unnamed.
-    expression = wait_for("the expression edit",
-                          lambda: next((e for e in w.find_all("text") if e.name in ("f(x) =", "")), None))
-    expression.type("SEN(x)")
+    w.fill("f(x) =", "SEN(x)")
     w.click("Traçar gráfico")
     return w.name
 

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QVBoxLayout>
 
 namespace calvorin {
@@ -157,6 +158,10 @@ void ToolWindow::row(std::initializer_list<QWidget*> widgets) {
         }
         grid_->addWidget(w, r, column++);
     }
+}
+
+QAction* ToolWindow::addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
+    return named(menu->addAction(caption), name);
 }
 
 void ToolWindow::buttonRow(std::initializer_list<QWidget*> buttons) {

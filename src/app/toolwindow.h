@@ -11,6 +11,7 @@
 #include "widgets/flat.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +23,7 @@
 
 class QGridLayout;
 class QHBoxLayout;
+class QMenu;
 
 namespace calvorin {
 
@@ -122,11 +124,21 @@ protected:
         connectGuarded(button, &QAbstractButton::clicked, static_cast<Window*>(this), handler);
     }
 
+    // A named item added to a menu, running the window's handler through the guard.
+    template <class Window>
+    QAction* menuItem(QMenu* menu, const QString& name, const QString& caption, void (Window::*handler)()) {
+        QAction* item = addMenuItem(menu, name, caption);
+        connectGuarded(item, &QAction::triggered, static_cast<Window*>(this), handler);
+        return item;
+    }
+
     // The frame, once the controls are laid out: fixed single border, white, its caption; most tool
     // windows stay on top and open at the default position.
     void finish(const QString& caption, bool stayOnTop = true, bool centred = false);
 
 private:
+    static QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
+
     QGridLayout* grid_;
     QHBoxLayout* buttons_;
     int rows_ = 0;

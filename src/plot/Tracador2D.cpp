@@ -316,7 +316,7 @@ void TTracador2D::resizeEvent(QResizeEvent* e) {
 
 void TTracador2D::imageChanged() {
     setAttribute(Qt::WA_OpaquePaintEvent, !transparent_);
-    if (!painting_) update();
+    update();
 }
 
 void TTracador2D::copyToScreen() {
@@ -358,10 +358,14 @@ bool TTracador2D::Plot() {
     return valid;
 }
 
+QSize TTracador2D::magnifiedSize() const {
+    return {PlotPicture::nearest(picture_.image.width() * magnification_),
+            PlotPicture::nearest(picture_.image.height() * magnification_)};
+}
+
 void TTracador2D::zoomed() {
     if (expand_)
-        resize(PlotPicture::nearest(picture_.image.width() * magnification_),
-               PlotPicture::nearest(picture_.image.height() * magnification_));
+        resize(magnifiedSize());
     else
         copyToScreen();
 }
@@ -404,17 +408,11 @@ void TTracador2D::contextMenuEvent(QContextMenuEvent* e) {
 
 QRect TTracador2D::destination() const {
     if (expand_) return rect();
-    const int w = PlotPicture::nearest(picture_.image.width() * magnification_);
-    const int h = PlotPicture::nearest(picture_.image.height() * magnification_);
-    return {(width() - w) / 2, (height() - h) / 2, w, h};
+    const QSize shown = magnifiedSize();
+    return {QPoint((width() - shown.width()) / 2, (height() - shown.height()) / 2), shown};
 }
 
 void TTracador2D::paintEvent(QPaintEvent*) {
-    painting_ = true;
-    struct Restore {
-        bool& flag;
-        ~Restore() { flag = false; }
-    } restore{painting_};
     QPainter painter(this);
     const QImage& image = picture_.image;
     if (!transparent_ || image.isNull()) {

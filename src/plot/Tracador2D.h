@@ -222,9 +222,7 @@ public:
     void setAutomaticRange(bool v) { s_.automaticRange = v; }
     void setColor(const QColor& v) { s_.color = v; }
     void setExpand(bool v) { expand_ = v && align_ == alNone; }
-    void setExpression(const QString& v) {
-        if (v != s_.expression) s_.expression = v;
-    }
+    void setExpression(const QString& v) { s_.expression = v; }
     void setZoom(calvorin::Extended v) { zoom_ = v; }
     void setIncrementalDisplay(bool v) { incrementalDisplay_ = v; }
     void setOrignScroll(bool v) { s_.orignScroll = v; }
@@ -247,6 +245,8 @@ private:
     void imageChanged();
     void copyToScreen();
     void zoomed();
+    // The picture's size at the current magnification; where it is shown when it does not expand.
+    QSize magnifiedSize() const;
     QRect destination() const;
 
     calvorin::PlotSettings s_;
@@ -258,7 +258,6 @@ private:
     Alignment align_ = alNone;
     calvorin::Extended magnification_ = 1;
     bool followSize_ = true;
-    bool painting_ = false;
     QPointer<QMenu> popupMenu_;
     calvorin::SaveDialog saveDialog_;
 };

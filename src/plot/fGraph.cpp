@@ -26,8 +26,7 @@ TfrmGraph::TfrmGraph(QWidget* parent) : ToolWindow(parent) {
     img->setTransparent(true);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    Salvarimagem1 = PopupMenu1->addAction("Salvar imagem...");
-    Salvarimagem1->setObjectName("Salvarimagem1");
+    Salvarimagem1 = menuItem(PopupMenu1, "Salvarimagem1", "Salvar imagem...", &TfrmGraph::Salvarimagem1Click);
     img->setPopupMenu(PopupMenu1);
 
     Label1 = label("Label1", "Função:");
@@ -68,7 +67,6 @@ TfrmGraph::TfrmGraph(QWidget* parent) : ToolWindow(parent) {
     onClick(btnMenoszoom, &TfrmGraph::btnMenoszoomClick);
     onClick(FlatButton3, &TfrmGraph::FlatButton3Click);
     onClick(FlatButton1, &TfrmGraph::FlatButton1Click);
-    connectGuarded(Salvarimagem1, &QAction::triggered, this, &TfrmGraph::Salvarimagem1Click);
     // The controls are placed by hand (the plotter must be free to grow), so the size is fixed here.
     setFixedSize(358, 324);
     finish("Gerador de gráficos", false, true);

@@ -49,17 +49,11 @@ TfrmEqua2::TfrmEqua2(QWidget* parent) : ToolWindow(parent) {
     img->setTicks({10, 10, QColor(0xC0, 0xC0, 0xC0)});
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    Aumentarzoom1 = PopupMenu1->addAction("Aumentar zoom");
-    Aumentarzoom1->setObjectName("Aumentarzoom1");
-    Diminuirzoom1 = PopupMenu1->addAction("Diminuir zoom");
-    Diminuirzoom1->setObjectName("Diminuirzoom1");
+    Aumentarzoom1 = menuItem(PopupMenu1, "Aumentarzoom1", "Aumentar zoom", &TfrmEqua2::Aumentarzoom1Click);
+    Diminuirzoom1 = menuItem(PopupMenu1, "Diminuirzoom1", "Diminuir zoom", &TfrmEqua2::Diminuirzoom1Click);
     PopupMenu1->addSeparator();
-    Salvarimagem1 = PopupMenu1->addAction("Salvar imagem...");
-    Salvarimagem1->setObjectName("Salvarimagem1");
+    Salvarimagem1 = menuItem(PopupMenu1, "Salvarimagem1", "Salvar imagem...", &TfrmEqua2::Salvarimagem1Click);
     img->setPopupMenu(PopupMenu1);
-    connectGuarded(Aumentarzoom1, &QAction::triggered, this, &TfrmEqua2::Aumentarzoom1Click);
-    connectGuarded(Diminuirzoom1, &QAction::triggered, this, &TfrmEqua2::Diminuirzoom1Click);
-    connectGuarded(Salvarimagem1, &QAction::triggered, this, &TfrmEqua2::Salvarimagem1Click);
 
     // Rows of their own, apart from the grid's two columns of captions and answers.
     const auto strip = [this](std::initializer_list<QWidget*> widgets) {
