@@ -1,6 +1,6 @@
 // Start-up: application title and help file, the window registry, the event loop.
 #include "app/mdiMain.h"
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "platform/guard.h"
 #include "platform/help.h"
 #include "platform/locale.h"

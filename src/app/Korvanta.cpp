@@ -3,7 +3,7 @@
 #include "app/fcomandos.h"
 #include "app/maker.h"
 #include "app/mdiMain.h"
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "platform/help.h"
 #include "platform/process.h"
 #include "platform/textfile.h"

@@ -1,7 +1,7 @@
 #include "app/fEditor.h"
 
 #include "app/Korvanta.h"
-#include "app/frames.h"
+#include "ui/frames.h"
 #include "platform/guard.h"
 #include "platform/help.h"
 #include "platform/textfile.h"

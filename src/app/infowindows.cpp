@@ -1,10 +1,10 @@
 #include "app/infowindows.h"
 
-#include "app/frames.h"
-#include "app/linklabel.h"
+#include "ui/frames.h"
+#include "ui/linklabel.h"
 #include "app/maker.h"
 #include "app/mdiMain.h"
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "platform/guard.h"
 #include "platform/jpeg.h"
 #include "widgets/TFlatButtonUnit.h"

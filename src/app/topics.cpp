@@ -1,8 +1,8 @@
 #include "app/topics.h"
 
-#include "app/frames.h"
-#include "app/linklabel.h"
-#include "app/registry.h"
+#include "ui/frames.h"
+#include "ui/linklabel.h"
+#include "ui/registry.h"
 #include "platform/guard.h"
 
 #include <QVBoxLayout>

@@ -1,6 +1,6 @@
 #include "plot/fGraph.h"
 
-#include "app/frames.h"
+#include "ui/frames.h"
 #include "core/numbers.h"
 
 #include <QVBoxLayout>

@@ -1,7 +1,7 @@
 #pragma once
 // The graph generator: a function of x typed by the user, plotted, magnified, rescaled.
-#include "app/toolwindow.h"
-#include "plot/Tracador2D.h"
+#include "ui/toolwindow.h"
+#include "plotter/Tracador2D.h"
 
 #include <QAction>
 #include <QGroupBox>

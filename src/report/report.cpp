@@ -1,7 +1,7 @@
 #include "report/report.h"
 
 #include "app/mdiMain.h"
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "platform/dialogs.h"
 #include "platform/locale.h"
 #include "platform/textfile.h"

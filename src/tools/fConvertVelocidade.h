@@ -1,6 +1,6 @@
 #pragma once
 // Speeds between km/h and m/s.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmConvertVelocidade : public calvorin::ToolWindow {
     Q_OBJECT

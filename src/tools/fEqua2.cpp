@@ -1,7 +1,7 @@
 #include "tools/fEqua2.h"
 
-#include "app/frames.h"
-#include "app/linklabel.h"
+#include "ui/frames.h"
+#include "ui/linklabel.h"
 #include "core/numbers.h"
 
 #include <QEvent>

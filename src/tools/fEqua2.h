@@ -1,7 +1,7 @@
 #pragma once
 // Second-degree equations: the two real roots, the vertex, and the parabola on its own plotter.
-#include "app/toolwindow.h"
-#include "plot/Tracador2D.h"
+#include "ui/toolwindow.h"
+#include "plotter/Tracador2D.h"
 
 #include <QAction>
 #include <QMenu>

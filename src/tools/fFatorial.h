@@ -1,6 +1,6 @@
 #pragma once
 // Factorials, and the descending product that the combinations window shares.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 namespace calvorin {
 // x (x - 1) (x - 2) ... down to the last factor above 1, every step stored as a double: x itself

@@ -1,6 +1,6 @@
 #pragma once
 // Compound interest: the amount an initial value reaches at a rate per period.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmJurosCompostos : public calvorin::ToolWindow {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #pragma once
 // One temperature on the Celsius, Fahrenheit and Kelvin scales.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmConvertTemperatura : public calvorin::ToolWindow {
     Q_OBJECT

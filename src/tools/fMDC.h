@@ -1,6 +1,6 @@
 #pragma once
 // The greatest common divisor of two whole numbers, by Euclid's algorithm.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmMDC : public calvorin::ToolWindow {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #pragma once
 // Sum, difference and product of two 3 x 3 matrices.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmOperMatrizes : public calvorin::ToolWindow {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #include "tools/fPitagoras.h"
 
-#include "app/frames.h"
+#include "ui/frames.h"
 #include "core/numbers.h"
 
 #include <QGroupBox>

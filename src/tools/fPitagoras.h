@@ -1,7 +1,7 @@
 #pragma once
 // The metric relations of a right triangle: pick the side to find, then the relation, then type
 // the lengths it needs.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class QGroupBox;
 

@@ -1,6 +1,6 @@
 #include "tools/fPontoReta.h"
 
-#include "app/frames.h"
+#include "ui/frames.h"
 
 using namespace calvorin;
 

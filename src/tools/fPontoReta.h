@@ -1,6 +1,6 @@
 #pragma once
 // The distance from a point to the straight line a·x + b·y + c = 0.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmPontoReta : public calvorin::ToolWindow {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #pragma once
 // The sum of the terms of an arithmetic progression.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmSTPA : public calvorin::ToolWindow {
     Q_OBJECT

@@ -1,6 +1,6 @@
 #pragma once
 // The six trigonometric functions of an angle in degrees or radians.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class QGroupBox;
 

@@ -1,6 +1,6 @@
 #pragma once
 // The number of terms of an arithmetic progression.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmNTPA : public calvorin::ToolWindow {
     Q_OBJECT

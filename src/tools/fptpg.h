@@ -1,6 +1,6 @@
 #pragma once
 // The product of the terms of a geometric progression.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class Tfrmptpg : public calvorin::ToolWindow {
     Q_OBJECT

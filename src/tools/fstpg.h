@@ -1,6 +1,6 @@
 #pragma once
 // The sum of the first terms of a geometric progression.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class Tfrmstpg : public calvorin::ToolWindow {
     Q_OBJECT

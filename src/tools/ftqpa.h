@@ -1,6 +1,6 @@
 #pragma once
 // Any term of an arithmetic progression.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmTQPA : public calvorin::ToolWindow {
     Q_OBJECT

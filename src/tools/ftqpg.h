@@ -1,6 +1,6 @@
 #pragma once
 // Any term of a geometric progression.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmTQPG : public calvorin::ToolWindow {
     Q_OBJECT

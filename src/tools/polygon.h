@@ -1,6 +1,6 @@
 #pragma once
 // What the two polygon windows share: the number of sides in, one answer out, and plain buttons.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class PolygonWindow : public calvorin::ToolWindow {
     Q_OBJECT

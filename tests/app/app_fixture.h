@@ -2,7 +2,7 @@
 // What the window tests share: every window created once for the test program, each test in a
 // fresh temporary working directory with the dialogs answered and the process exit caught.
 #include "app/mdiMain.h"
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "platform/dialogs.h"
 #include "platform/help.h"
 #include "platform/process.h"

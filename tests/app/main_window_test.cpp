@@ -1,7 +1,7 @@
 // The main window: menu tree, left-column links, category panels and what every link shows.
 #include "app_fixture.h"
 
-#include "app/linklabel.h"
+#include "ui/linklabel.h"
 #include "platform/help.h"
 
 #include <QAccessible>

@@ -2,7 +2,7 @@
 #include "app_fixture.h"
 
 #include "app/infowindows.h"
-#include "app/linklabel.h"
+#include "ui/linklabel.h"
 
 #include <QAbstractButton>
 #include <QPainter>

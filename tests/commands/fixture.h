@@ -5,7 +5,7 @@
 #include "app/fEditor.h"
 #include "app/fcomandos.h"
 #include "app/mdiMain.h"
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "platform/process.h"
 
 #include <QDir>

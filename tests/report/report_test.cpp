@@ -1,5 +1,5 @@
 #include "app/mdiMain.h"
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "platform/dialogs.h"
 #include "platform/locale.h"
 #include "platform/textfile.h"

@@ -2,7 +2,7 @@
 // Windows for the tool tests: the main window (the recording flag), the viewer (the report log)
 // and the tool windows, driven by their controls' names.
 #include "app/mdiMain.h"
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "core/numbers.h"
 #include "platform/dialogs.h"
 #include "report/fViewReport.h"

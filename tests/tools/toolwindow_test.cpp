@@ -1,8 +1,8 @@
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 #include "platform/clipboard.h"
 #include "tools_fixture.h"
 
-#include "app/frames.h"
+#include "ui/frames.h"
 
 #include <QAccessible>
 #include <limits>

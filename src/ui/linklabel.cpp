@@ -1,4 +1,4 @@
-#include "app/linklabel.h"
+#include "ui/linklabel.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>

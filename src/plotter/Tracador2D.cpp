@@ -1,4 +1,4 @@
-#include "plot/Tracador2D.h"
+#include "plotter/Tracador2D.h"
 
 #include "core/errors.h"
 #include "core/numbers.h"

@@ -1,4 +1,4 @@
-#include "app/registry.h"
+#include "ui/registry.h"
 
 #include <cstring>
 

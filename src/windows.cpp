@@ -3,7 +3,7 @@
 #include "app/fcomandos.h"
 #include "app/infowindows.h"
 #include "app/mdiMain.h"
-#include "app/registry.h"
+#include "ui/registry.h"
 #include "app/topics.h"
 #include "calc/fCalc.h"
 #include "plot/fGraph.h"

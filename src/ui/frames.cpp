@@ -1,4 +1,4 @@
-#include "app/frames.h"
+#include "ui/frames.h"
 
 #include "widgets/TFlatButtonUnit.h"
 

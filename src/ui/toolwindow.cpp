@@ -1,6 +1,6 @@
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
-#include "app/frames.h"
+#include "ui/frames.h"
 #include "core/numbers.h"
 #include "platform/clipboard.h"
 #include "report/report.h"
