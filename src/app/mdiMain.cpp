@@ -9,7 +9,7 @@
 #include "platform/help.h"
 #include "platform/jpeg.h"
 #include "platform/process.h"
-#include "report/report.h"
+#include "ui/reportlog.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -104,9 +104,7 @@ void TfrmMain::createMenus() {
     QMenu* relatorios = addMenu(sistema, "mnuRelatorios", "&Gerador de relatórios");
     mnuStart = addItem(relatorios, "mnuStart", "&Iniciar geração de relatório");
     mnuStop = addItem(relatorios, "mnuStop", "&Parar geração de relatório");
-    mnuStop->setEnabled(false);
     mnuRestart = addItem(relatorios, "mnuRestart", "Retomar geração do relatório atual");
-    mnuRestart->setEnabled(false);
     relatorios->addSeparator();
     addShowItem(this, relatorios, "mnuViewReport", "Visualizar relatório", "TfrmViewReport");
     addShowItem(this, sistema, "mnuComandos", "&Interpretador de comandos", "TfrmComandos",
@@ -167,6 +165,15 @@ void TfrmMain::createMenus() {
     connectGuarded(mnuRestart, &QAction::triggered, this, &TfrmMain::mnuRestartClick);
     connectGuarded(mnuClose, &QAction::triggered, this, &TfrmMain::mnuCloseClick);
     connectGuarded(mnuHelp, &QAction::triggered, this, &TfrmMain::mnuHelpClick);
+
+    // The report items follow the recording state, whoever changes it.
+    auto follow = [this](calvorin::RecordingState state) {
+        mnuStart->setEnabled(!state.recording);
+        mnuStop->setEnabled(state.recording);
+        mnuRestart->setEnabled(state.resumable);
+    };
+    follow(calvorin::reportLog().state());
+    connect(&calvorin::reportLog(), &calvorin::ReportLog::stateChanged, this, follow);
 }
 
 QWidget* TfrmMain::createLeftColumn() {
@@ -353,10 +360,10 @@ void TfrmMain::mnuStartClick() {
     calvorin::showWindow("TfrmReport");
 }
 void TfrmMain::mnuStopClick() {
-    calvorin::report::stop();
+    calvorin::reportLog().stop();
 }
 void TfrmMain::mnuRestartClick() {
-    calvorin::report::resume();
+    calvorin::reportLog().resume();
 }
 void TfrmMain::mnuCloseClick() {
     calvorin::terminateProcess(1);

@@ -1,5 +1,5 @@
 #pragma once
-// The main window: menus, category panels, and the two flags other windows read.
+// The main window: menus, category panels, and the splash flag the start-up script may clear.
 #include <QAction>
 #include <QMainWindow>
 
@@ -16,8 +16,7 @@ class TfrmMain : public QMainWindow {
 public:
     explicit TfrmMain(QWidget* parent = nullptr);
 
-    quint8 recording = 0; // 1 while report recording is on
-    quint8 splash = 1;    // 1: show the credits window after the start-up script
+    quint8 splash = 1; // 1: show the credits window after the start-up script
 
     QAction* mnuStart = nullptr;
     QAction* mnuStop = nullptr;

@@ -3,6 +3,7 @@
 #include "ui/frames.h"
 #include "platform/guard.h"
 #include "report/report.h"
+#include "ui/reportlog.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -13,6 +14,7 @@ TfrmViewReport::TfrmViewReport(QWidget* parent) : QWidget(parent), SaveDialog1(r
     setObjectName("frmViewReport");
     txtReport = new QPlainTextEdit(this);
     txtReport->setObjectName("txtReport");
+    txtReport->setDocument(reportLog().document()); // the log itself: the user's edits change it
     txtReport->setFrameShape(QFrame::NoFrame);
     txtReport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtReport->setTabChangesFocus(false); // Tab types a tab

@@ -3,7 +3,7 @@
 #include "ui/frames.h"
 #include "core/numbers.h"
 #include "platform/clipboard.h"
-#include "report/report.h"
+#include "ui/reportlog.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -55,9 +55,7 @@ void ToolWindow::display(QLabel* answer, Real result) {
 }
 
 void ToolWindow::record(const QStringList& lines) {
-    if (!report::recording()) return;
-    for (const QString& line : lines)
-        report::append(line);
+    reportLog().record(lines);
 }
 
 void ToolWindow::copy(const QLabel* answer) {

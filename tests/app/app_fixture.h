@@ -3,6 +3,7 @@
 // fresh temporary working directory with the dialogs answered and the process exit caught.
 #include "app/mdiMain.h"
 #include "ui/registry.h"
+#include "ui/reportlog.h"
 #include "platform/dialogs.h"
 #include "platform/help.h"
 #include "platform/process.h"
@@ -73,6 +74,8 @@ protected:
         previousDir_ = QDir::currentPath();
         QDir::setCurrent(dir_.path());
         hideAllWindows();
+        calvorin::reportLog().clear();
+        calvorin::reportLog().setState({});
         mainWindow().splash = 1;
         calvorin::setTerminateHook([this](int code) {
             exitCodes.push_back(code);

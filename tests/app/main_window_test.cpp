@@ -95,13 +95,30 @@ TEST(MainWindowMenu, TreeHasEveryCaptionAcceleratorAndNameInOrder) {
     EXPECT_EQ(tree.toStdString(), expectedMenuTree);
 }
 
-TEST(MainWindowMenu, ReportItemsAndFlagsAtStart) {
-    TfrmMain fresh;
-    EXPECT_EQ(fresh.recording, 0);
-    EXPECT_EQ(fresh.splash, 1);
-    EXPECT_TRUE(fresh.mnuStart->isEnabled());
-    EXPECT_FALSE(fresh.mnuStop->isEnabled());
-    EXPECT_FALSE(fresh.mnuRestart->isEnabled());
+// The three report items follow the log's recording state, from the window's creation on.
+TEST(MainWindowMenu, ReportItemsFollowTheRecordingState) {
+    struct Row {
+        calvorin::RecordingState state;
+        bool start, stop, restart;
+    };
+    const Row rows[] = {
+        {{false, false}, true, false, false}, // idle, as at program start
+        {{true, false}, false, true, false},
+        {{false, true}, true, false, true},
+        {{true, true}, false, true, true}, // another report started after a stop
+    };
+    calvorin::ReportLog& log = calvorin::reportLog();
+    for (const Row& row : rows) {
+        log.setState(row.state);
+        TfrmMain created; // takes the state as it is
+        for (TfrmMain* main : {&created, &mainWindow()}) {
+            EXPECT_EQ(main->mnuStart->isEnabled(), row.start);
+            EXPECT_EQ(main->mnuStop->isEnabled(), row.stop);
+            EXPECT_EQ(main->mnuRestart->isEnabled(), row.restart);
+        }
+        EXPECT_EQ(created.splash, 1);
+    }
+    log.setState({});
 }
 
 class MainWindowTest : public WindowTest {};
@@ -159,31 +176,26 @@ TEST_F(MainWindowTest, MenuItemsShowTheirWindows) {
 
 struct ReportItemStep {
     const char* item;
-    int recording;
+    bool recording;
     bool start, stop, restart; // enabled afterwards
 };
 
 TEST_F(MainWindowTest, StopAndResumeItemsSwitchRecordingAndEachOther) {
     TfrmMain& main = mainWindow();
-    // Recording, as after a report was started.
-    main.recording = 1;
-    main.mnuStart->setEnabled(false);
-    main.mnuStop->setEnabled(true);
-    main.mnuRestart->setEnabled(false);
+    calvorin::reportLog().setState({true, false}); // as after a report was started
     const ReportItemStep steps[] = {
-        {"mnuStop", 0, true, false, true},
-        {"mnuRestart", 1, false, true, false},
-        {"mnuStop", 0, true, false, true},
+        {"mnuStop", false, true, false, true},
+        {"mnuRestart", true, false, true, false},
+        {"mnuStop", false, true, false, true},
     };
     for (const ReportItemStep& step : steps) {
         SCOPED_TRACE(step.item);
         main.findChild<QAction*>(step.item)->trigger();
-        EXPECT_EQ(main.recording, step.recording);
+        EXPECT_EQ(calvorin::reportLog().recording(), step.recording);
         EXPECT_EQ(main.mnuStart->isEnabled(), step.start);
         EXPECT_EQ(main.mnuStop->isEnabled(), step.stop);
         EXPECT_EQ(main.mnuRestart->isEnabled(), step.restart);
     }
-    main.mnuRestart->setEnabled(false);
 }
 
 TEST_F(MainWindowTest, FecharEndsTheProcessWithCodeOne) {

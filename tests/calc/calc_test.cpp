@@ -166,12 +166,12 @@ TEST_P(CalcWindow, ButtonsDriveTheCalculator) {
         SCOPED_TRACE(row.clicks);
         recorder.errors.clear();
         setRecording(row.recording);
-        const qsizetype before = report::lines().size();
+        const qsizetype before = reportLog().lines().size();
         TfrmCalc calc;
         for (const QString& name : QString(row.clicks).split(' '))
             name.startsWith('>') ? calc.txtVisor->setText(name.mid(1)) : click(&calc, qPrintable(name));
         EXPECT_EQ(calc.txtVisor->text(), parts(row.display, GetParam()).value(0));
-        EXPECT_EQ(report::lines().mid(before), parts(row.lines, GetParam()));
+        EXPECT_EQ(reportLog().lines().mid(before), parts(row.lines, GetParam()));
         EXPECT_EQ(recorder.errors, errorBox(row.error));
     }
 }

@@ -6,6 +6,7 @@
 #include "app/fcomandos.h"
 #include "app/mdiMain.h"
 #include "ui/registry.h"
+#include "ui/reportlog.h"
 #include "platform/process.h"
 
 #include <QDir>
@@ -44,6 +45,7 @@ protected:
         QDir::setCurrent(dir.path());
         calvorin::korvanta::setEffectObserver([this](const QString& what) { effects << what; });
         calvorin::setTerminateHook([](int code) { throw Ended{code}; });
+        resetReportLog();
         calvorin::WindowRegistry::createAll();
     }
 
@@ -57,8 +59,14 @@ protected:
     // Starts over with new windows, as at program start.
     void restart() {
         calvorin::WindowRegistry::destroyAll();
+        resetReportLog();
         calvorin::WindowRegistry::createAll();
         effects.clear();
+    }
+
+    static void resetReportLog() {
+        calvorin::reportLog().clear();
+        calvorin::reportLog().setState({});
     }
 
     // Runs an action; the exit code when it ended the program.

@@ -127,7 +127,7 @@ TEST_P(Algebra, Calculations) {
         SCOPED_TRACE(std::string(c.window) + " " + c.inputs);
         recorder.messages.clear();
         recorder.errors.clear();
-        const QStringList before = report::lines();
+        const QStringList before = reportLog().lines();
         QWidget* w = tool(c.window);
         const char* answer = names.at(c.window).answer;
         control<QLabel>(w, answer)->setText("anterior");
@@ -139,7 +139,7 @@ TEST_P(Algebra, Calculations) {
         EXPECT_EQ(recorder.errors, outcome.startsWith('!') ? QStringList{outcome.mid(1)} : QStringList{});
         EXPECT_EQ(recorder.messages, outcome.startsWith('?') ? QStringList{outcome.mid(1)} : QStringList{});
         if (failed) {
-            EXPECT_EQ(report::lines(), before);
+            EXPECT_EQ(reportLog().lines(), before);
         }
     }
 }
@@ -174,7 +174,7 @@ TEST_P(Algebra, RecordsTheInputsAsTyped) {
         for (const Recorded& r : recorded) {
             calculate(r.window, r.inputs);
             if (on && r.lines) expected += QString::fromUtf8(r.lines).split('|');
-            EXPECT_EQ(report::lines(), expected) << r.window;
+            EXPECT_EQ(reportLog().lines(), expected) << r.window;
         }
     }
 }

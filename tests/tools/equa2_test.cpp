@@ -64,7 +64,7 @@ TEST_P(Equa2, Calculations) {
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(caption(w, labels[i]), shown[i]);
         if (!c.lines.isEmpty()) expected << "Calculando uma equação de segundo grau" << c.lines;
-        EXPECT_EQ(report::lines(), expected);
+        EXPECT_EQ(reportLog().lines(), expected);
         EXPECT_EQ(recorder.errors, c.error ? QStringList{c.error} : QStringList{});
     }
     type(w, {{"txtA", "0.5"}, {"txtB", ""}, {"txtC", "-2"}});

@@ -252,7 +252,7 @@ TEST_P(Geometry, RecordsTheLinesOfEachCalculationOnlyWhileRecording) {
             click(tool(c.window), parts(c.window).first);
             if (on) expected += c.lines;
             // answers written here with a decimal comma
-            EXPECT_EQ(report::lines().join('|').replace('.', ','), expected.join('|')) << c.window;
+            EXPECT_EQ(reportLog().lines().join('|').replace('.', ','), expected.join('|')) << c.window;
         }
     }
 }

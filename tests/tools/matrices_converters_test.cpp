@@ -145,7 +145,7 @@ TEST_P(MatricesConverters, Calculations) {
             setRecording(recording);
             recorder.messages.clear();
             recorder.errors.clear();
-            const QStringList before = report::lines();
+            const QStringList before = reportLog().lines();
             click(w, shape.calculate);
             for (int i = 0; i < shape.outputs.size(); ++i)
                 EXPECT_EQ(at(w, shape.outputs[i])->property("text").toString(),
@@ -154,7 +154,7 @@ TEST_P(MatricesConverters, Calculations) {
             const QStringList boxes =
                 recorder.messages + recorder.errors.replaceInStrings(QRegularExpression("^"), "!");
             EXPECT_EQ(boxes, c.box ? QStringList{QString::fromUtf8(c.box)} : QStringList{});
-            EXPECT_EQ(report::lines(), before + (recording ? split(c.lines, "\\|") : QStringList{}));
+            EXPECT_EQ(reportLog().lines(), before + (recording ? split(c.lines, "\\|") : QStringList{}));
         }
     }
 }

@@ -157,7 +157,7 @@ TEST_P(Progressions, RecordsFiveLinesWithTheInputsAsTyped) {
         type(w, c.inputs);
         click(w, "Button1");
         expected += c.lines;
-        EXPECT_EQ(report::lines(), expected) << c.window;
+        EXPECT_EQ(reportLog().lines(), expected) << c.window;
     }
     // Failed calculations record nothing.
     type(tool("TfrmNTPA"), {{"txtQ", "0"}});
@@ -166,7 +166,7 @@ TEST_P(Progressions, RecordsFiveLinesWithTheInputsAsTyped) {
     click(tool("TfrmSTPA"), "Button1");
     type(tool("TfrmTQPA"), {{"txtn", ""}});
     click(tool("TfrmTQPA"), "Button1");
-    EXPECT_EQ(report::lines(), expected);
+    EXPECT_EQ(reportLog().lines(), expected);
 }
 
 TEST_P(Progressions, RecordsNothingWhenRecordingIsOff) {
@@ -178,7 +178,7 @@ TEST_P(Progressions, RecordsNothingWhenRecordingIsOff) {
         click(w, "Button1");
         EXPECT_NE(caption(w, "lblResposta").left(8), "Resposta") << name;
     }
-    EXPECT_TRUE(report::isEmpty());
+    EXPECT_TRUE(reportLog().isEmpty());
 }
 
 TEST_P(Progressions, CopyTakesTheCaptionAsItIs) {

@@ -1,12 +1,9 @@
 #pragma once
-// Windows for the tool tests: the main window (the recording flag), the viewer (the report log)
-// and the tool windows, driven by their controls' names.
-#include "app/mdiMain.h"
-#include "ui/registry.h"
+// Tool windows for the tests, over a fresh report log, driven by their controls' names.
 #include "core/numbers.h"
 #include "platform/dialogs.h"
-#include "report/fViewReport.h"
-#include "report/report.h"
+#include "ui/registry.h"
+#include "ui/reportlog.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -30,10 +27,10 @@ class ToolFixture {
 protected:
     DialogRecorder recorder;
 
-    // Registers the main window and the viewer, then the given windows.
+    // Registers the given windows over an empty log, not recording.
     void create(std::initializer_list<QWidget*> tools) {
-        WindowRegistry::add(new TfrmMain);
-        WindowRegistry::add(new TfrmViewReport);
+        reportLog().clear();
+        reportLog().setState({});
         for (QWidget* w : tools)
             WindowRegistry::add(w);
     }
@@ -55,7 +52,7 @@ protected:
     }
     static void click(QWidget* w, const char* button) { control<QAbstractButton>(w, button)->click(); }
     static QString caption(QWidget* w, const char* label) { return control<QLabel>(w, label)->text(); }
-    static void setRecording(bool on) { window<TfrmMain>().recording = on ? 1 : 0; }
+    static void setRecording(bool on) { reportLog().setState({on, false}); }
 };
 
 } // namespace calvorin::testing_tools

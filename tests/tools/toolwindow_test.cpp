@@ -100,12 +100,12 @@ TEST_F(ToolWindowFlow, RecordsOnlyWhileRecordingAndOnlyWhenTheCalculationEnds) {
     sample->txtA->setText("06");
     sample->txtB->setText("3");
     click(sample, "btnCalc");
-    EXPECT_TRUE(report::isEmpty());
+    EXPECT_TRUE(reportLog().isEmpty());
     setRecording(true);
     click(sample, "btnCalc");
     sample->txtB->setText("0");
     click(sample, "btnCalc");
-    EXPECT_EQ(report::lines(), QStringList({"Divisão", "A = 06", "B: 3", "Resultado = 2"}));
+    EXPECT_EQ(reportLog().lines(), QStringList({"Divisão", "A = 06", "B: 3", "Resultado = 2"}));
 }
 
 TEST_F(ToolWindowFlow, CopyAndClose) {
