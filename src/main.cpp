@@ -1,6 +1,6 @@
 // Start-up: application title and help file, the window registry, the event loop.
 #include "app/mdiMain.h"
-#include "ui/registry.h"
+#include "windows.h"
 #include "platform/guard.h"
 #include "platform/help.h"
 #include "platform/locale.h"
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
     calvorin::initLocale();
     // Only the main window's close ends the program (it quits explicitly), whatever else is open.
     calvorin::Application::setQuitOnLastWindowClosed(false);
-    calvorin::WindowRegistry::createAll();
+    calvorin::createAllWindows();
     calvorin::showWindow(&calvorin::window<TfrmMain>());
     const int code = calvorin::Application::exec();
     calvorin::WindowRegistry::destroyAll();

@@ -1,6 +1,6 @@
 #pragma once
-// The window registry: one instance of every window, created at start in a fixed order and kept
-// until the program ends. Windows reach each other only through it.
+// The window registry: one instance of every window, created at start in a fixed order (the list
+// beside main.cpp) and kept until the program ends. Windows reach each other only through it.
 #include <QWidget>
 
 #include <stdexcept>
@@ -10,8 +10,6 @@ namespace calvorin {
 
 class WindowRegistry {
 public:
-    // Creates every window of the program, the main window first (windows.cpp holds the order).
-    static void createAll();
     // Destroys them all, the last created first.
     static void destroyAll();
 

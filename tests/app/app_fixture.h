@@ -2,7 +2,7 @@
 // What the window tests share: every window created once for the test program, each test in a
 // fresh temporary working directory with the dialogs answered and the process exit caught.
 #include "app/mdiMain.h"
-#include "ui/registry.h"
+#include "windows.h"
 #include "ui/reportlog.h"
 #include "platform/dialogs.h"
 #include "platform/help.h"
@@ -20,7 +20,7 @@ namespace apptest {
 
 class RegistryEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override { calvorin::WindowRegistry::createAll(); }
+    void SetUp() override { calvorin::createAllWindows(); }
     void TearDown() override { calvorin::WindowRegistry::destroyAll(); }
 };
 

@@ -5,7 +5,7 @@
 #include "app/fEditor.h"
 #include "app/fcomandos.h"
 #include "app/mdiMain.h"
-#include "ui/registry.h"
+#include "windows.h"
 #include "ui/reportlog.h"
 #include "platform/process.h"
 
@@ -46,7 +46,7 @@ protected:
         calvorin::korvanta::setEffectObserver([this](const QString& what) { effects << what; });
         calvorin::setTerminateHook([](int code) { throw Ended{code}; });
         resetReportLog();
-        calvorin::WindowRegistry::createAll();
+        calvorin::createAllWindows();
     }
 
     void TearDown() override {
@@ -60,7 +60,7 @@ protected:
     void restart() {
         calvorin::WindowRegistry::destroyAll();
         resetReportLog();
-        calvorin::WindowRegistry::createAll();
+        calvorin::createAllWindows();
         effects.clear();
     }
 
