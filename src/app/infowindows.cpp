@@ -67,7 +67,7 @@ bool pressesCloseButton(const QKeyEvent* event) {
 }
 
 QPixmap mainWindowNewsPicture() {
-    auto* main = qobject_cast<TfrmMain*>(calvorin::WindowRegistry::find("TfrmMain"));
+    auto* main = calvorin::WindowRegistry::find<TfrmMain>();
     return main ? main->newsPicture() : QPixmap();
 }
 
@@ -133,7 +133,7 @@ void TfrmSplash::btnFecharClick() {
     hide();
 }
 void TfrmSplash::lblMeajudeClick() {
-    calvorin::showWindow("TfrmMeajude");
+    calvorin::show<TfrmMeajude>();
 }
 
 void TfrmSplash::showEvent(QShowEvent* event) {

@@ -1,14 +1,15 @@
 #include "app/mdiMain.h"
 
 #include "app/Korvanta.h"
-#include "ui/frames.h"
-#include "ui/linklabel.h"
+#include "app/allwindows.h"
 #include "app/maker.h"
-#include "ui/registry.h"
 #include "platform/guard.h"
 #include "platform/help.h"
 #include "platform/jpeg.h"
 #include "platform/process.h"
+#include "ui/frames.h"
+#include "ui/linklabel.h"
+#include "ui/registry.h"
 #include "ui/reportlog.h"
 
 #include <QCloseEvent>
@@ -50,19 +51,20 @@ QAction* addItem(QMenu* menu, const char* name, const char* caption, const QKeyS
 }
 
 // A menu item that shows the window of that class.
-void addShowItem(TfrmMain* owner, QMenu* menu, const char* name, const char* caption, const char* window,
+template <class Window>
+void addShowItem(TfrmMain* owner, QMenu* menu, const char* name, const char* caption,
                  const QKeySequence& shortcut = {}) {
     connectGuarded(addItem(menu, name, caption, shortcut), &QAction::triggered, owner,
-                   [window] { calvorin::showWindow(window); });
+                   &calvorin::show<Window>);
 }
 
 // A link that shows the window of that class.
-LinkLabel* addShowLink(QWidget* owner, QLayout* column, const char* name, const char* caption,
-                       const char* window) {
+template <class Window>
+LinkLabel* addShowLink(QWidget* owner, QLayout* column, const char* name, const char* caption) {
     LinkLabel* link = makeLink(owner, name, QString::fromUtf8(caption));
     link->setWordWrap(true); // a long caption wraps instead of being cut off at the panel's edge
     column->addWidget(link);
-    connectGuarded(link, &LinkLabel::clicked, owner, [window] { calvorin::showWindow(window); });
+    connectGuarded(link, &LinkLabel::clicked, owner, &calvorin::show<Window>);
     return link;
 }
 
@@ -100,65 +102,65 @@ void TfrmMain::createMenus() {
 
     QMenu* sistema = addMenu(bar, "mnuSistema", "Sistema");
     QMenu* inicializacao = addMenu(sistema, "mnuInicializacao", "Inicialização do programa");
-    addShowItem(this, inicializacao, "mnuEditScript", "Editar script de inicialização", "TfrmEditor");
+    addShowItem<TfrmEditor>(this, inicializacao, "mnuEditScript", "Editar script de inicialização");
     QMenu* relatorios = addMenu(sistema, "mnuRelatorios", "&Gerador de relatórios");
     mnuStart = addItem(relatorios, "mnuStart", "&Iniciar geração de relatório");
     mnuStop = addItem(relatorios, "mnuStop", "&Parar geração de relatório");
     mnuRestart = addItem(relatorios, "mnuRestart", "Retomar geração do relatório atual");
     relatorios->addSeparator();
-    addShowItem(this, relatorios, "mnuViewReport", "Visualizar relatório", "TfrmViewReport");
-    addShowItem(this, sistema, "mnuComandos", "&Interpretador de comandos", "TfrmComandos",
-                QKeySequence(Qt::CTRL | Qt::Key_I));
+    addShowItem<TfrmViewReport>(this, relatorios, "mnuViewReport", "Visualizar relatório");
+    addShowItem<TfrmComandos>(this, sistema, "mnuComandos", "&Interpretador de comandos",
+                              QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuClose = addItem(sistema, "mnuClose", "Fechar", QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     QMenu* problemas = addMenu(bar, "mnuProblemas", "&Problemas");
     QMenu* algebra = addMenu(problemas, "mnuAlgebra", "&Algebra");
     QMenu* analise = addMenu(algebra, "mnuAnaliseCombinatoria", "Análise Combinatória");
-    addShowItem(this, analise, "mnuCombinations", "Combinações Simples", "TfrmCombinations");
-    addShowItem(this, analise, "mnuFatoriais", "Números fatoriais", "TfrmFatoriais");
+    addShowItem<TfrmCombinations>(this, analise, "mnuCombinations", "Combinações Simples");
+    addShowItem<TfrmFatoriais>(this, analise, "mnuFatoriais", "Números fatoriais");
     QMenu* matrizes = addMenu(algebra, "mnuMatrizes", "Matrizes");
-    addShowItem(this, matrizes, "mnuDeterminante", "Determinante", "TfrmDeterminante");
-    addShowItem(this, matrizes, "mnuOperMatrizes", "Operações com matrizes", "TfrmOperMatrizes");
+    addShowItem<TfrmDeterminante>(this, matrizes, "mnuDeterminante", "Determinante");
+    addShowItem<TfrmOperMatrizes>(this, matrizes, "mnuOperMatrizes", "Operações com matrizes");
     QMenu* pa = addMenu(algebra, "mnuPA", "Progressões Aritméticas");
-    addShowItem(this, pa, "mnuTQPA", "Termo qualquer de uma PA", "TfrmTQPA");
-    addShowItem(this, pa, "mnuNTPA", "Número de termos de uma PA", "TfrmNTPA");
-    addShowItem(this, pa, "mnuSTPA", "Soma dos termos de uma PA", "TfrmSTPA");
+    addShowItem<TfrmTQPA>(this, pa, "mnuTQPA", "Termo qualquer de uma PA");
+    addShowItem<TfrmNTPA>(this, pa, "mnuNTPA", "Número de termos de uma PA");
+    addShowItem<TfrmSTPA>(this, pa, "mnuSTPA", "Soma dos termos de uma PA");
     QMenu* pg = addMenu(algebra, "mnuPG", "Progressões Geométricas");
-    addShowItem(this, pg, "mnuTQPG", "Termo qualquer de uma PG", "TfrmTQPG");
-    addShowItem(this, pg, "mnuSTPG", "Soma dos termos de uma PG", "Tfrmstpg");
-    addShowItem(this, pg, "mnuPTPG", "Produto dos termos de uma PG", "Tfrmptpg");
+    addShowItem<TfrmTQPG>(this, pg, "mnuTQPG", "Termo qualquer de uma PG");
+    addShowItem<Tfrmstpg>(this, pg, "mnuSTPG", "Soma dos termos de uma PG");
+    addShowItem<Tfrmptpg>(this, pg, "mnuPTPG", "Produto dos termos de uma PG");
     algebra->addSeparator();
-    addShowItem(this, algebra, "mnuEqua2", "Equações de segundo grau", "TfrmEqua2");
-    addShowItem(this, algebra, "mnuJuros", "Juros compostos", "TfrmJurosCompostos");
-    addShowItem(this, algebra, "mnuMDC", "Máximo Divisor Comum (MDC)", "TfrmMDC");
+    addShowItem<TfrmEqua2>(this, algebra, "mnuEqua2", "Equações de segundo grau");
+    addShowItem<TfrmJurosCompostos>(this, algebra, "mnuJuros", "Juros compostos");
+    addShowItem<TfrmMDC>(this, algebra, "mnuMDC", "Máximo Divisor Comum (MDC)");
 
     QMenu* geometria = addMenu(problemas, "mnuGeometria", "Geometria");
     QMenu* analitica = addMenu(geometria, "mnuAnalitica", "Geometria analítica");
-    addShowItem(this, analitica, "mnuDistancia", "Distância entre 2 pontos", "TfrmDistancia");
-    addShowItem(this, analitica, "mnuInclination", "Inclinação de uma reta", "TfrmInclination");
-    addShowItem(this, analitica, "mnuPontoReta", "Distância entre um ponto e uma reta", "TfrmPontoReta");
+    addShowItem<TfrmDistancia>(this, analitica, "mnuDistancia", "Distância entre 2 pontos");
+    addShowItem<TfrmInclination>(this, analitica, "mnuInclination", "Inclinação de uma reta");
+    addShowItem<TfrmPontoReta>(this, analitica, "mnuPontoReta", "Distância entre um ponto e uma reta");
     geometria->addSeparator();
-    addShowItem(this, geometria, "mnuPitagoras", "Teorema de Pitágoras", "TfrmPitagoras");
-    addShowItem(this, geometria, "mnuTrigonometria", "Funções Trigonométricas", "TfrmTrigonometria");
-    addShowItem(this, geometria, "mnuSumAng", "Soma dos ângulos internos de um poligono", "TfrmSumAng");
-    addShowItem(this, geometria, "mnuDiagonais", "Número de diagonais de um poligono", "TfrmDiagonais");
+    addShowItem<TfrmPitagoras>(this, geometria, "mnuPitagoras", "Teorema de Pitágoras");
+    addShowItem<TfrmTrigonometria>(this, geometria, "mnuTrigonometria", "Funções Trigonométricas");
+    addShowItem<TfrmSumAng>(this, geometria, "mnuSumAng", "Soma dos ângulos internos de um poligono");
+    addShowItem<TfrmDiagonais>(this, geometria, "mnuDiagonais", "Número de diagonais de um poligono");
 
     QMenu* ferramentas = addMenu(problemas, "mnuFerramentas", "&Ferramentas");
-    addShowItem(this, ferramentas, "mnuConvertTemperatura", "Conversor de temperaturas",
-                "TfrmConvertTemperatura");
-    addShowItem(this, ferramentas, "mnuCalc", "Calculadora", "TfrmCalc");
-    addShowItem(this, ferramentas, "mnuGraph", "Gerador de gráficos", "TfrmGraph");
-    addShowItem(this, ferramentas, "mnuRegra3", "Regra de 3", "TfrmRegra3");
+    addShowItem<TfrmConvertTemperatura>(this, ferramentas, "mnuConvertTemperatura",
+                                        "Conversor de temperaturas");
+    addShowItem<TfrmCalc>(this, ferramentas, "mnuCalc", "Calculadora");
+    addShowItem<TfrmGraph>(this, ferramentas, "mnuGraph", "Gerador de gráficos");
+    addShowItem<TfrmRegra3>(this, ferramentas, "mnuRegra3", "Regra de 3");
 
     QMenu* fisica = addMenu(problemas, "mnuFisica", "Física/Química");
-    addShowItem(this, fisica, "mnuCalorias", "Cálculo de calorias gastas", "TfrmCalorias");
-    addShowItem(this, fisica, "mnuFisTemperatura", "Conversor de temperaturas", "TfrmConvertTemperatura");
-    addShowItem(this, fisica, "mnuConvertVelocidade", "Conversor de velocidades", "TfrmConvertVelocidade");
+    addShowItem<TfrmCalorias>(this, fisica, "mnuCalorias", "Cálculo de calorias gastas");
+    addShowItem<TfrmConvertTemperatura>(this, fisica, "mnuFisTemperatura", "Conversor de temperaturas");
+    addShowItem<TfrmConvertVelocidade>(this, fisica, "mnuConvertVelocidade", "Conversor de velocidades");
 
     QMenu* ajuda = addMenu(bar, "mnuAjudaCreditos", "Ajuda/Créditos/Info");
     mnuHelp = addItem(ajuda, "mnuHelp", "Ajuda", QKeySequence(Qt::Key_F1));
     ajuda->addSeparator();
-    addShowItem(this, ajuda, "mnuAbout", "Sobre o Calvorin", "TfrmSplash");
+    addShowItem<TfrmSplash>(this, ajuda, "mnuAbout", "Sobre o Calvorin");
 
     connectGuarded(mnuStart, &QAction::triggered, this, &TfrmMain::mnuStartClick);
     connectGuarded(mnuStop, &QAction::triggered, this, &TfrmMain::mnuStopClick);
@@ -216,8 +218,8 @@ QWidget* TfrmMain::createLeftColumn() {
     connectGuarded(Label3, &LinkLabel::clicked, this, [this] { showPanel(pnlFisica); });
     connectGuarded(Label4, &LinkLabel::clicked, this, [this] { showPanel(pnlTools); });
     connectGuarded(Label6, &LinkLabel::clicked, this, [this] { showPanel(pnlNews); });
-    connectGuarded(Label8, &LinkLabel::clicked, this, [] { calvorin::showWindow("TfrmComandos"); });
-    connectGuarded(Label5, &LinkLabel::clicked, this, [] { calvorin::showWindow("TfrmAutor"); });
+    connectGuarded(Label8, &LinkLabel::clicked, this, &calvorin::show<TfrmComandos>);
+    connectGuarded(Label5, &LinkLabel::clicked, this, &calvorin::show<TfrmAutor>);
     connectGuarded(Label7, &LinkLabel::clicked, this, [] { calvorin::maker::openWebPage(); });
     return column;
 }
@@ -247,37 +249,37 @@ void TfrmMain::createPanels(QWidget* area) {
 
     pnlAlgebra = createPanel(area, "pnlAlgebra", "Algebra");
     QLayout* l = pnlAlgebra->layout();
-    setTextColour(addShowLink(this, l, "lblAnalise", "Análise combinatória", "TfrmAnalise"), red);
-    setTextColour(addShowLink(this, l, "lblMatrizes", "Matrizes", "TfrmMatrizes"), red);
-    setTextColour(addShowLink(this, l, "lblPA", "Progressões aritméticas", "TfrmPA"), red);
-    setTextColour(addShowLink(this, l, "lblPG", "Progressões geométricas", "TfrmPG"), red);
-    addShowLink(this, l, "lblEqua2", "Equações de Segundo grau", "TfrmEqua2");
-    addShowLink(this, l, "lblJuros", "Juros compostos", "TfrmJurosCompostos");
-    addShowLink(this, l, "lblMDC", "Máximo Divisor Comum (MDC)", "TfrmMDC");
+    setTextColour(addShowLink<TfrmAnalise>(this, l, "lblAnalise", "Análise combinatória"), red);
+    setTextColour(addShowLink<TfrmMatrizes>(this, l, "lblMatrizes", "Matrizes"), red);
+    setTextColour(addShowLink<TfrmPA>(this, l, "lblPA", "Progressões aritméticas"), red);
+    setTextColour(addShowLink<TfrmPG>(this, l, "lblPG", "Progressões geométricas"), red);
+    addShowLink<TfrmEqua2>(this, l, "lblEqua2", "Equações de Segundo grau");
+    addShowLink<TfrmJurosCompostos>(this, l, "lblJuros", "Juros compostos");
+    addShowLink<TfrmMDC>(this, l, "lblMDC", "Máximo Divisor Comum (MDC)");
 
     pnlGeo = createPanel(area, "pnlGeo", "Geometria");
     l = pnlGeo->layout();
-    setTextColour(addShowLink(this, l, "lblAnalitica", "Geometria analítica", "TfrmAnalitica"), red);
-    addShowLink(this, l, "lblPitagoras", "Teorema de Pitágoras", "TfrmPitagoras");
-    addShowLink(this, l, "lblTrigonometria", "Funções trigonométricas", "TfrmTrigonometria");
-    addShowLink(this, l, "lblSumAng", "Soma dos ângulos internos de um poligono", "TfrmSumAng");
-    addShowLink(this, l, "lblDiagonais", "Número de diagonais de um poligono", "TfrmDiagonais");
+    setTextColour(addShowLink<TfrmAnalitica>(this, l, "lblAnalitica", "Geometria analítica"), red);
+    addShowLink<TfrmPitagoras>(this, l, "lblPitagoras", "Teorema de Pitágoras");
+    addShowLink<TfrmTrigonometria>(this, l, "lblTrigonometria", "Funções trigonométricas");
+    addShowLink<TfrmSumAng>(this, l, "lblSumAng", "Soma dos ângulos internos de um poligono");
+    addShowLink<TfrmDiagonais>(this, l, "lblDiagonais", "Número de diagonais de um poligono");
 
     pnlFisica = createPanel(area, "pnlFisica", "Física / Química");
     l = pnlFisica->layout();
-    addShowLink(this, l, "lblCalorias", "Cálculo de calorias gastas por um corpo", "TfrmCalorias");
-    addShowLink(this, l, "lblFisTemperatura", "Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)",
-                "TfrmConvertTemperatura");
-    addShowLink(this, l, "lblFisVelocidade", "Conversor de velocidades (Km/h/Metro/seg)",
-                "TfrmConvertVelocidade");
+    addShowLink<TfrmCalorias>(this, l, "lblCalorias", "Cálculo de calorias gastas por um corpo");
+    addShowLink<TfrmConvertTemperatura>(this, l, "lblFisTemperatura",
+                                        "Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)");
+    addShowLink<TfrmConvertVelocidade>(this, l, "lblFisVelocidade",
+                                       "Conversor de velocidades (Km/h/Metro/seg)");
 
     pnlTools = createPanel(area, "pnlTools", "Ferramentas matemáticas");
     l = pnlTools->layout();
-    addShowLink(this, l, "lblTemperatura", "Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)",
-                "TfrmConvertTemperatura");
-    addShowLink(this, l, "lblCalc", "Calculadora", "TfrmCalc");
-    addShowLink(this, l, "lblGraph", "Gerador de gráficos", "TfrmGraph");
-    addShowLink(this, l, "lblRegra3", "Regra de 3", "TfrmRegra3");
+    addShowLink<TfrmConvertTemperatura>(this, l, "lblTemperatura",
+                                        "Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)");
+    addShowLink<TfrmCalc>(this, l, "lblCalc", "Calculadora");
+    addShowLink<TfrmGraph>(this, l, "lblGraph", "Gerador de gráficos");
+    addShowLink<TfrmRegra3>(this, l, "lblRegra3", "Regra de 3");
 
     pnlNews = createPanel(area, "pnlNews", "Novidades");
     l = pnlNews->layout();
@@ -285,7 +287,7 @@ void TfrmMain::createPanels(QWidget* area) {
     l->addWidget(korvanta);
     connectGuarded(korvanta, &LinkLabel::clicked, this,
                    [] { calvorin::helpRequest("cv21.hlp", 2, "korvanta"); });
-    addShowLink(this, l, "lblNewsComandos", "Interpretador de comandos", "TfrmComandos");
+    addShowLink<TfrmComandos>(this, l, "lblNewsComandos", "Interpretador de comandos");
     for (const auto& [name, text] :
          {std::pair{"lblNewsClipboard", "Maior integração com a área de transferência"},
           std::pair{"lblNewsInterface", "Interface gráfica mais amadurecida"}}) {
@@ -293,13 +295,13 @@ void TfrmMain::createPanels(QWidget* area) {
         plain->setObjectName(name);
         l->addWidget(plain);
     }
-    addShowLink(this, l, "lblNewsMDC", "Cálculo de Máximo Divisor Comum", "TfrmMDC");
-    addShowLink(this, l, "lblNewsSumAng", "Soma dos ângulos internos de um poligono", "TfrmSumAng");
-    addShowLink(this, l, "lblNewsVelocidade", "Conversor de velocidades (Km/h/Metro/seg)",
-                "TfrmConvertVelocidade");
-    addShowLink(this, l, "lblNewsDiagonais", "Achando o número de diagonais de um poligono", "TfrmDiagonais");
-    addShowLink(this, l, "lblNewsCalc", "Melhorias na calculadora", "TfrmCalc");
-    addShowLink(this, l, "lblNewsPontoReta", "Distância entre um ponto e uma reta", "TfrmPontoReta");
+    addShowLink<TfrmMDC>(this, l, "lblNewsMDC", "Cálculo de Máximo Divisor Comum");
+    addShowLink<TfrmSumAng>(this, l, "lblNewsSumAng", "Soma dos ângulos internos de um poligono");
+    addShowLink<TfrmConvertVelocidade>(this, l, "lblNewsVelocidade",
+                                       "Conversor de velocidades (Km/h/Metro/seg)");
+    addShowLink<TfrmDiagonais>(this, l, "lblNewsDiagonais", "Achando o número de diagonais de um poligono");
+    addShowLink<TfrmCalc>(this, l, "lblNewsCalc", "Melhorias na calculadora");
+    addShowLink<TfrmPontoReta>(this, l, "lblNewsPontoReta", "Distância entre um ponto e uma reta");
     LinkLabel* ajuda = makeLink(this, "lblNewsAjuda", "Ajuda integrada");
     l->addWidget(ajuda);
     connectGuarded(ajuda, &LinkLabel::clicked, this, &TfrmMain::mnuHelpClick);
@@ -338,7 +340,7 @@ void TfrmMain::showPanel(QFrame* panel) {
 
 void TfrmMain::FormShow() {
     if (QFileInfo::exists(scriptFile)) calvorin::korvanta::runFile(scriptFile);
-    if (splash == 1) calvorin::showWindow("TfrmSplash");
+    if (splash == 1) calvorin::show<TfrmSplash>();
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -357,7 +359,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmMain::mnuStartClick() {
-    calvorin::showWindow("TfrmReport");
+    calvorin::show<TfrmReport>();
 }
 void TfrmMain::mnuStopClick() {
     calvorin::reportLog().stop();

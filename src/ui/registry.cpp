@@ -1,7 +1,5 @@
 #include "ui/registry.h"
 
-#include <cstring>
-
 namespace calvorin {
 
 namespace {
@@ -22,19 +20,11 @@ void WindowRegistry::destroyAll() {
     }
 }
 
-QWidget* WindowRegistry::find(const char* className) {
-    for (QWidget* w : list())
-        if (std::strcmp(w->metaObject()->className(), className) == 0) return w;
-    return nullptr;
-}
-
 void showWindow(QWidget* window) {
     if (!window) return;
     window->show();
     window->raise();
     window->activateWindow();
 }
-
-void showWindow(const char* className) { showWindow(WindowRegistry::find(className)); }
 
 } // namespace calvorin

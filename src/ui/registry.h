@@ -17,13 +17,15 @@ public:
     static void add(QWidget* window);
     static const std::vector<QWidget*>& windows();
 
-    // The window whose class has that name; nullptr when the program has none.
-    static QWidget* find(const char* className);
-
-    template <class T>
-    static T& get() {
+    // The window of that class; nullptr when it has not been created.
+    template <class T> static T* find() {
         for (QWidget* w : windows())
-            if (auto* t = qobject_cast<T*>(w)) return *t;
+            if (auto* t = qobject_cast<T*>(w)) return t;
+        return nullptr;
+    }
+
+    template <class T> static T& get() {
+        if (T* t = find<T>()) return *t;
         throw std::logic_error(std::string("window not created: ") + T::staticMetaObject.className());
     }
 };
@@ -35,7 +37,10 @@ T& window() {
 
 // Shows a window: visible, not modal, raised and activated. A visible one is only brought to front.
 void showWindow(QWidget* window);
-// Shows the window of that class; does nothing when the program has no window of that class.
-void showWindow(const char* className);
+
+// Shows the one window of that class, as it was last left.
+template <class T> void show() {
+    showWindow(&window<T>());
+}
 
 } // namespace calvorin

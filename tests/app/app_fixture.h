@@ -2,11 +2,12 @@
 // What the window tests share: every window created once for the test program, each test in a
 // fresh temporary working directory with the dialogs answered and the process exit caught.
 #include "app/mdiMain.h"
-#include "windows.h"
-#include "ui/reportlog.h"
 #include "platform/dialogs.h"
 #include "platform/help.h"
 #include "platform/process.h"
+#include "support/windows.h"
+#include "ui/reportlog.h"
+#include "windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -36,12 +37,13 @@ inline TfrmMain& mainWindow() {
     return calvorin::window<TfrmMain>();
 }
 
-// Expects the window of that class to be visible. Windows of later work join the registry as they
-// are built; until then there is nothing to see.
-inline void expectShownIfBuilt(const char* className) {
-    if (QWidget* w = calvorin::WindowRegistry::find(className)) {
-        EXPECT_TRUE(w->isVisible()) << className;
-    }
+using testsupport::windowNamed;
+
+// Expects the window of that class to be visible.
+inline void expectShown(const char* className) {
+    QWidget* w = windowNamed(className);
+    ASSERT_NE(w, nullptr) << className;
+    EXPECT_TRUE(w->isVisible()) << className;
 }
 
 inline void hideAllWindows() {

@@ -1,8 +1,9 @@
 // The main window: menu tree, left-column links, category panels and what every link shows.
 #include "app_fixture.h"
 
-#include "ui/linklabel.h"
+#include "app/topics.h"
 #include "platform/help.h"
+#include "ui/linklabel.h"
 
 #include <QAccessible>
 #include <QFrame>
@@ -169,7 +170,7 @@ TEST_F(MainWindowTest, MenuItemsShowTheirWindows) {
         auto* action = mainWindow().findChild<QAction*>(row.item);
         ASSERT_NE(action, nullptr);
         action->trigger();
-        expectShownIfBuilt(row.window);
+        expectShown(row.window);
         EXPECT_TRUE(dialogs.errors.isEmpty());
     }
 }
@@ -205,7 +206,7 @@ TEST_F(MainWindowTest, FecharEndsTheProcessWithCodeOne) {
 
 TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheEventLoopWithCodeZeroWhileToolWindowsAreOpen) {
     TfrmMain other;
-    calvorin::showWindow("TfrmPA"); // stays on top, still visible when the main window closes
+    calvorin::show<TfrmPA>(); // stays on top, still visible when the main window closes
     QTimer::singleShot(0, &other, [&] { other.close(); });
     // Should the close not end the loop, this ends it with another code instead of hanging.
     QTimer safetyNet;
@@ -250,7 +251,7 @@ TEST_F(MainWindowTest, LeftColumnLinks) {
             for (const char* panel : panels)
                 EXPECT_EQ(!child(&mainWindow(), panel)->isHidden(), std::string(panel) == row.panel) << panel;
         }
-        if (row.window) expectShownIfBuilt(row.window);
+        if (row.window) expectShown(row.window);
     }
     // A screen reader follows a link as a click does.
     QAccessible::queryAccessibleInterface(child(&mainWindow(), "Label1"))
@@ -423,7 +424,7 @@ TEST_F(MainWindowTest, PanelLinksInOrderWithCaptionColourAndEffect) {
         if (!row.window) continue;
         EXPECT_TRUE(isLink);
         click(label);
-        expectShownIfBuilt(row.window);
+        expectShown(row.window);
     }
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }

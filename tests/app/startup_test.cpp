@@ -2,6 +2,7 @@
 #include "app_fixture.h"
 
 #include "app/infowindows.h"
+#include "app/topics.h"
 #include "platform/guard.h"
 
 using namespace apptest;
@@ -77,8 +78,8 @@ TEST_F(StartupTest, UnreadableScriptIsReportedAndNoCreditsFollow) {
 
     // The program goes on.
     fresh.mnuHelp->trigger();
-    calvorin::showWindow("TfrmPA");
-    EXPECT_TRUE(calvorin::WindowRegistry::find("TfrmPA")->isVisible());
+    calvorin::show<TfrmPA>();
+    EXPECT_TRUE(windowNamed("TfrmPA")->isVisible());
     EXPECT_EQ(dialogs.errors.size(), 1);
 }
 

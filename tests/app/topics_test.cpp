@@ -81,7 +81,7 @@ class TopicPageTest : public WindowTest {};
 TEST_F(TopicPageTest, CaptionFrameAndLinks) {
     for (const TopicPage& page : topicPages) {
         SCOPED_TRACE(page.className);
-        QWidget* w = calvorin::WindowRegistry::find(page.className);
+        QWidget* w = windowNamed(page.className);
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->windowTitle(), QString::fromUtf8(page.caption));
         EXPECT_EQ(w->windowType(), Qt::Tool);
@@ -101,7 +101,7 @@ TEST_F(TopicPageTest, CaptionFrameAndLinks) {
             hideAllWindows();
             calvorin::showWindow(w);
             click(label);
-            expectShownIfBuilt(page.links[i].window);
+            expectShown(page.links[i].window);
             EXPECT_TRUE(w->isVisible()); // the page stays open
         }
     }
@@ -109,7 +109,7 @@ TEST_F(TopicPageTest, CaptionFrameAndLinks) {
 }
 
 TEST_F(TopicPageTest, ClosedPageReopensAsTheSameWindowFromTheMainWindow) {
-    QWidget* pa = calvorin::WindowRegistry::find("TfrmPA");
+    QWidget* pa = windowNamed("TfrmPA");
     showMainWindow(mainWindow().pnlAlgebra);
     click(child(&mainWindow(), "lblPA"));
     ASSERT_TRUE(pa->isVisible());
@@ -117,7 +117,7 @@ TEST_F(TopicPageTest, ClosedPageReopensAsTheSameWindowFromTheMainWindow) {
     EXPECT_FALSE(pa->isVisible());
     click(child(&mainWindow(), "lblPA"));
     EXPECT_TRUE(pa->isVisible());
-    EXPECT_EQ(calvorin::WindowRegistry::find("TfrmPA"), pa);
+    EXPECT_EQ(windowNamed("TfrmPA"), pa);
 }
 
 class CreditsTest : public WindowTest {
@@ -254,7 +254,7 @@ TEST(WindowRegistryOrder, WindowsAreCreatedInTheFixedOrderOneEach) {
     }
     for (const char* mine : {"TfrmSplash", "TfrmAutor", "TfrmAnalise", "TfrmPA", "TfrmPG", "TfrmMatrizes",
                              "TfrmAnalitica", "TfrmMeajude", "Tfrmtools", "Tfrmgeometria", "TfrmFisica"})
-        EXPECT_NE(calvorin::WindowRegistry::find(mine), nullptr) << mine;
+        EXPECT_NE(windowNamed(mine), nullptr) << mine;
 }
 
 } // namespace

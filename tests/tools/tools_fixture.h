@@ -2,6 +2,7 @@
 // Tool windows for the tests, over a fresh report log, driven by their controls' names.
 #include "core/numbers.h"
 #include "platform/dialogs.h"
+#include "support/windows.h"
 #include "ui/registry.h"
 #include "ui/reportlog.h"
 
@@ -37,7 +38,7 @@ protected:
     void destroy() { WindowRegistry::destroyAll(); }
 
     static QWidget* tool(const char* className) {
-        QWidget* w = WindowRegistry::find(className);
+        QWidget* w = testsupport::windowNamed(className);
         EXPECT_NE(w, nullptr) << className;
         return w;
     }
