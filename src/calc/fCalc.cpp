@@ -82,10 +82,10 @@ TfrmCalc::TfrmCalc(QWidget* parent) : ToolWindow(parent) {
         {FlatButton7, &TfrmCalc::FlatButton7Click},
         {FlatButton8, &TfrmCalc::FlatButton8Click},
         {btnajuda, &TfrmCalc::btnajudaClick},
-        {btnFechar, &TfrmCalc::btnFecharClick},
     };
     for (const auto& [b, handler] : handlers)
         onClick(b, handler);
+    closes(btnFechar);
     finish("Calculadora", false);
 }
 

@@ -49,7 +49,6 @@ public slots:
     void FlatButton7Click();
     void FlatButton8Click() { engine_.invertSign(); }
     void btnajudaClick();
-    void btnFecharClick() { close(); }
 
 private:
     QString displayText() const override;

@@ -66,7 +66,7 @@ TfrmGraph::TfrmGraph(QWidget* parent) : ToolWindow(parent) {
     onClick(btnMaiszoom, &TfrmGraph::btnMaiszoomClick);
     onClick(btnMenoszoom, &TfrmGraph::btnMenoszoomClick);
     onClick(FlatButton3, &TfrmGraph::FlatButton3Click);
-    onClick(FlatButton1, &TfrmGraph::FlatButton1Click);
+    closes(FlatButton1);
     // The controls are placed by hand (the plotter must be free to grow), so the size is fixed here.
     setFixedSize(358, 324);
     finish("Gerador de gráficos", false, true);

@@ -25,6 +25,5 @@ public slots:
     void btnMaiszoomClick() { img->ZoomIn(); }
     void btnMenoszoomClick() { img->ZoomOut(); }
     void FlatButton3Click();
-    void FlatButton1Click() { close(); }
     void Salvarimagem1Click() { img->SaveImage(); }
 };

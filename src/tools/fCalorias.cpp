@@ -12,11 +12,9 @@ TfrmCalorias::TfrmCalorias(QWidget* parent) : ToolWindow(parent) {
     row({Label4 = label("Label4", "Temperatura final (Celsius)"), txtFinal = edit("txtFinal")});
     row({lblResposta = answer("Resposta:")});
     row({btnConvert = button("btnConvert", "Conversor de temperaturas")});
-    std::tie(btnCalc, btnFechar, FlatButton1) = standardButtons("btnCalc", "btnFechar");
+    std::tie(btnCalc, btnFechar, FlatButton1) = standardButtons(lblResposta, "btnCalc", "btnFechar");
     onClick(btnCalc, &TfrmCalorias::btnCalcClick);
     onClick(btnConvert, &TfrmCalorias::btnConvertClick);
-    onClick(btnFechar, &TfrmCalorias::btnFecharClick);
-    onClick(FlatButton1, &TfrmCalorias::FlatButton1Click);
     finish("Calculando as calorias gastas");
 }
 

@@ -14,6 +14,4 @@ public:
 public slots:
     void btnCalcClick();
     void btnConvertClick();
-    void btnFecharClick() { close(); }
-    void FlatButton1Click() { copy(lblResposta); }
 };

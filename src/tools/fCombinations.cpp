@@ -9,10 +9,8 @@ TfrmCombinations::TfrmCombinations(QWidget* parent) : ToolWindow(parent) {
     row({Label1 = label("Label1", "Número de elementos:"), txtN = edit("txtN")});
     row({Label2 = label("Label2", "Agrupamentos de quantos?"), txtP = edit("txtP")});
     row({lblResposta = answer("Resposta:")});
-    std::tie(btnCalc, Button2, FlatButton1) = standardButtons("btnCalc");
+    std::tie(btnCalc, Button2, FlatButton1) = standardButtons(lblResposta, "btnCalc");
     onClick(btnCalc, &TfrmCombinations::btnCalcClick);
-    onClick(Button2, &TfrmCombinations::Button2Click);
-    onClick(FlatButton1, &TfrmCombinations::FlatButton1Click);
     finish("Combinações Simples");
 }
 

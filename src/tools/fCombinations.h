@@ -13,6 +13,4 @@ public:
 
 public slots:
     void btnCalcClick();
-    void Button2Click() { close(); }
-    void FlatButton1Click() { copy(lblResposta); }
 };

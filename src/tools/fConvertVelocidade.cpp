@@ -14,8 +14,8 @@ TfrmConvertVelocidade::TfrmConvertVelocidade(QWidget* parent) : ToolWindow(paren
     FlatButton3 = button("FlatButton3", "Fechar");
     buttonRow({btnCalc, FlatButton2, FlatButton3});
     onClick(btnCalc, &TfrmConvertVelocidade::btnCalcClick);
-    onClick(FlatButton2, &TfrmConvertVelocidade::FlatButton2Click);
-    onClick(FlatButton3, &TfrmConvertVelocidade::FlatButton3Click);
+    copies(FlatButton2, lblResposta);
+    closes(FlatButton3);
     finish("Conversor de velocidades", false);
 }
 

@@ -14,6 +14,4 @@ public:
 
 public slots:
     void btnCalcClick();
-    void FlatButton2Click() { copy(lblResposta); }
-    void FlatButton3Click() { close(); }
 };

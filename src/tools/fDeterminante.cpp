@@ -21,8 +21,8 @@ TfrmDeterminante::TfrmDeterminante(QWidget* parent) : ToolWindow(parent) {
     grid()->addWidget(FlatButton1 = button("FlatButton1", captions::copy), 1, 4);
     grid()->addWidget(Button2 = button("Button2", captions::close), 2, 4);
     onClick(Button1, &TfrmDeterminante::Button1Click);
-    onClick(Button2, &TfrmDeterminante::Button2Click);
-    onClick(FlatButton1, &TfrmDeterminante::FlatButton1Click);
+    closes(Button2);
+    copies(FlatButton1, lblResposta);
     finish("Determinante de uma matriz");
     setFixedSize(377, 101);
 }

@@ -8,10 +8,8 @@ TfrmDistancia::TfrmDistancia(QWidget* parent) : TwoPointWindow(parent) {
     setObjectName("frmDistancia");
     std::tie(txtX1, txtY1, txtx2, txty2) = pointRows("txtX1", "txtY1", "txtx2", "txty2");
     row({Label7 = label("Label7", "Distância:"), lblSol = answer("---", "lblSol")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    std::tie(Button1, Button2, FlatButton1) = standardButtons(lblSol);
     onClick(Button1, &TfrmDistancia::Button1Click);
-    onClick(Button2, &TfrmDistancia::Button2Click);
-    onClick(FlatButton1, &TfrmDistancia::FlatButton1Click);
     finish("Distância entre 2 pontos");
 }
 

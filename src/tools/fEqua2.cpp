@@ -98,9 +98,9 @@ TfrmEqua2::TfrmEqua2(QWidget* parent) : ToolWindow(parent) {
     buttonRow(
         {Button1 = button("Button1", captions::calculate), Button2 = button("Button2", captions::close)});
     onClick(Button1, &TfrmEqua2::Button1Click);
-    onClick(Button2, &TfrmEqua2::Button2Click);
-    onClick(FlatButton1, &TfrmEqua2::FlatButton1Click);
-    onClick(FlatButton2, &TfrmEqua2::FlatButton2Click);
+    closes(Button2);
+    copies(FlatButton1, lblSol1);
+    copies(FlatButton2, lblSol2);
     finish("Equações de 2° Grau");
 }
 

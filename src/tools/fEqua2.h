@@ -21,9 +21,6 @@ public:
 
 public slots:
     void Button1Click();
-    void Button2Click() { close(); }
-    void FlatButton1Click() { copy(lblSol1); }
-    void FlatButton2Click() { copy(lblSol2); }
     void Aumentarzoom1Click() { img->ZoomIn(); }
     void Diminuirzoom1Click() { img->ZoomOut(); }
     void Salvarimagem1Click() { img->SaveImage(); }

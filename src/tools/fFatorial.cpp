@@ -14,10 +14,8 @@ TfrmFatoriais::TfrmFatoriais(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmFatoriais");
     row({Label1 = label("Label1", "Fatorial a ser calculado:"), txtFatorial = edit("txtFatorial")});
     row({lblResposta = answer("Resposta:")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    std::tie(Button1, Button2, FlatButton1) = standardButtons(lblResposta);
     onClick(Button1, &TfrmFatoriais::Button1Click);
-    onClick(Button2, &TfrmFatoriais::Button2Click);
-    onClick(FlatButton1, &TfrmFatoriais::FlatButton1Click);
     finish("Números fatoriais");
 }
 

@@ -6,10 +6,8 @@ TfrmInclination::TfrmInclination(QWidget* parent) : TwoPointWindow(parent) {
     setObjectName("frmInclination");
     std::tie(txtx1, txty1, txtx2, txty2) = pointRows("txtx1", "txty1", "txtx2", "txty2");
     row({lblResposta = answer("Inclinação:")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    std::tie(Button1, Button2, FlatButton1) = standardButtons(lblResposta);
     onClick(Button1, &TfrmInclination::Button1Click);
-    onClick(Button2, &TfrmInclination::Button2Click);
-    onClick(FlatButton1, &TfrmInclination::FlatButton1Click);
     finish("Inclinação da reta");
 }
 

@@ -10,10 +10,8 @@ TfrmJurosCompostos::TfrmJurosCompostos(QWidget* parent) : ToolWindow(parent) {
     row({Label2 = label("Label2", "Juros (%):"), txtJuros = edit("txtJuros")});
     row({Label3 = label("Label3", "Tempo:"), txtTempo = edit("txtTempo")});
     row({lblResposta = answer("Resposta:")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    std::tie(Button1, Button2, FlatButton1) = standardButtons(lblResposta);
     onClick(Button1, &TfrmJurosCompostos::Button1Click);
-    onClick(Button2, &TfrmJurosCompostos::Button2Click);
-    onClick(FlatButton1, &TfrmJurosCompostos::FlatButton1Click);
     finish("Juros compostos");
 }
 

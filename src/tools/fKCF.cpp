@@ -54,7 +54,7 @@ TfrmConvertTemperatura::TfrmConvertTemperatura(QWidget* parent) : ToolWindow(par
     FlatButton3 = button("FlatButton3", "Copiar Kelvin");
     buttonRow({Button1, Button2, FlatButton1, FlatButton2, FlatButton3});
     onClick(Button1, &TfrmConvertTemperatura::Button1Click);
-    onClick(Button2, &TfrmConvertTemperatura::Button2Click);
+    closes(Button2);
     onClick(FlatButton1, &TfrmConvertTemperatura::FlatButton1Click);
     onClick(FlatButton2, &TfrmConvertTemperatura::FlatButton2Click);
     onClick(FlatButton3, &TfrmConvertTemperatura::FlatButton3Click);

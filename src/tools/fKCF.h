@@ -16,7 +16,6 @@ public:
 
 public slots:
     void Button1Click();
-    void Button2Click() { close(); }
     void FlatButton1Click();
     void FlatButton2Click();
     void FlatButton3Click();

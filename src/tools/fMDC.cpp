@@ -23,10 +23,8 @@ TfrmMDC::TfrmMDC(QWidget* parent) : ToolWindow(parent) {
     for (QLineEdit* number : {txtFat1, txtFat2})
         number->setAccessibleName(Label1->text());
     row({lblResposta = answer("Resposta:")});
-    std::tie(FlatButton1, FlatButton3, FlatButton2) = plainButtons();
+    std::tie(FlatButton1, FlatButton3, FlatButton2) = plainButtons(lblResposta);
     onClick(FlatButton1, &TfrmMDC::FlatButton1Click);
-    onClick(FlatButton2, &TfrmMDC::FlatButton2Click);
-    onClick(FlatButton3, &TfrmMDC::FlatButton3Click);
     finish("Máximo Divisor Comum (MDC)", false, true);
 }
 

@@ -31,7 +31,7 @@ TfrmOperMatrizes::TfrmOperMatrizes(QWidget* parent) : ToolWindow(parent) {
     Button2 = button("Button2", captions::close);
     buttonRow({Button1, Button2});
     onClick(Button1, &TfrmOperMatrizes::Button1Click);
-    onClick(Button2, &TfrmOperMatrizes::Button2Click);
+    closes(Button2);
     finish("Operações com matrizes");
 }
 

@@ -19,7 +19,6 @@ public:
 
 public slots:
     void Button1Click();
-    void Button2Click() { close(); }
 
 private:
     // Row i of a matrix: its three texts joined as the report writes them.

@@ -103,7 +103,7 @@ TfrmPitagoras::TfrmPitagoras(QWidget* parent) : ToolWindow(parent) {
                        {opth = radio("opth", "h"), optm = radio("optm", "m"), optn = radio("optn", "n")}});
     row({GroupBox1});
     row({Label2 = label("Label2", "Resposta:"), lblResposta = answer("---")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    std::tie(Button1, Button2, FlatButton1) = standardButtons(lblResposta);
     connectGuarded(cmbFormula, &QComboBox::currentTextChanged, this, &TfrmPitagoras::cmbformulaChange);
     onClick(opta, &TfrmPitagoras::optaClick);
     onClick(optb, &TfrmPitagoras::optbClick);
@@ -112,8 +112,6 @@ TfrmPitagoras::TfrmPitagoras(QWidget* parent) : ToolWindow(parent) {
     onClick(optm, &TfrmPitagoras::optmClick);
     onClick(optn, &TfrmPitagoras::optnClick);
     onClick(Button1, &TfrmPitagoras::Button1Click);
-    onClick(Button2, &TfrmPitagoras::Button2Click);
-    onClick(FlatButton1, &TfrmPitagoras::FlatButton1Click);
     finish("Teorema de Pitágoras");
     opta->setFocus();
 }

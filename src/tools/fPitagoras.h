@@ -40,8 +40,6 @@ public slots:
     void optmClick() { list('m'); }
     void optnClick() { list('n'); }
     void Button1Click();
-    void Button2Click() { close(); }
-    void FlatButton1Click() { copy(lblResposta); }
 
 private:
     // Puts the side's formulas in the list; the chosen formula stays until another is picked.

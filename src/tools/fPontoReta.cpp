@@ -18,10 +18,8 @@ TfrmPontoReta::TfrmPontoReta(QWidget* parent) : ToolWindow(parent) {
     for (const auto& [letter, input] : terms)
         labelControl(letter, input);
     row({lblResposta = answer("Resposta:")});
-    std::tie(FlatButton1, FlatButton3, FlatButton2) = plainButtons();
+    std::tie(FlatButton1, FlatButton3, FlatButton2) = plainButtons(lblResposta);
     onClick(FlatButton1, &TfrmPontoReta::FlatButton1Click);
-    onClick(FlatButton2, &TfrmPontoReta::FlatButton2Click);
-    onClick(FlatButton3, &TfrmPontoReta::FlatButton3Click);
     finish("Distância entre uma reta e um ponto", false);
 }
 

@@ -13,6 +13,4 @@ public:
 
 public slots:
     void FlatButton1Click();
-    void FlatButton2Click() { copy(lblResposta); }
-    void FlatButton3Click() { close(); }
 };

@@ -35,10 +35,8 @@ TfrmRegra3::TfrmRegra3(QWidget* parent) : ToolWindow(parent) {
     row({txt1 = edit("txt1"), Image1, txt2 = edit("txt2")});
     row({txt3 = edit("txt3"), Image2, txt4 = edit("txt4")});
     row({lblResposta = answer("Resposta:")});
-    std::tie(btnCalc, Button1, FlatButton1) = standardButtons("btnCalc", "Button1");
+    std::tie(btnCalc, Button1, FlatButton1) = standardButtons(lblResposta, "btnCalc", "Button1");
     onClick(btnCalc, &TfrmRegra3::btnCalcClick);
-    onClick(Button1, &TfrmRegra3::Button1Click);
-    onClick(FlatButton1, &TfrmRegra3::FlatButton1Click);
     finish("Regra de três");
 }
 

@@ -13,6 +13,4 @@ public:
 
 public slots:
     void btnCalcClick();
-    void Button1Click() { close(); }
-    void FlatButton1Click() { copy(lblResposta); }
 };

@@ -11,10 +11,8 @@ TfrmSTPA::TfrmSTPA(QWidget* parent) : ToolWindow(parent) {
     row({Label3 = label("Label3", "Número de termos da PA:"), txtn = edit("txtn")});
     row({lblResposta = answer("Resposta:")});
     row({Button3 = button("Button3", "Calcular um termo qualquer de uma PA")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    std::tie(Button1, Button2, FlatButton1) = standardButtons(lblResposta);
     onClick(Button1, &TfrmSTPA::Button1Click);
-    onClick(Button2, &TfrmSTPA::Button2Click);
-    onClick(FlatButton1, &TfrmSTPA::FlatButton1Click);
     onClick(Button3, &TfrmSTPA::Button3Click);
     finish("Soma dos termos de uma PA");
 }

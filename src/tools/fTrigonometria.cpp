@@ -18,10 +18,8 @@ TfrmTrigonometria::TfrmTrigonometria(QWidget* parent) : ToolWindow(parent) {
                       {{optGraus = radio("optGraus", "Graus", true)}, {optRadianos = radio("optRadianos", "Radianos")}});
     row({GroupBox1});
     row({lblResposta = answer("Resposta:")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    std::tie(Button1, Button2, FlatButton1) = standardButtons(lblResposta);
     onClick(Button1, &TfrmTrigonometria::Button1Click);
-    onClick(Button2, &TfrmTrigonometria::Button2Click);
-    onClick(FlatButton1, &TfrmTrigonometria::FlatButton1Click);
     finish("Funções Trigonométricas", false);
     optGraus->setFocus();
 }

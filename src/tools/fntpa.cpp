@@ -11,10 +11,8 @@ TfrmNTPA::TfrmNTPA(QWidget* parent) : ToolWindow(parent) {
     row({Label3 = label("Label3", "Razão da PA:"), txtQ = edit("txtQ")});
     row({lblResposta = answer("Resposta:")});
     row({Button3 = button("Button3", "Calcular termo qualquer de uma PA")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    std::tie(Button1, Button2, FlatButton1) = standardButtons(lblResposta);
     onClick(Button1, &TfrmNTPA::Button1Click);
-    onClick(Button2, &TfrmNTPA::Button2Click);
-    onClick(FlatButton1, &TfrmNTPA::FlatButton1Click);
     onClick(Button3, &TfrmNTPA::Button3Click);
     finish("Número de termos de uma PA");
 }

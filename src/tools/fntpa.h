@@ -13,7 +13,5 @@ public:
 
 public slots:
     void Button1Click();
-    void Button2Click() { close(); }
-    void FlatButton1Click() { copy(lblResposta); }
     void Button3Click();
 };

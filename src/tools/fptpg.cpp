@@ -12,10 +12,8 @@ Tfrmptpg::Tfrmptpg(QWidget* parent) : ToolWindow(parent) {
     row({Label3 = label("Label3", "Número de termos da PG:"), txtn = edit("txtn")});
     row({lblResposta = answer("Resposta:")});
     row({Button3 = button("Button3", "Calcular um termo qualquer de uma PG")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    std::tie(Button1, Button2, FlatButton1) = standardButtons(lblResposta);
     onClick(Button1, &Tfrmptpg::Button1Click);
-    onClick(Button2, &Tfrmptpg::Button2Click);
-    onClick(FlatButton1, &Tfrmptpg::FlatButton1Click);
     onClick(Button3, &Tfrmptpg::Button3Click);
     finish("Produto dos termos de uma PG");
 }

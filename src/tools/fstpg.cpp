@@ -12,10 +12,8 @@ Tfrmstpg::Tfrmstpg(QWidget* parent) : ToolWindow(parent) {
     row({Label3 = label("Label3", "Razão da PG:"), txtq = edit("txtq")});
     row({lblresposta = answer("Resposta:", "lblresposta")});
     row({Button3 = button("Button3", "Calcular um termo qualquer de uma PG")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    std::tie(Button1, Button2, FlatButton1) = standardButtons(lblresposta);
     onClick(Button1, &Tfrmstpg::Button1Click);
-    onClick(Button2, &Tfrmstpg::Button2Click);
-    onClick(FlatButton1, &Tfrmstpg::FlatButton1Click);
     onClick(Button3, &Tfrmstpg::Button3Click);
     finish("Soma dos termos de uma PG");
 }

@@ -8,10 +8,8 @@ TfrmTQPA::TfrmTQPA(QWidget* parent) : ToolWindow(parent) {
     row({Label2 = label("Label2", "Primeiro ermo da PA:"), txtpt = edit("txtpt")});
     row({Label3 = label("Label3", "Razão da PA:"), txtq = edit("txtq")});
     row({lblResposta = answer("Resposta")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    std::tie(Button1, Button2, FlatButton1) = standardButtons(lblResposta);
     onClick(Button1, &TfrmTQPA::Button1Click);
-    onClick(Button2, &TfrmTQPA::Button2Click);
-    onClick(FlatButton1, &TfrmTQPA::FlatButton1Click);
     finish("Termo qualquer de uma PA");
 }
 

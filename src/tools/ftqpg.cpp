@@ -10,10 +10,8 @@ TfrmTQPG::TfrmTQPG(QWidget* parent) : ToolWindow(parent) {
     row({Label2 = label("Label2", "Primeiro termo da PG:"), txtpt = edit("txtpt")});
     row({Label3 = label("Label3", "Razão da PG:"), txtq = edit("txtq")});
     row({lblResposta = answer("Resposta:")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    std::tie(Button1, Button2, FlatButton1) = standardButtons(lblResposta);
     onClick(Button1, &TfrmTQPG::Button1Click);
-    onClick(Button2, &TfrmTQPG::Button2Click);
-    onClick(FlatButton1, &TfrmTQPG::FlatButton1Click);
     finish("Termo qualquer de uma PG");
 }
 

@@ -11,11 +11,9 @@ public:
 
 public slots:
     virtual void FlatButton1Click() = 0;
-    void FlatButton2Click() { copy(lblResposta); }
-    void FlatButton3Click() { close(); }
 
 protected:
     PolygonWindow(QWidget* parent, const QString& sides);
-    // Connects the buttons and sets the frame: a normal window, not on top.
+    // Connects the calculate button and sets the frame: a normal window, not on top.
     void finish(const QString& caption);
 };

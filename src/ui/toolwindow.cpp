@@ -121,22 +121,38 @@ QGroupBox* ToolWindow::group(const QString& name, const QString& title,
     return box;
 }
 
-std::tuple<FlatButton*, FlatButton*, FlatButton*>
-ToolWindow::standardButtons(const QString& calculate, const QString& close, const QString& copy) {
+std::tuple<FlatButton*, FlatButton*, FlatButton*> ToolWindow::standardButtons(const QLabel* answer,
+                                                                              const QString& calculate,
+                                                                              const QString& close,
+                                                                              const QString& copy) {
     FlatButton* calc = button(calculate, captions::calculate);
     FlatButton* shut = button(close, captions::close);
     FlatButton* copier = button(copy, captions::copy);
     buttonRow({calc, shut, copier});
+    closes(shut);
+    copies(copier, answer);
     return {calc, shut, copier};
 }
 
-std::tuple<FlatButton*, FlatButton*, FlatButton*>
-ToolWindow::plainButtons(const QString& calculate, const QString& close, const QString& copy) {
+std::tuple<FlatButton*, FlatButton*, FlatButton*> ToolWindow::plainButtons(const QLabel* answer,
+                                                                           const QString& calculate,
+                                                                           const QString& close,
+                                                                           const QString& copy) {
     FlatButton* calc = button(calculate, "Calcular");
     FlatButton* copier = button(copy, "Copiar");
     FlatButton* shut = button(close, "Fechar");
     buttonRow({calc, copier, shut});
+    closes(shut);
+    copies(copier, answer);
     return {calc, shut, copier};
+}
+
+void ToolWindow::closes(QAbstractButton* button) {
+    connectGuarded(button, &QAbstractButton::clicked, this, [this] { close(); });
+}
+
+void ToolWindow::copies(QAbstractButton* button, const QLabel* answer) {
+    connectGuarded(button, &QAbstractButton::clicked, this, [answer] { copy(answer); });
 }
 
 void ToolWindow::row(std::initializer_list<QWidget*> widgets) {

@@ -103,14 +103,21 @@ protected:
     // exclude each other only.
     QGroupBox* group(const QString& name, const QString& title,
                      std::initializer_list<std::initializer_list<QWidget*>> rows);
-    // The calculate, close and copy buttons with their usual names and captions.
-    std::tuple<FlatButton*, FlatButton*, FlatButton*> standardButtons(const QString& calculate = "Button1",
+    // The calculate, close and copy buttons with their usual names and captions; close and copy
+    // are wired (closes, copies), the answer being what copy copies.
+    std::tuple<FlatButton*, FlatButton*, FlatButton*> standardButtons(const QLabel* answer,
+                                                                      const QString& calculate = "Button1",
                                                                       const QString& close = "Button2",
                                                                       const QString& copy = "FlatButton1");
     // The same three in the windows that caption them "Calcular", "Copiar" and "Fechar".
-    std::tuple<FlatButton*, FlatButton*, FlatButton*> plainButtons(const QString& calculate = "FlatButton1",
+    std::tuple<FlatButton*, FlatButton*, FlatButton*> plainButtons(const QLabel* answer,
+                                                                   const QString& calculate = "FlatButton1",
                                                                    const QString& close = "FlatButton3",
                                                                    const QString& copy = "FlatButton2");
+    // The button hides the window ("Fechar").
+    void closes(QAbstractButton* button);
+    // The button puts the answer's caption, as it is at the click, on the clipboard ("Copiar").
+    void copies(QAbstractButton* button, const QLabel* answer);
 
     // ---- layout: rows of a grid from the top, then one row of buttons under it ----
     // The widgets take the grid's columns from the left (nullptr: an empty cell); a lone widget

@@ -25,12 +25,10 @@ public:
         row({label("Label2", "B:"), txtB = edit("txtB")});
         row({lblSol = answer("---", "lblSol")});
         std::tie(btnCalc, FlatButton3, FlatButton2) =
-            standardButtons("btnCalc", "FlatButton3", "FlatButton2");
+            standardButtons(lblSol, "btnCalc", "FlatButton3", "FlatButton2");
         buttonRow({btnOwn = button("btnOwn", "Próprio")});
         onClick(btnCalc, &TfrmSample::btnCalcClick);
         onClick(btnOwn, &TfrmSample::btnOwnClick);
-        onClick(FlatButton2, &TfrmSample::FlatButton2Click);
-        onClick(FlatButton3, &TfrmSample::FlatButton3Click);
         finish("Amostra", false, true);
     }
     void btnCalcClick() {
@@ -44,8 +42,6 @@ public:
         if (!convertOrTell("Valores inválidos.", [&] { a = number(txtA), b = number(txtB); })) return;
         display(lblSol, a / b);
     }
-    void FlatButton2Click() { copy(lblSol); }
-    void FlatButton3Click() { close(); }
 };
 
 class ToolWindowFlow : public ToolFixture, public testing::Test {
