@@ -5,6 +5,9 @@
 #include "platform/help.h"
 #include "tools/tools_fixture.h"
 
+#include <algorithm>
+#include <utility>
+
 using namespace calvorin;
 using namespace calvorin::testing_tools;
 
@@ -97,11 +100,11 @@ struct Bench : CalcEngine::Surface {
 
     void press(const QString& key) {
         using E = CalcEngine;
-        static const QStringList names = {".",   "CE",   "+",  "-",   "*",  "/", "X^Y",
-                                          "Log", "Raiz", "Pi", "Inv", "MS", "MR"};
-        static void (E::*const keys[])() = {
-            &E::decimalPoint, &E::clearEntry, &E::add, &E::subtract,   &E::multiply, &E::divide, &E::power,
-            &E::log,          &E::squareRoot, &E::pi,  &E::invertSign, &E::store,    &E::recall};
+        static const std::pair<QString, void (E::*)()> keys[] = {
+            {".", &E::decimalPoint},  {"CE", &E::clearEntry}, {"+", &E::add},          {"-", &E::subtract},
+            {"*", &E::multiply},      {"/", &E::divide},      {"X^Y", &E::power},      {"Log", &E::log},
+            {"Raiz", &E::squareRoot}, {"Pi", &E::pi},         {"Inv", &E::invertSign}, {"MS", &E::store},
+            {"MR", &E::recall}};
         if (key.startsWith('>'))
             display = key.mid(1);
         else if (key.startsWith("Raiz:"))
@@ -110,8 +113,12 @@ struct Bench : CalcEngine::Surface {
             engine.digit(key.toInt());
         else if (key.endsWith('='))
             engine.equals(key == "E=");
+        else if (auto k =
+                     std::find_if(std::begin(keys), std::end(keys), [&](auto& p) { return p.first == key; });
+                 k != std::end(keys))
+            (engine.*k->second)();
         else
-            (engine.*keys[names.indexOf(key)])();
+            ADD_FAILURE() << "no key named " << key.toStdString();
     }
 };
 

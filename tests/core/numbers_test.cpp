@@ -90,7 +90,14 @@ TEST(Conversion, ExponentOf500IsReadWhole) {
     EXPECT_EQ(strToFloat("1E-500"), 1E-500L);
 }
 
-TEST(Conversion, UnderflowIsSilent) { EXPECT_EQ(strToFloat("1E-499") * 0, 0); }
+// Below the extended range a value reads as 0, in the denormal range as itself: no error either way.
+TEST(Conversion, UnderflowIsSilent) {
+    const std::string belowRange = "0." + std::string(4500, '0') + "1E-499"; // 1E-5000
+    const std::string denormal = "0." + std::string(4440, '0') + "1E-499";   // 1E-4940
+    EXPECT_EQ(strToFloat(belowRange), 0);
+    EXPECT_GT(strToFloat(denormal), 0);
+    EXPECT_LT(strToFloat(denormal), 1E-4931L);
+}
 
 TEST(Conversion, ExtendedRange) {
     EXPECT_TRUE(parseExtended("1E4932", '.').has_value());
