@@ -1,6 +1,6 @@
 // Start-up cost: every window of the program created, the main window shown and the event loop
 // idle again (no start-up script in the working directory, so the credits window follows).
-#include "app/mdiMain.h"
+#include "app/fMain.h"
 #include "windows.h"
 
 #include <QApplication>

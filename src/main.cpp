@@ -1,9 +1,9 @@
 // Start-up: application title and help file, the window registry, the event loop.
-#include "app/mdiMain.h"
-#include "windows.h"
+#include "app/fMain.h"
 #include "platform/guard.h"
 #include "platform/help.h"
 #include "platform/locale.h"
+#include "windows.h"
 
 int main(int argc, char** argv) {
     calvorin::Application app(argc, argv);

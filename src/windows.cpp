@@ -1,4 +1,4 @@
-// The only place that knows every window: creates them in the program's fixed start-up order.
+// The start-up order list: every window created once, in the program's fixed order.
 #include "windows.h"
 
 #include "app/allwindows.h"
@@ -6,13 +6,7 @@
 namespace calvorin {
 
 void createAllWindows() {
-    // Order: TfrmMain, TfrmEqua2, TfrmTrigonometria, TfrmSplash, TfrmAutor (the maker's window),
-    // TfrmJurosCompostos, TfrmFatoriais, TfrmCombinations, TfrmTQPA, TfrmNTPA, TfrmSTPA, TfrmTQPG,
-    // Tfrmstpg, Tfrmptpg, TfrmPitagoras, TfrmInclination, TfrmDistancia, TfrmRegra3, TfrmCalorias,
-    // TfrmConvertTemperatura, TfrmOperMatrizes, TfrmDeterminante, TfrmCalc, TfrmGraph, TfrmReport,
-    // TfrmViewReport, TfrmConfirmNR, TfrmComandos, TfrmAnalise, TfrmPA, TfrmPG, TfrmMatrizes,
-    // TfrmAnalitica, TfrmMDC, TfrmMeajude, TfrmEditor, Tfrmtools, TfrmSumAng, Tfrmgeometria,
-    // TfrmDiagonais, TfrmPontoReta, TfrmConvertVelocidade, TfrmFisica.
+    // The main window first, as the application's main window; the creation handlers run in this order.
     WindowRegistry::add(new TfrmMain);
     WindowRegistry::add(new TfrmEqua2);
     WindowRegistry::add(new TfrmTrigonometria);

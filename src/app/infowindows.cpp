@@ -1,12 +1,12 @@
 #include "app/infowindows.h"
 
-#include "ui/frames.h"
-#include "ui/linklabel.h"
+#include "app/fMain.h"
 #include "app/maker.h"
-#include "app/mdiMain.h"
-#include "ui/registry.h"
 #include "platform/guard.h"
 #include "platform/jpeg.h"
+#include "ui/frames.h"
+#include "ui/linklabel.h"
+#include "ui/registry.h"
 #include "widgets/TFlatButtonUnit.h"
 
 #include <QDesktopServices>

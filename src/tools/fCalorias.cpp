@@ -1,6 +1,6 @@
 #include "tools/fCalorias.h"
 
-#include "tools/fKCF.h"
+#include "tools/fConvertTemperatura.h"
 
 using namespace calvorin;
 

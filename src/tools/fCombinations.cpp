@@ -1,6 +1,6 @@
 #include "tools/fCombinations.h"
 
-#include "tools/fFatorial.h"
+#include "tools/fFatoriais.h"
 
 using namespace calvorin;
 

@@ -1,7 +1,7 @@
 #include "tools/fPitagoras.h"
 
-#include "ui/frames.h"
 #include "core/numbers.h"
+#include "ui/frames.h"
 
 #include <QGroupBox>
 #include <QPainter>
@@ -61,7 +61,7 @@ QPixmap trianglePicture() {
 
 } // namespace
 
-const TfrmPitagoras::Formula TfrmPitagoras::formulas[22] = {
+const TfrmPitagoras::Formula TfrmPitagoras::formulas[] = {
     {'a', "a² = b² + c²", {"b", "c", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) + sq(t2)); }},
     {'a', "a = (b*c)/h", {"b", "c", "h"}, [](Real t1, Real t2, Real t3) { return t1 * t2 / t3; }},
     {'a', "a = b²/m", {"b", "m", ""}, [](Real t1, Real t2, Real) { return t1 * t1 / t2; }},
@@ -127,7 +127,7 @@ void TfrmPitagoras::list(char side) {
 }
 
 void TfrmPitagoras::cmbformulaChange() {
-    for (int i = 0; i < 22; ++i)
+    for (int i = 0; i < int(std::size(formulas)); ++i)
         if (cmbFormula->currentText() == QString::fromUtf8(formulas[i].text)) formula_ = i + 1;
     if (formula_ == 0) return;
     QLabel* const captions[] = {lbl1, lbl2, lbl3};

@@ -19,7 +19,7 @@ public:
         calvorin::Real (*result)(calvorin::Real t1, calvorin::Real t2, calvorin::Real t3);
     };
     // Numbered from 1 in this order.
-    static const Formula formulas[22];
+    static const Formula formulas[];
 
     QLabel *Image1, *Label1, *lbl1, *lbl2, *lbl3, *Label2, *lblResposta;
     calvorin::FlatComboBox* cmbFormula;

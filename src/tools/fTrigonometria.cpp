@@ -7,11 +7,40 @@
 
 using namespace calvorin;
 
+namespace {
+// The unit's sine and cosine give 0 beyond their range of 2^63.
+Extended sine(Extended r) {
+    return std::fabs(r) >= 0x1p63L ? 0 : fpu::sin(r);
+}
+Extended cosine(Extended r) {
+    return std::fabs(r) >= 0x1p63L ? 0 : fpu::cos(r);
+}
+
+struct Function {
+    const char* item;
+    Real (*of)(Extended r);
+};
+// In the combo box's sorted order, so an item's index picks its function.
+const Function functions[] = {
+    {"Cosecante", [](Extended r) { return 1 / Real(sine(r)); }},
+    {"Coseno", [](Extended r) { return Real(cosine(r)); }},
+    {"Cotangente", [](Extended r) { return 1 / Real(fpu::tan(r)); }},
+    {"Secante", [](Extended r) { return 1 / Real(cosine(r)); }},
+    {"Seno", [](Extended r) { return Real(sine(r)); }},
+    {"Tangente", [](Extended r) { return Real(fpu::tan(r)); }},
+};
+
+QStringList items() {
+    QStringList names;
+    for (const Function& f : functions)
+        names << f.item;
+    return names;
+}
+} // namespace
+
 TfrmTrigonometria::TfrmTrigonometria(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmTrigonometria");
-    row({Label1 = label("Label1", "Função:"),
-         cmbFunction =
-             combo("cmbFunction", {"Cosecante", "Coseno", "Cotangente", "Secante", "Seno", "Tangente"})});
+    row({Label1 = label("Label1", "Função:"), cmbFunction = combo("cmbFunction", items())});
     cmbFunction->setSorted(true);
     row({Label2 = label("Label2", "Valor do angulo:"), txtValor = edit("txtValor")});
     GroupBox1 = group("GroupBox1", "Escala",
@@ -24,33 +53,13 @@ TfrmTrigonometria::TfrmTrigonometria(QWidget* parent) : ToolWindow(parent) {
     optGraus->setFocus();
 }
 
-namespace {
-// The unit's sine and cosine give 0 beyond their range of 2^63.
-Extended sine(Extended r) {
-    return std::fabs(r) >= 0x1p63L ? 0 : fpu::sin(r);
-}
-Extended cosine(Extended r) {
-    return std::fabs(r) >= 0x1p63L ? 0 : fpu::cos(r);
-}
-} // namespace
-
 void TfrmTrigonometria::Button1Click() {
     if (!valid({txtValor}, validation::needToBeNumeric)) return;
     const double x = number(txtValor);
     // Degrees go through the full extended pi, so that the special angles come out exact.
     const Extended r =
         optGraus->isChecked() ? (Real(1) / 180 * std::numbers::pi_v<Extended> * x).toDouble() : x;
-    const QString function = cmbFunction->currentText();
-    if (function == "Seno")
-        display(lblResposta, sine(r));
-    else if (function == "Coseno")
-        display(lblResposta, cosine(r));
-    else if (function == "Tangente")
-        display(lblResposta, fpu::tan(r));
-    else if (function == "Secante")
-        display(lblResposta, 1 / Real(cosine(r)));
-    else if (function == "Cosecante")
-        display(lblResposta, 1 / Real(sine(r)));
-    else if (function == "Cotangente")
-        display(lblResposta, 1 / Real(fpu::tan(r)));
+    // The item the combo box's text names exactly; a text typed into it that names none does nothing.
+    const int item = cmbFunction->findText(cmbFunction->currentText());
+    if (item >= 0) display(lblResposta, functions[item].of(r));
 }

@@ -1,7 +1,7 @@
 #include "tools/fstpg.h"
 
 #include "core/numbers.h"
-#include "tools/ftqpg.h"
+#include "tools/fTQPG.h"
 
 using namespace calvorin;
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the window tests share: every window created once for the test program, each test in a
 // fresh temporary working directory with the dialogs answered and the process exit caught.
-#include "app/mdiMain.h"
+#include "app/fMain.h"
 #include "platform/dialogs.h"
 #include "platform/help.h"
 #include "platform/process.h"

@@ -2,12 +2,12 @@
 // What the command tests share: every window created afresh in an empty working directory, the
 // commands' outside effects recorded, and the process end turned into an exception.
 #include "app/Korvanta.h"
+#include "app/fComandos.h"
 #include "app/fEditor.h"
-#include "app/fcomandos.h"
-#include "app/mdiMain.h"
-#include "windows.h"
-#include "ui/reportlog.h"
+#include "app/fMain.h"
 #include "platform/process.h"
+#include "ui/reportlog.h"
+#include "windows.h"
 
 #include <QDir>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 #include "tools/fCombinations.h"
-#include "tools/fFatorial.h"
-#include "tools/fJuros.h"
+#include "tools/fFatoriais.h"
+#include "tools/fJurosCompostos.h"
 #include "tools/fMDC.h"
 #include "tools/fRegra3.h"
+#include "tools/fTQPG.h"
 #include "tools/fptpg.h"
 #include "tools/fstpg.h"
-#include "tools/ftqpg.h"
 #include "tools_fixture.h"
 
 #include <map>

@@ -143,6 +143,7 @@ const Case anyLocale[] = {
     {"TfrmTrigonometria", {{"cmbFunction", "seno"}, {"txtValor", "30"}}, ""},
     {"TfrmTrigonometria", {{"cmbFunction", "Seno"}, {"txtValor", "1,5"}}, precisam},
     {"TfrmTrigonometria", {{"txtValor", ""}}, emptyText},
+    {"TfrmTrigonometria", {{"cmbFunction", "Tangente"}, {"txtValor", "60"}}, "1,73205080756888"},
     {"TfrmTrigonometria", {{"optRadianos", "1"}, {"cmbFunction", "Secante"}, {"txtValor", "0"}}, "1"},
     {"TfrmTrigonometria", {{"cmbFunction", "Seno"}, {"txtValor", "10000000000000000000"}}, "0"},
     {"TfrmTrigonometria", {{"cmbFunction", "Secante"}, {"txtValor", "10000000000000000000"}}, byZero},

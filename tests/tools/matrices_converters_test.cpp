@@ -1,9 +1,9 @@
 #include "platform/clipboard.h"
 #include "tools/fCalorias.h"
+#include "tools/fConvertTemperatura.h"
 #include "tools/fConvertVelocidade.h"
 #include "tools/fDeterminante.h"
-#include "tools/fKCF.h"
-#include "tools/fOperMatr.h"
+#include "tools/fOperMatrizes.h"
 #include "tools_fixture.h"
 
 #include <QRegularExpression>

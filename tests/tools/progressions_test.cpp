@@ -1,7 +1,7 @@
 #include "platform/clipboard.h"
-#include "tools/fStpa.h"
-#include "tools/fntpa.h"
-#include "tools/ftqpa.h"
+#include "tools/fNTPA.h"
+#include "tools/fSTPA.h"
+#include "tools/fTQPA.h"
 #include "tools_fixture.h"
 
 using namespace calvorin;

@@ -1,4 +1,4 @@
-#include "tools/fJuros.h"
+#include "tools/fJurosCompostos.h"
 
 #include "core/numbers.h"
 

@@ -1,4 +1,4 @@
-#include "tools/ftqpg.h"
+#include "tools/fTQPG.h"
 
 #include "core/numbers.h"
 

@@ -1,6 +1,6 @@
-#include "tools/fStpa.h"
+#include "tools/fSTPA.h"
 
-#include "tools/ftqpa.h"
+#include "tools/fTQPA.h"
 
 using namespace calvorin;
 

@@ -1,4 +1,4 @@
-#include "app/mdiMain.h"
+#include "app/fMain.h"
 
 #include "app/Korvanta.h"
 #include "app/allwindows.h"

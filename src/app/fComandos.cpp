@@ -1,9 +1,9 @@
-#include "app/fcomandos.h"
+#include "app/fComandos.h"
 
 #include "app/Korvanta.h"
-#include "ui/frames.h"
 #include "platform/guard.h"
 #include "platform/help.h"
+#include "ui/frames.h"
 #include "widgets/TFlatButtonUnit.h"
 
 #include <QAction>

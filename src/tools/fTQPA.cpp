@@ -1,4 +1,4 @@
-#include "tools/ftqpa.h"
+#include "tools/fTQPA.h"
 
 using namespace calvorin;
 

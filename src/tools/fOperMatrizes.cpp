@@ -1,4 +1,4 @@
-#include "tools/fOperMatr.h"
+#include "tools/fOperMatrizes.h"
 
 #include <QGridLayout>
 

@@ -1,4 +1,4 @@
-#include "tools/fKCF.h"
+#include "tools/fConvertTemperatura.h"
 
 #include "platform/clipboard.h"
 
@@ -28,7 +28,8 @@ Real kelvinToFahrenheit(Real k) {
     return k * a18 - a45967;
 }
 
-const QString needToBeNumeric = QStringLiteral("Os valores precisam ser numéricos.");
+// The converter's own message for a value that does not convert (with a full stop, unlike the check's).
+const QString conversionFailed = QStringLiteral("Os valores precisam ser numéricos.");
 } // namespace
 
 TfrmConvertTemperatura::TfrmConvertTemperatura(QWidget* parent) : ToolWindow(parent) {
@@ -70,7 +71,7 @@ void TfrmConvertTemperatura::convert(Scale& from, Scale& to1, Real (*formula1)(R
                                      Real (*formula2)(Real)) {
     put(from, txtValor->text());
     // Each step reads the typed value afresh; the first that does not convert ends the block.
-    convertOrTell(needToBeNumeric, [&] {
+    convertOrTell(conversionFailed, [&] {
         put(to1, format(formula1(extendedNumber(txtValor))));
         put(to2, format(formula2(extendedNumber(txtValor))));
     });

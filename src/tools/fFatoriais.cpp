@@ -1,4 +1,4 @@
-#include "tools/fFatorial.h"
+#include "tools/fFatoriais.h"
 
 using namespace calvorin;
 

@@ -1,6 +1,6 @@
-#include "tools/fntpa.h"
+#include "tools/fNTPA.h"
 
-#include "tools/ftqpa.h"
+#include "tools/fTQPA.h"
 
 using namespace calvorin;
 
