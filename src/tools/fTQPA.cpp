@@ -1,5 +1,7 @@
 #include "tools/fTQPA.h"
 
+#include "formulas/TQPA.h"
+
 using namespace calvorin;
 
 TfrmTQPA::TfrmTQPA(QWidget* parent) : ToolWindow(parent) {
@@ -15,8 +17,8 @@ TfrmTQPA::TfrmTQPA(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmTQPA::Button1Click() {
     if (!valid({txtn, txtq, txtpt}, validation::mustBeNumeric)) return;
-    const Real n = number(txtn), a1 = number(txtpt), r = number(txtq);
-    display(lblResposta, (n - 1) * r + a1);
+    const double n = number(txtn), a1 = number(txtpt), r = number(txtq);
+    display(lblResposta, formulas::TQPA::calculate(n, a1, r).answer);
     record({"Termo qualquer de uma PA", "Termo a ser encontrado = " + txtn->text(),
             "Primeiro termo da PA = " + txtpt->text(), "Razão da PA = " + txtq->text(),
             "Termo encontrado = " + lblResposta->text()});

@@ -9,10 +9,6 @@
 
 #include <QComboBox>
 
-inline void PrintTo(const QString& text, std::ostream* os) {
-    *os << '"' << text.toStdString() << '"';
-}
-
 using namespace calvorin;
 using namespace calvorin::testing_tools;
 
