@@ -2,6 +2,7 @@
 
 #include "app/frames.h"
 #include "platform/guard.h"
+#include "platform/memo.h"
 #include "report/report.h"
 
 #include <QHBoxLayout>
@@ -11,7 +12,7 @@ using namespace calvorin;
 
 TfrmViewReport::TfrmViewReport(QWidget* parent) : QWidget(parent), SaveDialog1(report::saveDialog()) {
     setObjectName("frmViewReport");
-    txtReport = new QPlainTextEdit(this);
+    txtReport = new Memo(this);
     txtReport->setObjectName("txtReport");
     txtReport->setFrameShape(QFrame::NoFrame);
     txtReport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
