@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     calvorin::Application::setDesktopFileName("io.github.calvorin.Calvorin");
     calvorin::setApplicationHelpFile("Cv21.hlp");
     calvorin::initLocale();
+    calvorin::loadQtTranslations();
     // Only the main window's close ends the program (it quits explicitly), whatever else is open.
     calvorin::Application::setQuitOnLastWindowClosed(false);
     calvorin::createAllWindows();

@@ -3,6 +3,7 @@
 #include "app/Korvanta.h"
 #include "ui/frames.h"
 #include "platform/guard.h"
+#include "platform/memo.h"
 #include "platform/help.h"
 #include "platform/textfile.h"
 
@@ -78,7 +79,7 @@ TfrmEditor::TfrmEditor(QWidget* parent) : QMainWindow(parent) {
     setTextColour(btnPreview, Qt::blue);
     bar->addWidget(btnPreview);
 
-    texto = new QPlainTextEdit("sobre", client);
+    texto = new Memo("sobre", client);
     texto->setObjectName("texto");
     texto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 

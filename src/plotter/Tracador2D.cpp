@@ -14,6 +14,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <utility>
 
 namespace calvorin {
 
@@ -194,6 +195,13 @@ QPen vectorPen(const TPen& pen, const QColor& background) {
 
 } // namespace
 
+void PlotPicture::resize(QSize size, const QColor& background) {
+    QImage resized(size, QImage::Format_RGB32);
+    resized.fill(background);
+    if (drawn_) QPainter(&resized).drawImage(0, 0, image);
+    image = std::move(resized);
+}
+
 void PlotPicture::drawBackground(const PlotSettings& s) {
     drawn_ = Drawn{image.size(), s, false};
     const QPoint p = origin(s);
@@ -243,8 +251,9 @@ bool PlotPicture::plot(const PlotSettings& s) {
 }
 
 void PlotPicture::replay(QPainter& painter) {
-    if (!drawn_) { // never drawn: the blank picture
-        painter.fillRect(QRect(QPoint(), image.size()), Qt::white);
+    if (!drawn_) { // never drawn: the blank picture, all of one colour
+        painter.fillRect(QRect(QPoint(), image.size()),
+                         image.isNull() ? QColor(Qt::white) : QColor(image.pixel(0, 0)));
         return;
     }
     const Drawn d = *drawn_;
@@ -299,14 +308,13 @@ TTracador2D::TTracador2D(QWidget* parent)
     : QWidget(parent),
       saveDialog_(QStringLiteral("CVGráfico"), QStringLiteral("Imagem PNG|*.png|Imagem SVG|*.svg")) {
     resize(105, 105);
-    picture_.image = QImage(size(), QImage::Format_RGB32);
-    picture_.image.fill(Qt::white);
+    picture_.resize(size(), s_.color);
     imageChanged();
 }
 
 void TTracador2D::followSize() {
     if (followSize_ && !picture_.image.isNull() && picture_.image.size() != size())
-        picture_.image = picture_.image.copy(0, 0, width(), height());
+        picture_.resize(size(), s_.color);
 }
 
 void TTracador2D::resizeEvent(QResizeEvent* e) {

@@ -115,6 +115,9 @@ class PlotPicture {
 public:
     QImage image;
 
+    // The image at a new size. What it gains shows the background colour, and so does all of it
+    // until something is drawn: an empty picture never shows unfilled memory.
+    void resize(QSize size, const QColor& background);
     void drawBackground(const PlotSettings& s);
     // The curve after the background; gives the validity of the last sample evaluated. Arithmetic
     // faults of a sample and coordinates beyond 32 bits leave it with what was drawn so far.

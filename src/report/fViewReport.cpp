@@ -2,6 +2,7 @@
 
 #include "ui/frames.h"
 #include "platform/guard.h"
+#include "platform/memo.h"
 #include "report/report.h"
 #include "ui/reportlog.h"
 
@@ -12,7 +13,7 @@ using namespace calvorin;
 
 TfrmViewReport::TfrmViewReport(QWidget* parent) : QWidget(parent), SaveDialog1(report::saveDialog()) {
     setObjectName("frmViewReport");
-    txtReport = new QPlainTextEdit(this);
+    txtReport = new Memo(this);
     txtReport->setObjectName("txtReport");
     txtReport->setDocument(reportLog().document()); // the log itself: the user's edits change it
     txtReport->setFrameShape(QFrame::NoFrame);

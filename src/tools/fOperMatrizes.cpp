@@ -1,37 +1,55 @@
 #include "tools/fOperMatrizes.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 
 using namespace calvorin;
 
 TfrmOperMatrizes::TfrmOperMatrizes(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmOperMatrizes");
-    // The grids stand left to right: first matrix, the operation, second matrix, "=", result.
-    const int firstColumn[] = {0, 4, 8};
-    for (int m = 1; m <= 3; ++m)
+    // The grids stand left to right: first matrix, the operation with the buttons beneath it, second
+    // matrix, "=", result. The nine edits of a matrix share what the rest leaves of the width.
+    layout()->setContentsMargins(6, 4, 6, 4);
+    const int gridColumn[] = {0, 2, 4};
+    for (int m = 1; m <= 3; ++m) {
+        auto* matrix = new QGridLayout;
+        matrix->setSpacing(2);
         for (int i = 1; i <= 3; ++i)
             for (int j = 1; j <= 3; ++j) {
                 FlatEdit* e = edit(QString("t%1%2%3").arg(i).arg(j).arg(m));
-                e->setFixedWidth(40);
+                e->setMinimumWidth(24);
                 t_[m - 1][i - 1][j - 1] = e;
-                grid()->addWidget(e, i - 1, firstColumn[m - 1] + j - 1);
+                matrix->addWidget(e, i - 1, j - 1);
             }
+        grid()->addLayout(matrix, 0, gridColumn[m - 1], Qt::AlignVCenter);
+        grid()->setColumnStretch(gridColumn[m - 1], 1);
+    }
     optAdd = radio("optAdd", "Adição", true);
     optMinus = radio("optMinus", "Subtração");
     optMult = radio("optMult", "Multiplicação");
     RadioGroup1 = group("RadioGroup1", "Operação a ser executada", {{optAdd}, {optMinus}, {optMult}});
-    grid()->addWidget(RadioGroup1, 0, 3, 3, 1);
+    RadioGroup1->layout()->setContentsMargins(8, 2, 8, 2);
+    RadioGroup1->layout()->setSpacing(0);
     Label1 = label("Label1", "=");
     QFont big = Label1->font();
     big.setPointSize(24);
     Label1->setFont(big);
-    grid()->addWidget(Label1, 0, 7, 3, 1, Qt::AlignCenter);
+    grid()->addWidget(Label1, 0, 3, Qt::AlignCenter);
 
     Button1 = button("Button1", captions::calculate);
     Button2 = button("Button2", captions::close);
-    buttonRow({Button1, Button2});
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    auto* operation = new QVBoxLayout;
+    operation->setSpacing(4);
+    operation->addWidget(RadioGroup1);
+    operation->addLayout(buttons);
+    grid()->addLayout(operation, 0, 1);
     onClick(Button1, &TfrmOperMatrizes::Button1Click);
     closes(Button2);
+    setFixedSize(489, 124);
     finish("Operações com matrizes");
 }
 

@@ -78,13 +78,14 @@ const KeyRow keyRows[] = {
     {">1E308 * 1 0 = =", "1E309", "Calculadora|Multiplicação|1E308 * 10 = 1E309|Calculadora|Multiplicação",
      "Floating point overflow."},
     // the expression mode: the full stop always, no box of its own, the pending operation after it
-    // unless the expression failed
+    // reads even a failed expression's message
     {">2^10 E=", "1024"},
     {">2.5*2 E=", "5"},
     {">2,5*2 E=", "Erro na expressão"},
     {"2 + >4*5 E=", "22", "Calculadora|Adição|2 + 20 = 22"},
     {">x E= +", "Erro na expressão", "", "'Erro na expressão' is not a valid floating point value."},
-    {"2 + >2+ E=", "Erro na expressão"},
+    {"2 + >2+ E=", "Erro na expressão", "Calculadora|Adição",
+     "'Erro na expressão' is not a valid floating point value."},
 };
 
 // The engine on a plain display that records every line.

@@ -12,7 +12,7 @@ from the names `cases.py --list` prints.
 
 import sys
 
-from desktop import Desktop, wait_for
+from desktop import CONTROL, SHIFT, Desktop, wait_for
 
 CASES = {}
 
@@ -53,6 +53,32 @@ def report(app):
     lines = ["Termo qualquer de uma PA", "Termo a ser encontrado = 10", "Primeiro termo da PA = 2",
              "Razão da PA = 3", "Termo encontrado = 29"]
     wait_for(f"the report to hold {lines}", lambda: all(line in area.text().splitlines() for line in lines))
+
+
+def paste_nothing_into(app, area, *other_pastes):
+    """The middle button, Ctrl+V, Shift+Insert and the window's own pastes, with nothing copied."""
+    before = area.text()
+    for paste in other_pastes:
+        paste()
+    area.click_with("b2").key(0x76, CONTROL).key(0xFF63, SHIFT)
+    area.key(0x78)  # an x typed last: once it shows, the pastes before it are over
+    after = wait_for("the typed x", lambda: app.running() and "x" in area.text() and area.text())
+    assert after.replace("x", "", 1) == before, f"{before!r} became {after!r}"
+
+
+@case
+def paste_nothing(app):
+    """Nothing was ever copied on this X server: pasting into the report or the script pastes
+    nothing, and the program and its report go on."""
+    app.menu("Sistema", "Gerador de relatórios", "Iniciar geração de relatório")
+    app.window("Gerador de relatórios").click("Iniciar")
+    app.gone("Gerador de relatórios")
+    term_of_progression(app)
+    app.menu("Sistema", "Gerador de relatórios", "Visualizar relatório")
+    paste_nothing_into(app, app.window("Relatório").find("text", ""))
+    app.menu("Sistema", "Inicialização do programa", "Editar script de inicialização")
+    editor = app.window("Script de inicialização")
+    paste_nothing_into(app, editor.find("text", ""), lambda: editor.find("menu item", "Colar").press())
 
 
 def twelve_plus_three(app):
