@@ -174,6 +174,13 @@ void ToolWindow::row(std::initializer_list<QWidget*> widgets) {
     }
 }
 
+void ToolWindow::solved(const std::vector<std::string>& steps) {
+    steps_.clear();
+    for (const std::string& line : steps)
+        steps_ << QString::fromStdString(line);
+    emit stepsChanged();
+}
+
 QAction* ToolWindow::addMenuItem(QMenu* menu, const QString& name, const QString& caption) {
     return named(menu->addAction(caption), name);
 }

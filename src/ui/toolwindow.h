@@ -19,7 +19,9 @@
 #include <QWidget>
 
 #include <initializer_list>
+#include <string>
 #include <tuple>
+#include <vector>
 
 class QGridLayout;
 class QHBoxLayout;
@@ -70,6 +72,12 @@ public:
     static QString format(Real value);
     // Appends the lines to the report, only while recording.
     static void record(const QStringList& lines);
+
+    // The worked solution of the last calculation that ended well, its lines in order; empty when
+    // none has (a calculation that fails leaves it empty).
+    const QStringList& steps() const { return steps_; }
+    // A calculation that ended well hands its worked solution here, after display and record.
+    void solved(const std::vector<std::string>& steps);
 
     // Runs conversions that the window checks itself: a conversion error shows the window's
     // message instead of the error box and gives false. Other errors go on to the error box.
@@ -143,9 +151,14 @@ protected:
     // windows stay on top and open at the default position.
     void finish(const QString& caption, bool stayOnTop = true, bool centred = false);
 
+signals:
+    // The worked solution changed: a calculation ended well, or one began.
+    void stepsChanged();
+
 private:
     static QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
 
+    QStringList steps_;
     QGridLayout* grid_;
     QHBoxLayout* buttons_;
     int rows_ = 0;
