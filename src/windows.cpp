@@ -2,6 +2,7 @@
 #include "windows.h"
 
 #include "app/allwindows.h"
+#include "ui/fResolucao.h"
 
 namespace calvorin {
 
@@ -51,6 +52,8 @@ void createAllWindows() {
     add(new TfrmPontoReta);
     add(new TfrmConvertVelocidade);
     add(new TfrmFisica);
+    // Not one of the fixed order: the worked solutions come after it, so that order stays as it is.
+    add(new TfrmResolucao);
 }
 
 } // namespace calvorin

@@ -47,6 +47,9 @@ TfrmConvertTemperatura::TfrmConvertTemperatura(QWidget* parent) : ToolWindow(par
     celsius_ = {lblc, " °C", {}};
     fahrenheit_ = {lblf, " °F", {}};
     kelvin_ = {lblk, " K", {}};
+    // The three scales are the answers; each copies as its Copy button does.
+    for (Scale* scale : {&celsius_, &fahrenheit_, &kelvin_})
+        answers(scale->label, [scale] { return scale->held; });
 
     Button1 = button("Button1", captions::calculate);
     Button2 = button("Button2", captions::close);

@@ -1,5 +1,7 @@
 #include "tools/fEqua2.h"
 
+#include "formulas/Equa2.h"
+
 #include "ui/frames.h"
 #include "ui/linklabel.h"
 #include "core/numbers.h"
@@ -12,7 +14,7 @@ using namespace calvorin;
 
 namespace {
 
-const QString noRoots = QStringLiteral("Sem raízes reais!");
+const QString noRoots = QString::fromUtf8(formulas::Equa2::noRoots);
 
 // An empty coefficient is 0.
 double coefficient(const QLineEdit* input) {
@@ -129,20 +131,19 @@ bool TfrmEqua2::eventFilter(QObject* watched, QEvent* event) {
 void TfrmEqua2::Button1Click() {
     if (!valid({txtA, txtB, txtC})) return;
     const double a = coefficient(txtA), b = coefficient(txtB), c = coefficient(txtC);
-    const double delta = (Real(power(b, 2)) - Real(4) * a * c).toDouble();
+    auto typed = [](double value, const QLineEdit* input) {
+        return formulas::Typed<>{value, input->text().toStdString()};
+    };
+    formulas::Equa2::Result r = formulas::Equa2::discriminant(typed(a, txtA), typed(b, txtB), typed(c, txtC));
     img->DrawBackground();
     const QString equation = equationText(txtA, b, txtB, c, txtC);
-    if (delta >= 0) {
-        const Real root = fpu::sqrt(delta);
-        display(lblSol1, (-Real(b) + root) / (Real(2) * a));
-        display(lblSol2, (-Real(b) - root) / (Real(2) * a));
-        // The vertex lies between the roots as they are shown.
-        const Real r1 = strToFloat(lblSol1->text().toStdString()),
-                   r2 = strToFloat(lblSol2->text().toStdString());
-        const double xv = ((r1 + r2) * 0.5).toDouble();
-        const double yv = (Real(a) * xv * xv + Real(b) * xv + c).toDouble();
-        display(lblVertex, xv);
-        display(lblVertey, yv);
+    if (r.delta >= 0) {
+        formulas::Equa2::roots(r);
+        display(lblSol1, r.root1);
+        display(lblSol2, r.root2);
+        formulas::Equa2::vertex(r);
+        display(lblVertex, r.xv);
+        display(lblVertey, r.yv);
         img->setExpression(equation);
         img->Plot();
         record({"Calculando uma equação de segundo grau", equation, "Resposta 1: " + lblSol1->text(),
@@ -154,4 +155,5 @@ void TfrmEqua2::Button1Click() {
         lblVertey->setText("-");
         record({"Calculando uma equação de segundo grau", equation, "Sem raízes reais"});
     }
+    solved(r.steps);
 }

@@ -20,6 +20,7 @@ TfrmOperMatrizes::TfrmOperMatrizes(QWidget* parent) : ToolWindow(parent) {
                 FlatEdit* e = edit(QString("t%1%2%3").arg(i).arg(j).arg(m));
                 e->setMinimumWidth(24);
                 t_[m - 1][i - 1][j - 1] = e;
+                if (m == 3) answers(e); // the result
                 matrix->addWidget(e, i - 1, j - 1);
             }
         grid()->addLayout(matrix, 0, gridColumn[m - 1], Qt::AlignVCenter);

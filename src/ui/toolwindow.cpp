@@ -3,12 +3,14 @@
 #include "ui/frames.h"
 #include "core/numbers.h"
 #include "platform/clipboard.h"
+#include "ui/fResolucao.h"
 #include "ui/reportlog.h"
 
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QMenu>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace calvorin {
@@ -26,6 +28,23 @@ ToolWindow::ToolWindow(QWidget* parent) : QWidget(parent) {
     buttons_ = new QHBoxLayout;
     outer->addLayout(grid_);
     outer->addLayout(buttons_);
+
+    // The worked solution: F2 opens it; the answers' context menu offers it beside copying the
+    // answer, and Shift+F10 or the menu key open that menu on the first answer.
+    answerMenu_ = named(new QMenu(this), "mnuResposta");
+    mnuCopiarResposta_ = addMenuItem(answerMenu_, "mnuCopiarResposta", "Copiar resposta");
+    mnuResolucao_ = addMenuItem(answerMenu_, "mnuResolucao", "Resolução passo a passo");
+    mnuResolucao_->setShortcut(Qt::Key_F2);
+    connectGuarded(mnuCopiarResposta_, &QAction::triggered, this, [this] {
+        for (const Answer& a : answers_)
+            if (a.widget == menuAnswer_) setClipboardText(a.copyText());
+    });
+    connectGuarded(mnuResolucao_, &QAction::triggered, this, &ToolWindow::showSteps);
+    connectGuarded(new QShortcut(Qt::Key_F2, this), &QShortcut::activated, this, &ToolWindow::showSteps);
+    for (QKeySequence keys : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
+            if (!answers_.empty()) answerMenu(answers_.front().widget, answers_.front().widget->rect().center());
+        });
 }
 
 bool ToolWindow::valid(std::initializer_list<const QLineEdit*> inputs, const QString& message) {
@@ -78,11 +97,59 @@ FlatEdit* ToolWindow::edit(const QString& name, const QString& text) {
 QLabel* ToolWindow::answer(const QString& caption, const QString& name) {
     QLabel* l = label(name, caption);
     l->setTextInteractionFlags(Qt::NoTextInteraction);
+    answers(l);
     return l;
 }
 
 FlatButton* ToolWindow::button(const QString& name, const QString& caption) {
-    return makeButton(this, name, caption);
+    FlatButton* b = makeButton(this, name, caption);
+    if (caption == captions::calculate || caption == "Calcular") calculates(b);
+    return b;
+}
+
+void ToolWindow::calculates(QAbstractButton* button) {
+    // Connected before the window's handler, so it runs first.
+    connect(button, &QAbstractButton::clicked, this, &ToolWindow::clearSteps);
+}
+
+void ToolWindow::answers(QWidget* widget, std::function<QString()> copyText) {
+    if (!copyText) {
+        copyText = [widget] {
+            if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text();
+            return static_cast<QLabel*>(widget)->text();
+        };
+    }
+    answers_.push_back({widget, std::move(copyText)});
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(widget, &QWidget::customContextMenuRequested, this,
+            [this, widget](QPoint at) { answerMenu(widget, at); });
+}
+
+void ToolWindow::answerMenu(QWidget* answer, QPoint at) {
+    menuAnswer_ = answer;
+    const QPoint global = answer->mapToGlobal(at);
+    if (auto* edit = qobject_cast<QLineEdit*>(answer)) {
+        // An edit keeps its own items above ours.
+        QMenu* menu = edit->createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->addSeparator();
+        menu->addActions(answerMenu_->actions());
+        menu->popup(global);
+        return;
+    }
+    answerMenu_->popup(global);
+}
+
+void ToolWindow::showSteps() {
+    auto& steps = calvorin::window<TfrmResolucao>();
+    steps.follow(this);
+    showWindow(&steps);
+}
+
+void ToolWindow::clearSteps() {
+    if (steps_.isEmpty()) return;
+    steps_.clear();
+    emit stepsChanged();
 }
 
 FlatRadioButton* ToolWindow::radio(const QString& name, const QString& caption, bool checked) {

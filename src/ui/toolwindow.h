@@ -18,6 +18,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <tuple>
@@ -77,7 +78,11 @@ public:
     // none has (a calculation that fails leaves it empty).
     const QStringList& steps() const { return steps_; }
     // A calculation that ended well hands its worked solution here, after display and record.
+    // Each press of a calculate button forgets the previous one first (see calculates()), so a
+    // calculation that fails or stops early leaves none.
     void solved(const std::vector<std::string>& steps);
+    // Opens "Resolução passo a passo" on this window's steps (F2, and the answer's context menu).
+    void showSteps();
 
     // Runs conversions that the window checks itself: a conversion error shows the window's
     // message instead of the error box and gives false. Other errors go on to the error box.
@@ -122,6 +127,14 @@ protected:
                                                                    const QString& calculate = "FlatButton1",
                                                                    const QString& close = "FlatButton3",
                                                                    const QString& copy = "FlatButton2");
+    // The button starts a calculation: each press forgets the last worked solution before the
+    // window's handler runs. button() marks those captioned "&Calcular" or "Calcular" itself; a
+    // calculate button with another caption is marked before its handler is connected.
+    void calculates(QAbstractButton* button);
+    // The widget shows an answer: its context menu (also Shift+F10 and the menu key on the window's
+    // first answer) offers "Copiar resposta" and "Resolução passo a passo". answer() marks its
+    // labels itself. Copying takes the widget's text unless the window says what to copy.
+    void answers(QWidget* widget, std::function<QString()> copyText = {});
     // The button hides the window ("Fechar").
     void closes(QAbstractButton* button);
     // The button puts the answer's caption, as it is at the click, on the clipboard ("Copiar").
@@ -157,8 +170,19 @@ signals:
 
 private:
     static QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
+    void clearSteps();
+    // The answers' context menu, for that answer, at that point of it.
+    void answerMenu(QWidget* answer, QPoint at);
 
     QStringList steps_;
+    struct Answer {
+        QWidget* widget;
+        std::function<QString()> copyText;
+    };
+    std::vector<Answer> answers_;
+    QMenu* answerMenu_;
+    QAction *mnuCopiarResposta_, *mnuResolucao_;
+    QWidget* menuAnswer_ = nullptr; // the answer the menu was last opened on
     QGridLayout* grid_;
     QHBoxLayout* buttons_;
     int rows_ = 0;

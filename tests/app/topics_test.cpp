@@ -236,6 +236,7 @@ const char* const creationOrder[] = {
     "TfrmPontoReta",
     "TfrmConvertVelocidade",
     "TfrmFisica",
+    "TfrmResolucao", // after the fixed order
 };
 
 TEST(WindowRegistryOrder, WindowsAreCreatedInTheFixedOrderOneEach) {

@@ -1,0 +1,64 @@
+#include "formulas/Equa2.h"
+
+namespace calvorin::formulas::Equa2 {
+
+namespace {
+// A negative number in a product or a power is written in parentheses.
+std::string factor(const std::string& text) {
+    return !text.empty() && text[0] == '-' ? "(" + text + ")" : text;
+}
+// A coefficient as typed; an empty one counts as 0.
+std::string typed(const Typed<>& t) {
+    return factor(t.text.empty() ? "0" : t.text);
+}
+std::string value(Real v) {
+    return factor(show(v));
+}
+} // namespace
+
+Result discriminant(const Typed<>& a, const Typed<>& b, const Typed<>& c) {
+    Result r{a.value, b.value, c.value};
+    const Real square = power(b.value, 2), fourAC = Real(4) * a.value * c.value;
+    r.delta = (square - fourAC).toDouble();
+    // "- 4·a·c" written as the sign of what is taken away; 0 - x keeps a zero from showing as -0.
+    const std::string taken = fourAC > 0 ? " - " + show(fourAC) : " + " + show(Real(0) - fourAC);
+    r.steps = {
+        "Δ = b² - 4·a·c",
+        "x = (-b ± √Δ) / (2·a)",
+        "Δ = " + typed(b) + "² - 4·" + typed(a) + "·" + typed(c),
+        "Δ = " + show(square) + taken + " = " + show(r.delta),
+    };
+    if (r.delta < 0) r.steps.insert(r.steps.end(), {"Δ < 0", noRoots});
+    return r;
+}
+
+void roots(Result& r) {
+    const Real root = fpu::sqrt(r.delta), minusB = Real(0) - r.b, twoA = Real(2) * r.a;
+    r.root1 = (-Real(r.b) + root) / twoA;
+    r.root2 = (-Real(r.b) - root) / twoA;
+    const std::string over = ") / " + value(twoA);
+    r.steps.insert(r.steps.end(), {
+        "√Δ = " + show(root),
+        "x = (" + show(minusB) + " ± " + show(root) + over,
+        "x1 = (" + show(minusB) + " + " + show(root) + over + " = " + show(r.root1),
+        "x2 = (" + show(minusB) + " - " + show(root) + over + " = " + show(r.root2),
+        "Resposta 1: " + show(r.root1),
+        "Resposta 2: " + show(r.root2),
+    });
+}
+
+void vertex(Result& r) {
+    // Between the roots as shown, to 15 digits.
+    const Real r1 = strToFloat(show(r.root1)), r2 = strToFloat(show(r.root2));
+    r.xv = ((r1 + r2) * 0.5).toDouble();
+    r.yv = (Real(r.a) * r.xv * r.xv + Real(r.b) * r.xv + r.c).toDouble();
+    const std::string x = value(r.xv);
+    r.steps.insert(r.steps.end(), {
+        "xv = (x1 + x2) / 2 = (" + show(r1) + " + " + value(r2) + ") / 2 = " + show(r.xv),
+        "yv = a·xv² + b·xv + c = " + value(r.a) + "·" + x + "² + " + value(r.b) + "·" + x + " + " +
+            value(r.c) + " = " + show(r.yv),
+        "Cordenadas do vértice: X = " + show(r.xv) + "; Y = " + show(r.yv),
+    });
+}
+
+} // namespace calvorin::formulas::Equa2
