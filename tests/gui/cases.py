@@ -110,6 +110,21 @@ def trigonometry(app):
     w.label("0.5")
 
 
+@case
+def steps(app):
+    """x² - 4 = 0, then F2 on the window: the worked solution shows Δ, √Δ, both roots and the vertex."""
+    app.menu("Problemas", "Algebra", "Equações de segundo grau")
+    w = app.window("Equações de 2° Grau")
+    w.fill("X²", "1")
+    w.fill("= 0", "-4")
+    w.click("Calcular")
+    w.label("-2").click_with("b1")  # the pointer over the window, where the keys go
+    w.key(0xFFBF)  # F2
+    area = app.window("Resolução passo a passo").find("text", "Passos")
+    lines = ["Δ = 0 + 16 = 16", "√Δ = 4", "Resposta 1: 2", "Resposta 2: -2", "Cordenadas do vértice: X = 0; Y = -4"]
+    wait_for(f"the steps to hold {lines}", lambda: all(line in area.text().splitlines() for line in lines))
+
+
 def main(program, names):
     if program == "--list":
         print(";".join(CASES))
