@@ -12,7 +12,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "gui"))
-from cases import twelve_plus_three  # noqa: E402
+from cases import steps_of_x_squared_minus_four, twelve_plus_three, x_squared_minus_four  # noqa: E402
 from desktop import Desktop, wait_for  # noqa: E402
 
 SHOTS = {}
@@ -51,12 +51,14 @@ def graph(app):
 @shot
 def quadratic(app):
     """x² - 4 = 0: the roots 2 and -2, the vertex and the parabola."""
-    app.menu("Problemas", "Algebra", "Equações de segundo grau")
-    w = app.window("Equações de 2° Grau")
-    w.fill("X²", "1")
-    w.fill("= 0", "-4")
-    w.click("Calcular")
-    w.label("-2")
+    return x_squared_minus_four(app).name
+
+
+@shot
+def steps(app):
+    """The worked solution of x² - 4 = 0, opened with F2."""
+    w = steps_of_x_squared_minus_four(app)
+    wait_for("the steps", lambda: "√Δ = 4" in w.find("text", "Passos").text())
     return w.name
 
 

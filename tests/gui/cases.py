@@ -110,17 +110,29 @@ def trigonometry(app):
     w.label("0.5")
 
 
-@case
-def steps(app):
-    """x² - 4 = 0, then F2 on the window: the worked solution shows Δ, √Δ, both roots and the vertex."""
+def x_squared_minus_four(app):
+    """x² - 4 = 0 in the second-degree equations: the roots 2 and -2."""
     app.menu("Problemas", "Algebra", "Equações de segundo grau")
     w = app.window("Equações de 2° Grau")
     w.fill("X²", "1")
     w.fill("= 0", "-4")
     w.click("Calcular")
+    w.label("-2")
+    return w
+
+
+def steps_of_x_squared_minus_four(app):
+    """Then F2 on that window: the worked solution."""
+    w = x_squared_minus_four(app)
     w.label("-2").click_with("b1")  # the pointer over the window, where the keys go
     w.key(0xFFBF)  # F2
-    area = app.window("Resolução passo a passo").find("text", "Passos")
+    return app.window("Resolução passo a passo")
+
+
+@case
+def steps(app):
+    """The worked solution shows Δ, √Δ, both roots and the vertex."""
+    area = steps_of_x_squared_minus_four(app).find("text", "Passos")
     lines = ["Δ = 0 + 16 = 16", "√Δ = 4", "Resposta 1: 2", "Resposta 2: -2", "Cordenadas do vértice: X = 0; Y = -4"]
     wait_for(f"the steps to hold {lines}", lambda: all(line in area.text().splitlines() for line in lines))
 
