@@ -37,14 +37,11 @@ void roots(Result& r) {
     r.root1 = (-Real(r.b) + root) / twoA;
     r.root2 = (-Real(r.b) - root) / twoA;
     const std::string over = ") / " + value(twoA);
-    r.steps.insert(r.steps.end(), {
-        "√Δ = " + show(root),
-        "x = (" + show(minusB) + " ± " + show(root) + over,
-        "x1 = (" + show(minusB) + " + " + show(root) + over + " = " + show(r.root1),
-        "x2 = (" + show(minusB) + " - " + show(root) + over + " = " + show(r.root2),
-        "Resposta 1: " + show(r.root1),
-        "Resposta 2: " + show(r.root2),
-    });
+    r.steps.insert(r.steps.end(),
+                   {"√Δ = " + show(root), "x = (" + show(minusB) + " ± " + show(root) + over,
+                    "x1 = (" + show(minusB) + " + " + show(root) + over + " = " + show(r.root1),
+                    "x2 = (" + show(minusB) + " - " + show(root) + over + " = " + show(r.root2),
+                    "Resposta 1: " + show(r.root1), "Resposta 2: " + show(r.root2)});
 }
 
 void vertex(Result& r) {
@@ -53,12 +50,11 @@ void vertex(Result& r) {
     r.xv = ((r1 + r2) * 0.5).toDouble();
     r.yv = (Real(r.a) * r.xv * r.xv + Real(r.b) * r.xv + r.c).toDouble();
     const std::string x = value(r.xv);
-    r.steps.insert(r.steps.end(), {
-        "xv = (x1 + x2) / 2 = (" + show(r1) + " + " + value(r2) + ") / 2 = " + show(r.xv),
-        "yv = a·xv² + b·xv + c = " + value(r.a) + "·" + x + "² + " + value(r.b) + "·" + x + " + " +
-            value(r.c) + " = " + show(r.yv),
-        "Cordenadas do vértice: X = " + show(r.xv) + "; Y = " + show(r.yv),
-    });
+    r.steps.insert(r.steps.end(),
+                   {"xv = (x1 + x2) / 2 = (" + show(r1) + " + " + value(r2) + ") / 2 = " + show(r.xv),
+                    "yv = a·xv² + b·xv + c = " + value(r.a) + "·" + x + "² + " + value(r.b) + "·" + x +
+                        " + " + value(r.c) + " = " + show(r.yv),
+                    "Cordenadas do vértice: X = " + show(r.xv) + "; Y = " + show(r.yv)});
 }
 
 } // namespace calvorin::formulas::Equa2

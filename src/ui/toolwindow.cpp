@@ -43,7 +43,8 @@ ToolWindow::ToolWindow(QWidget* parent) : QWidget(parent) {
     connectGuarded(new QShortcut(Qt::Key_F2, this), &QShortcut::activated, this, &ToolWindow::showSteps);
     for (QKeySequence keys : {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)})
         connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] {
-            if (!answers_.empty()) answerMenu(answers_.front().widget, answers_.front().widget->rect().center());
+            if (!answers_.empty())
+                answerMenu(answers_.front().widget, answers_.front().widget->rect().center());
         });
 }
 

@@ -2,11 +2,11 @@
 // What every tool window shares: its frame, the standard controls and layout, Copy and Close,
 // and the calculate flow validate -> convert -> compute -> display -> record. A tool window's own
 // file then holds its controls, formula and literals.
-#include "ui/registry.h"
 #include "core/errors.h"
 #include "core/real.h"
 #include "platform/dialogs.h"
 #include "platform/guard.h"
+#include "ui/registry.h"
 
 #include "widgets/flat.h"
 

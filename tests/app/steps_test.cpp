@@ -10,7 +10,11 @@
 #include <QTest>
 
 using namespace apptest;
-using calvorin::ToolWindow;
+
+// Readable failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace {
 
@@ -19,120 +23,99 @@ const QString noneYet = "Nenhum cálculo concluído.";
 class StepsTest : public WindowTest {
 protected:
     TfrmResolucao& steps = calvorin::window<TfrmResolucao>();
+    TfrmEqua2& equa2 = calvorin::window<TfrmEqua2>();
 
-    static void activate(QWidget* w) {
+    // Keys and clicks go to the active top-level window, as the window system hands them.
+    static void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers mods = {}) {
         calvorin::showWindow(w);
         w->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
-    }
-    // The window system hands keys and clicks to the top-level window.
-    static void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers mods = {}) {
         QTest::keyClick(w->windowHandle(), k, mods);
     }
-    static void rightClick(QWidget* control) {
-        QWidget* top = control->window();
-        QTest::mouseClick(top->windowHandle(), Qt::RightButton, {}, control->mapTo(top, control->rect().center()));
+    void calculate(const char* a, const char* b, const char* c) {
+        equa2.txtA->setText(a);
+        equa2.txtB->setText(b);
+        equa2.txtC->setText(c);
+        equa2.Button1->click();
     }
-    static QMenu* answerMenu(QWidget* tool) { return child<QMenu>(tool, "mnuResposta"); }
     QString shown() const { return steps.txtPassos->toPlainText(); }
 };
 
-TEST_F(StepsTest, OpenedFromTheQuadraticEquationItFollowsEachCalculation) {
-    auto& equa2 = calvorin::window<TfrmEqua2>();
-    activate(&equa2);
+TEST_F(StepsTest, OpenedWithF2ItFollowsEachCalculationAndAFailureLeavesNone) {
     key(&equa2, Qt::Key_F2);
     ASSERT_TRUE(steps.isVisible());
     EXPECT_EQ(steps.lblJanela->text(), "Equações de 2° Grau");
     EXPECT_EQ(shown(), noneYet) << "before any calculation";
-
-    // A good calculation, then each way one fails: the silent check, the conversion box, an
-    // arithmetic error box. Each failure leaves no stale steps.
-    const struct {
-        const char *a, *b, *c;
-        bool solved;
-    } rows[] = {
-        {"1", "", "-4", true}, {"1,5", "", "-4", false}, {"1", "", "-4", true},
-        {"-", "", "-4", false}, {"1", "1", "1", true},  {"0", "2", "1", false},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.a);
-        equa2.txtA->setText(row.a);
-        equa2.txtB->setText(row.b);
-        equa2.txtC->setText(row.c);
-        equa2.Button1->click();
-        EXPECT_EQ(shown(), row.solved ? equa2.steps().join('\n') : noneYet);
-        EXPECT_EQ(equa2.steps().isEmpty(), !row.solved);
+    // Each failure after a good one: the silent check, the conversion box, an arithmetic error box.
+    const std::tuple<const char*, const char*, bool> rows[] = {{"1", "", true},  {"1,5", "", false},
+                                                               {"1", "", true},  {"-", "", false},
+                                                               {"1", "1", true}, {"0", "2", false}};
+    for (auto [a, b, solved] : rows) {
+        calculate(a, b, "-4");
+        EXPECT_EQ(shown(), solved ? equa2.steps().join('\n') : noneYet) << a;
+        EXPECT_EQ(equa2.steps().isEmpty(), !solved) << a;
     }
     EXPECT_EQ(dialogs.errors.size(), 2);
 }
 
-TEST_F(StepsTest, TheAnswerMenuCopiesTheAnswerAndOpensTheSteps) {
-    auto& equa2 = calvorin::window<TfrmEqua2>();
-    equa2.txtA->setText("1");
-    equa2.txtB->setText("");
-    equa2.txtC->setText("-4");
-    equa2.Button1->click();
-    activate(&equa2);
-    QMenu* menu = answerMenu(&equa2);
+TEST_F(StepsTest, TheAnswerMenuCopiesThatAnswerAndOpensTheSteps) {
+    calculate("1", "", "-4");
+    auto* menu = child<QMenu>(&equa2, "mnuResposta");
     ASSERT_NE(menu, nullptr);
-
-    rightClick(equa2.lblSol2);
-    ASSERT_TRUE(menu->isVisible());
-    child<QAction>(menu, "mnuCopiarResposta")->trigger();
-    menu->hide();
-    EXPECT_EQ(calvorin::clipboardText(), "-2");
-
     for (auto [k, mods] : {std::pair{Qt::Key_F10, Qt::KeyboardModifiers(Qt::ShiftModifier)},
                            std::pair{Qt::Key_Menu, Qt::KeyboardModifiers()}}) {
-        activate(&equa2);
-        equa2.txtB->setFocus(); // an edit's own menu key must not win
+        equa2.txtB->setFocus(); // not the edit's own menu
         key(&equa2, k, mods);
         ASSERT_TRUE(menu->isVisible()) << k;
         EXPECT_TRUE(menu->geometry().contains(equa2.lblSol1->mapToGlobal(equa2.lblSol1->rect().center())));
         menu->hide();
     }
+    const auto rightClick = [&](QLabel* answer, const char* item) {
+        QTest::mouseClick(equa2.windowHandle(), Qt::RightButton, {},
+                          answer->mapTo(&equa2, answer->rect().center()));
+        ASSERT_TRUE(menu->isVisible());
+        child<QAction>(menu, item)->trigger();
+        menu->hide();
+    };
+    rightClick(equa2.lblSol2, "mnuCopiarResposta");
+    EXPECT_EQ(calvorin::clipboardText(), "-2");
     steps.hide();
-    rightClick(equa2.lblVertex);
-    child<QAction>(menu, "mnuResolucao")->trigger();
-    menu->hide();
+    rightClick(equa2.lblVertex, "mnuResolucao");
     EXPECT_TRUE(steps.isVisible());
     EXPECT_TRUE(shown().contains("√Δ = 4"));
 }
 
-// Every tool window, by its calculate button(s): F2 opens its steps, and pressing calculate
-// forgets the last worked solution, whatever then happens.
+// Every tool window by its calculate button(s): F2 opens its steps, and calculating forgets the
+// last ones, whatever then happens.
 TEST_F(StepsTest, EveryToolWindowOpensItsStepsAndForgetsThemOnCalculate) {
-    const std::pair<const char*, std::vector<const char*>> tools[] = {
-        {"TfrmTQPA", {"Button1"}},          {"TfrmNTPA", {"Button1"}},
-        {"TfrmSTPA", {"Button1"}},          {"TfrmTQPG", {"Button1"}},
-        {"Tfrmstpg", {"Button1"}},          {"Tfrmptpg", {"Button1"}},
-        {"TfrmEqua2", {"Button1"}},         {"TfrmJurosCompostos", {"Button1"}},
-        {"TfrmFatoriais", {"Button1"}},     {"TfrmCombinations", {"btnCalc"}},
-        {"TfrmMDC", {"FlatButton1"}},       {"TfrmRegra3", {"btnCalc"}},
-        {"TfrmPitagoras", {"Button1"}},     {"TfrmTrigonometria", {"Button1"}},
-        {"TfrmDistancia", {"Button1"}},     {"TfrmInclination", {"Button1"}},
-        {"TfrmPontoReta", {"FlatButton1"}}, {"TfrmSumAng", {"FlatButton1"}},
-        {"TfrmDiagonais", {"FlatButton1"}}, {"TfrmOperMatrizes", {"Button1"}},
-        {"TfrmDeterminante", {"Button1"}},  {"TfrmConvertTemperatura", {"Button1"}},
-        {"TfrmConvertVelocidade", {"btnCalc"}}, {"TfrmCalorias", {"btnCalc"}},
-    };
-    for (const auto& [name, buttons] : tools) {
-        SCOPED_TRACE(name);
-        auto* tool = qobject_cast<ToolWindow*>(windowNamed(name));
+    // Each window and its calculate button.
+    const QStringList tools =
+        QString("TfrmTQPA Button1, TfrmNTPA Button1, TfrmSTPA Button1, TfrmTQPG Button1, "
+                "Tfrmstpg Button1, Tfrmptpg Button1, TfrmEqua2 Button1, TfrmJurosCompostos Button1, "
+                "TfrmFatoriais Button1, TfrmCombinations btnCalc, TfrmMDC FlatButton1, "
+                "TfrmRegra3 btnCalc, TfrmPitagoras Button1, TfrmTrigonometria Button1, "
+                "TfrmDistancia Button1, TfrmInclination Button1, TfrmPontoReta FlatButton1, "
+                "TfrmSumAng FlatButton1, TfrmDiagonais FlatButton1, TfrmOperMatrizes Button1, "
+                "TfrmDeterminante Button1, TfrmConvertTemperatura Button1, "
+                "TfrmConvertVelocidade btnCalc, TfrmCalorias btnCalc")
+            .split(", ");
+    for (const QString& names : tools) {
+        SCOPED_TRACE(names.toStdString());
+        const QStringList name = names.split(' ');
+        auto* tool = qobject_cast<calvorin::ToolWindow*>(windowNamed(name[0].toLatin1()));
         ASSERT_NE(tool, nullptr);
-        activate(tool);
         key(tool, Qt::Key_F2);
-        EXPECT_TRUE(steps.isVisible());
         EXPECT_EQ(steps.following(), tool);
-        steps.hide();
-        for (const char* button : buttons) {
-            const std::vector<std::string> stale = {"stale"};
-            tool->solved(stale);
-            EXPECT_EQ(shown(), "stale");
-            child<QAbstractButton>(tool, button)->click();
-            EXPECT_NE(tool->steps(), QStringList{"stale"});
-            EXPECT_NE(shown(), "stale");
-        }
+        key(tool, Qt::Key_F10, Qt::ShiftModifier); // every window has an answer with the menu
+        QWidget* menu = QApplication::activePopupWidget();
+        ASSERT_NE(menu, nullptr);
+        EXPECT_TRUE(menu->actions().contains(child<QAction>(tool, "mnuResolucao")));
+        menu->close();
+        tool->solved({"stale"});
+        EXPECT_EQ(shown(), "stale");
+        child<QAbstractButton>(tool, name[1].toLatin1())->click();
+        EXPECT_NE(shown(), "stale");
+        EXPECT_NE(tool->steps(), QStringList{"stale"});
         tool->hide();
     }
 }
