@@ -83,6 +83,8 @@ TEST_F(StepsTest, TheAnswerMenuCopiesThatAnswerAndOpensTheSteps) {
     rightClick(equa2.lblVertex, "mnuResolucao");
     EXPECT_TRUE(steps.isVisible());
     EXPECT_TRUE(shown().contains("√Δ = 4"));
+    steps.btnCopiar->click();
+    EXPECT_EQ(calvorin::clipboardText(), equa2.steps().join('\n'));
 }
 
 // Every tool window by its calculate button(s): F2 opens its steps, and calculating forgets the
