@@ -1,5 +1,4 @@
 // Start-up: application title and help file, the window registry, the event loop.
-#include "app/mdiMain.h"
 #include "app/registry.h"
 #include "platform/guard.h"
 #include "platform/help.h"
@@ -14,8 +13,9 @@ int main(int argc, char** argv) {
     calvorin::initLocale();
     // Only the main window's close ends the program (it quits explicitly), whatever else is open.
     calvorin::Application::setQuitOnLastWindowClosed(false);
-    calvorin::WindowRegistry::createAll();
-    calvorin::showWindow(&calvorin::window<TfrmMain>());
+    // The main window goes on screen as soon as it exists and the other windows are made while it
+    // appears; all of them exist before the event loop starts and runs the start-up script.
+    calvorin::WindowRegistry::createAll([](QWidget* main) { calvorin::showWindow(main); });
     const int code = calvorin::Application::exec();
     calvorin::WindowRegistry::destroyAll();
     return code;

@@ -3,6 +3,7 @@
 #include "widgets/TFlatButtonUnit.h"
 
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -17,7 +18,74 @@ QAccessibleInterface* accessibleWindow(const QString& className, QObject* o) {
         return new QAccessibleWidget(static_cast<QWidget*>(o), QAccessible::Window);
     return nullptr;
 }
+
+int deferring = 0;
+
+// A window's waiting work, run when it is first shown (before it goes on screen) or when asked.
+// Not at its polish: Qt polishes every new widget as soon as the event loop runs.
+class WaitingWork : public QObject {
+public:
+    explicit WaitingWork(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+    std::vector<std::function<void()>> work;
+
+    // Runs the work once and goes away.
+    void run() {
+        parent()->removeEventFilter(this);
+        const auto todo = std::move(work);
+        delete this;
+        for (const auto& w : todo)
+            w();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched == parent()) run();
+        return false;
+    }
+};
+
+WaitingWork* waitingWork(QWidget* window) {
+    for (QObject* child : window->children())
+        if (auto* waiting = dynamic_cast<WaitingWork*>(child)) return waiting;
+    return nullptr;
+}
+
+// The window at its natural size, fixed, centred when asked.
+void fit(QWidget* window, bool centred) {
+    if (window->minimumSize() != window->maximumSize()) {
+        window->adjustSize();
+        window->setFixedSize(window->size());
+    } else {
+        window->resize(window->minimumSize()); // the size is known, no need to measure the controls
+    }
+    if (centred) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect r = window->frameGeometry();
+            r.moveCenter(screen->availableGeometry().center());
+            window->move(r.topLeft());
+        }
+    }
+}
+
 } // namespace
+
+DeferUntilNeeded::DeferUntilNeeded() { ++deferring; }
+DeferUntilNeeded::~DeferUntilNeeded() { --deferring; }
+
+void whenFirstNeeded(QWidget* window, std::function<void()> work) {
+    if (!deferring) {
+        work();
+        return;
+    }
+    WaitingWork* waiting = waitingWork(window);
+    if (!waiting) waiting = new WaitingWork(window);
+    waiting->work.push_back(std::move(work));
+}
+
+void makeReady(QWidget* window) {
+    if (WaitingWork* waiting = waitingWork(window)) waiting->run();
+}
 
 void setWhiteBackground(QWidget* widget) {
     QPalette pal = widget->palette();
@@ -57,15 +125,7 @@ void applyFrame(QWidget* window, const Frame& frame) {
     window->setWindowFlags(flags);
     window->setWindowTitle(frame.caption);
     if (frame.white) setWhiteBackground(window);
-    window->adjustSize();
-    window->setFixedSize(window->size());
-    if (frame.centred) {
-        if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect r = window->frameGeometry();
-            r.moveCenter(screen->availableGeometry().center());
-            window->move(r.topLeft());
-        }
-    }
+    whenFirstNeeded(window, [window, centred = frame.centred] { fit(window, centred); });
 }
 
 } // namespace calvorin

@@ -306,8 +306,7 @@ void TfrmMain::createPanels(QWidget* area) {
     // The picture sits at the bottom right of the news, below the links.
     imgNews = makeLink(this, "imgNews", QString());
     imgNews->setFixedSize(90, 90);
-    imgNews->setScaledContents(true);
-    imgNews->setPixmap(QPixmap::fromImage(calvorin::loadJpeg(":/pictures/noticias.jpg")));
+    imgNews->setScaledContents(true); // its picture is read when first wanted, see readNewsPicture()
     static_cast<QVBoxLayout*>(l)->addStretch(1);
     l->addWidget(imgNews);
     l->setAlignment(imgNews, Qt::AlignRight);
@@ -319,13 +318,22 @@ void TfrmMain::createPanels(QWidget* area) {
     }
 }
 
+void TfrmMain::readNewsPicture() const {
+    if (newsPictureRead_) return;
+    newsPictureRead_ = true;
+    if (imgNews->pixmap().isNull())
+        imgNews->setPixmap(QPixmap::fromImage(calvorin::loadJpeg(":/pictures/noticias.jpg")));
+}
+
 QPixmap TfrmMain::newsPicture() const {
+    readNewsPicture();
     return imgNews->pixmap();
 }
 
 void TfrmMain::showPanel(QFrame* panel) {
     for (QFrame* p : {pnlNews, pnlAlgebra, pnlGeo, pnlTools, pnlFisica})
         if (p != panel) p->hide();
+    if (panel == pnlNews) readNewsPicture();
     panel->show();
 }
 

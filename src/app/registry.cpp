@@ -24,7 +24,10 @@ void WindowRegistry::destroyAll() {
 
 QWidget* WindowRegistry::find(const char* className) {
     for (QWidget* w : list())
-        if (std::strcmp(w->metaObject()->className(), className) == 0) return w;
+        if (std::strcmp(w->metaObject()->className(), className) == 0) {
+            makeReady(w);
+            return w;
+        }
     return nullptr;
 }
 

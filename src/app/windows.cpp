@@ -37,7 +37,9 @@
 
 namespace calvorin {
 
-void WindowRegistry::createAll() {
+void WindowRegistry::createAll(const std::function<void(QWidget*)>& mainCreated) {
+    // Sizes and pictures wait until a window is first needed: most are never opened in a run.
+    const DeferUntilNeeded later;
     // Order: TfrmMain, TfrmEqua2, TfrmTrigonometria, TfrmSplash, TfrmAutor (the maker's window),
     // TfrmJurosCompostos, TfrmFatoriais, TfrmCombinations, TfrmTQPA, TfrmNTPA, TfrmSTPA, TfrmTQPG,
     // Tfrmstpg, Tfrmptpg, TfrmPitagoras, TfrmInclination, TfrmDistancia, TfrmRegra3, TfrmCalorias,
@@ -45,7 +47,9 @@ void WindowRegistry::createAll() {
     // TfrmViewReport, TfrmConfirmNR, TfrmComandos, TfrmAnalise, TfrmPA, TfrmPG, TfrmMatrizes,
     // TfrmAnalitica, TfrmMDC, TfrmMeajude, TfrmEditor, Tfrmtools, TfrmSumAng, Tfrmgeometria,
     // TfrmDiagonais, TfrmPontoReta, TfrmConvertVelocidade, TfrmFisica.
-    add(new TfrmMain);
+    auto* main = new TfrmMain;
+    add(main);
+    if (mainCreated) mainCreated(main);
     add(new TfrmEqua2);
     add(new TfrmTrigonometria);
     add(new TfrmSplash);
