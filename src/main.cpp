@@ -1,5 +1,6 @@
 // Start-up: application title and help file, the window registry, the event loop.
 #include "app/registry.h"
+#include "app/style.h"
 #include "platform/guard.h"
 #include "platform/help.h"
 #include "platform/locale.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     calvorin::Application::setDesktopFileName("io.github.calvorin.Calvorin");
     calvorin::setApplicationHelpFile("Cv21.hlp");
     calvorin::initLocale();
+    calvorin::useStartUpStyle();
     // Only the main window's close ends the program (it quits explicitly), whatever else is open.
     calvorin::Application::setQuitOnLastWindowClosed(false);
     // The main window goes on screen as soon as it exists and the other windows are made while it

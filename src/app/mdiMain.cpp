@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QVBoxLayout>
 
 using calvorin::connectGuarded;
@@ -64,6 +65,25 @@ LinkLabel* addShowLink(QWidget* owner, QLayout* column, const char* name, const 
     column->addWidget(link);
     connectGuarded(link, &LinkLabel::clicked, owner, [window] { calvorin::showWindow(window); });
     return link;
+}
+
+// The bullet beside each link of the left column: a small blue ball lit from the top left. Drawn
+// rather than read from a picture file, which would start Qt's image plugins before the window
+// is on screen.
+QPixmap bulletPicture() {
+    QImage picture(10, 10, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient light(QPointF(3.5, 3.5), 6.5);
+    light.setColorAt(0, QColor(0x96, 0xc8, 0xff));
+    light.setColorAt(0.5, QColor(0x55, 0x87, 0xd4));
+    light.setColorAt(1, QColor(0x0c, 0x2c, 0x76));
+    p.setPen(Qt::NoPen);
+    p.setBrush(light);
+    p.drawEllipse(QRectF(0.5, 0.5, 9, 9));
+    p.end();
+    return QPixmap::fromImage(picture);
 }
 
 QFrame* separatorLine(QWidget* parent) {
@@ -176,7 +196,7 @@ QWidget* TfrmMain::createLeftColumn() {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(12, 16, 8, 12);
     layout->setSpacing(8);
-    const QPixmap bullet(":/pictures/bullet.png");
+    const QPixmap bullet = bulletPicture();
     auto link = [&](const char* name, const char* caption) {
         auto* row = new QHBoxLayout;
         row->setSpacing(6);

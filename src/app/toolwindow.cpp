@@ -73,7 +73,7 @@ QLabel* ToolWindow::label(const QString& name, const QString& caption) {
 FlatEdit* ToolWindow::edit(const QString& name, const QString& text) {
     auto* e = named(new FlatEdit(this), name);
     e->setColorFlat(Qt::white); // white on the white window, with the border-grey outline
-    e->setText(text);
+    if (!text.isEmpty()) e->setText(text);
     return e;
 }
 
