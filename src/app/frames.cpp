@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QGuiApplication>
+#include <QHash>
 #include <QLabel>
 #include <QScreen>
 #include <QWidget>
@@ -61,7 +62,9 @@ void fit(QWidget* window, bool centred) {
     }
     if (centred) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
-            QRect r = window->frameGeometry();
+            // By the window's size alone, as when it had no frame yet: once it is being shown it has
+            // one, which would move it.
+            QRect r(QPoint(), window->size());
             r.moveCenter(screen->availableGeometry().center());
             window->move(r.topLeft());
         }
@@ -98,9 +101,16 @@ TFlatButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     auto* button = new TFlatButton(parent);
     button->setObjectName(name);
     button->setText(caption);
-    QString shown = caption;
-    shown.remove(QLatin1Char('&'));
-    button->setFixedSize(qMax(75, button->fontMetrics().horizontalAdvance(shown) + 16), 25);
+    // Measuring a caption means shaping its text, and most windows have the same three buttons.
+    static QHash<QString, int> widths;
+    const QString key = button->font().key() + QLatin1Char('\n') + caption;
+    auto width = widths.constFind(key);
+    if (width == widths.constEnd()) {
+        QString shown = caption;
+        shown.remove(QLatin1Char('&'));
+        width = widths.insert(key, button->fontMetrics().horizontalAdvance(shown));
+    }
+    button->setFixedSize(qMax(75, *width + 16), 25);
     return button;
 }
 
@@ -124,8 +134,11 @@ void applyFrame(QWidget* window, const Frame& frame) {
     if (frame.stayOnTop) flags |= Qt::WindowStaysOnTopHint;
     window->setWindowFlags(flags);
     window->setWindowTitle(frame.caption);
-    if (frame.white) setWhiteBackground(window);
-    whenFirstNeeded(window, [window, centred = frame.centred] { fit(window, centred); });
+    // The white reaches every control of the window: that too waits.
+    whenFirstNeeded(window, [window, frame] {
+        if (frame.white) setWhiteBackground(window);
+        fit(window, frame.centred);
+    });
 }
 
 } // namespace calvorin

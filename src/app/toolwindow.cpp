@@ -65,8 +65,9 @@ void ToolWindow::copy(const QLabel* answer) {
 }
 
 QLabel* ToolWindow::label(const QString& name, const QString& caption) {
-    auto* l = named(new QLabel(caption, this), name);
+    auto* l = named(new QLabel(this), name);
     l->setTextFormat(Qt::PlainText); // captions are shown as they are, never as markup
+    l->setText(caption);
     return l;
 }
 
