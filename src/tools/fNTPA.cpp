@@ -1,5 +1,6 @@
 #include "tools/fNTPA.h"
 
+#include "formulas/NTPA.h"
 #include "tools/fTQPA.h"
 
 using namespace calvorin;
@@ -19,8 +20,8 @@ TfrmNTPA::TfrmNTPA(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmNTPA::Button1Click() {
     if (!valid({txtPT, txtUT, txtQ}, validation::needToBeNumeric)) return;
-    const Real a1 = number(txtPT), an = number(txtUT), r = number(txtQ);
-    display(lblResposta, (a1 - an - r) / -r);
+    const double a1 = number(txtPT), an = number(txtUT), r = number(txtQ);
+    display(lblResposta, formulas::NTPA::calculate(a1, an, r).answer);
     record({"Calculando o número de termos de uma PA", "Primeiro termo = " + txtPT->text(),
             "Último termo = " + txtUT->text(), "Razão da PA = " + txtQ->text(),
             "Número de termos = " + lblResposta->text()});
