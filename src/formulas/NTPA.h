@@ -6,8 +6,9 @@ namespace calvorin::formulas::NTPA {
 
 struct Result {
     Real answer; // (a1 - an - r) / -r, that is (an - a1) / r + 1, not rounded
+    Steps steps;
 };
 
-Result calculate(double a1, double an, double r);
+Result calculate(Typed<> a1, Typed<> an, Typed<> r);
 
 } // namespace calvorin::formulas::NTPA

@@ -6,8 +6,9 @@ namespace calvorin::formulas::STPA {
 
 struct Result {
     Real answer; // (a1 + an) n / 2
+    Steps steps;
 };
 
-Result calculate(double a1, double an, double n);
+Result calculate(Typed<> a1, Typed<> an, Typed<> n);
 
 } // namespace calvorin::formulas::STPA

@@ -6,8 +6,9 @@ namespace calvorin::formulas::TQPG {
 
 struct Result {
     Real answer; // q^(n - 1) a1
+    Steps steps;
 };
 
-Result calculate(double a1, double n, double q);
+Result calculate(Typed<> a1, Typed<> n, Typed<> q);
 
 } // namespace calvorin::formulas::TQPG

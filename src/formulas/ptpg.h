@@ -6,8 +6,9 @@ namespace calvorin::formulas::ptpg {
 
 struct Result {
     Real answer; // the non-negative root of (a1 an)^n: a negative product shows as its magnitude
+    Steps steps;
 };
 
-Result calculate(double a1, double an, double n);
+Result calculate(Typed<> a1, Typed<> an, Typed<> n);
 
 } // namespace calvorin::formulas::ptpg

@@ -6,8 +6,9 @@ namespace calvorin::formulas::stpg {
 
 struct Result {
     Real answer; // (q^n - 1) a1 / (q - 1)
+    Steps steps;
 };
 
-Result calculate(double a1, double n, double q);
+Result calculate(Typed<> a1, Typed<> n, Typed<> q);
 
 } // namespace calvorin::formulas::stpg

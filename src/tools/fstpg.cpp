@@ -21,10 +21,13 @@ Tfrmstpg::Tfrmstpg(QWidget* parent) : ToolWindow(parent) {
 void Tfrmstpg::Button1Click() {
     if (!valid({txtpt, txtn, txtq}, validation::needToBeNumeric)) return;
     const double a1 = number(txtpt), n = number(txtn), q = number(txtq);
-    display(lblresposta, formulas::stpg::calculate(a1, n, q).answer);
+    const auto result = formulas::stpg::calculate(
+        {a1, txtpt->text().toStdString()}, {n, txtn->text().toStdString()}, {q, txtq->text().toStdString()});
+    display(lblresposta, result.answer);
     record({"Soma dos termos de uma PG", "Primeiro termo = " + txtpt->text(),
             "Número de termos = " + txtn->text(), "Razão = " + txtq->text(),
             "Resposta = " + lblresposta->text()});
+    solved(result.steps);
 }
 
 void Tfrmstpg::Button3Click() {

@@ -1,5 +1,6 @@
 #include "formulas/NTPA.h"
 #include "formulas/STPA.h"
+#include "formulas/TQPA.h"
 #include "formulas/TQPG.h"
 #include "formulas/ptpg.h"
 #include "formulas/stpg.h"
@@ -15,24 +16,36 @@ using namespace calvorin::formulas;
 
 namespace {
 
-// A formula with three inputs in its window's order, and what it gives: the answer as the window
-// shows it with a full stop, or the error box's text.
+// Each formula by its window's name: its answer and worked solution from three inputs in the
+// window's order.
+struct Outcome {
+    Real answer;
+    formulas::Steps steps;
+};
+using Formula = std::function<Outcome(Typed<>, Typed<>, Typed<>)>;
+template <class Result> Outcome outcome(const Result& r) {
+    return {r.answer, r.steps};
+}
+const std::map<std::string, Formula> formula = {
+    {"TQPA", [](auto n, auto a1, auto r) { return outcome(TQPA::calculate(n, a1, r)); }},
+    {"NTPA", [](auto a1, auto an, auto r) { return outcome(NTPA::calculate(a1, an, r)); }},
+    {"STPA", [](auto a1, auto an, auto n) { return outcome(STPA::calculate(a1, an, n)); }},
+    {"TQPG", [](auto a1, auto n, auto q) { return outcome(TQPG::calculate(a1, n, q)); }},
+    {"stpg", [](auto a1, auto n, auto q) { return outcome(stpg::calculate(a1, n, q)); }},
+    {"ptpg", [](auto a1, auto an, auto n) { return outcome(ptpg::calculate(a1, an, n)); }},
+};
+
+// Three inputs and what the formula gives: the answer as the window shows it with a full stop, or
+// the error box's text.
 struct Row {
     const char* formula;
     double x, y, z;
     std::string outcome;
 };
 
-std::string outcome(const Row& row) {
-    const std::map<std::string, std::function<Real(double, double, double)>> formulas = {
-        {"NTPA", [](double a1, double an, double r) { return NTPA::calculate(a1, an, r).answer; }},
-        {"STPA", [](double a1, double an, double n) { return STPA::calculate(a1, an, n).answer; }},
-        {"TQPG", [](double a1, double n, double q) { return TQPG::calculate(a1, n, q).answer; }},
-        {"stpg", [](double a1, double n, double q) { return stpg::calculate(a1, n, q).answer; }},
-        {"ptpg", [](double a1, double an, double n) { return ptpg::calculate(a1, an, n).answer; }},
-    };
+std::string answer(const Row& row) {
     try {
-        return formatGeneral(formulas.at(row.formula)(row.x, row.y, row.z).value(), '.');
+        return formatGeneral(formula.at(row.formula)({row.x}, {row.y}, {row.z}).answer.value(), '.');
     } catch (const MathError& e) {
         return e.what();
     }
@@ -78,7 +91,105 @@ TEST(Progressions, FormulasInTheirWindowsOrder) {
         {"ptpg", -1, 8, 0.5, invalid},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(outcome(row), row.outcome) << row.formula << " " << row.x << " " << row.y << " " << row.z;
+        EXPECT_EQ(answer(row), row.outcome) << row.formula << " " << row.x << " " << row.y << " " << row.z;
+}
+
+// The worked solutions, from the inputs as typed under the decimal separator.
+TEST(Progressions, WorkedSolutions) {
+    const struct {
+        const char* formula;
+        char separator;
+        const char* typed[3];
+        formulas::Steps steps;
+    } rows[] = {
+        {"TQPA",
+         ',',
+         {"10", "3", "2"},
+         {"an = a1 + (n - 1) · r", "an = 3 + (10 - 1) · 2", "n - 1 = 10 - 1 = 9", "(n - 1) · r = 9 · 2 = 18",
+          "an = 3 + 18 = 21"}},
+        {"TQPA",
+         ',',
+         {"5", "-3", "-2"},
+         {"an = a1 + (n - 1) · r", "an = -3 + (5 - 1) · (-2)", "n - 1 = 5 - 1 = 4",
+          "(n - 1) · r = 4 · (-2) = -8", "an = -3 + (-8) = -11"}},
+        {"TQPA",
+         '.',
+         {"2.5", "0.25", "2"},
+         {"an = a1 + (n - 1) · r", "an = 0.25 + (2.5 - 1) · 2", "n - 1 = 2.5 - 1 = 1.5",
+          "(n - 1) · r = 1.5 · 2 = 3", "an = 0.25 + 3 = 3.25"}},
+        {"NTPA",
+         ',',
+         {"1", "10", "2"},
+         {"n = (an - a1) / r + 1 = (a1 - an - r) / (-r)", "n = (1 - 10 - 2) / (-2)", "a1 - an = 1 - 10 = -9",
+          "a1 - an - r = -9 - 2 = -11", "n = -11 / (-2) = 5,5"}},
+        {"NTPA",
+         ',',
+         {"10", "-2", "-3"}, // 10, 7, 4, 1, -2
+         {"n = (an - a1) / r + 1 = (a1 - an - r) / (-r)", "n = (10 - (-2) - (-3)) / (-(-3))",
+          "a1 - an = 10 - (-2) = 12", "a1 - an - r = 12 - (-3) = 15", "n = 15 / 3 = 5"}},
+        {"STPA",
+         ',',
+         {"1", "100", "100"},
+         {"Sn = (a1 + an) · n / 2", "Sn = (1 + 100) · 100 / 2", "a1 + an = 1 + 100 = 101",
+          "(a1 + an) · n = 101 · 100 = 10100", "Sn = 10100 / 2 = 5050"}},
+        {"STPA",
+         '.',
+         {"0.5", "-0.25", "3"}, // 0.5 + 0.125 - 0.25
+         {"Sn = (a1 + an) · n / 2", "Sn = (0.5 + (-0.25)) · 3 / 2", "a1 + an = 0.5 + (-0.25) = 0.25",
+          "(a1 + an) · n = 0.25 · 3 = 0.75", "Sn = 0.75 / 2 = 0.375"}},
+        {"TQPG",
+         ',',
+         {"2", "4", "3"},
+         {"an = a1 · q^(n - 1)", "an = 2 · 3^(4 - 1)", "n - 1 = 4 - 1 = 3", "q^(n - 1) = 3^3 = 27",
+          "an = 2 · 27 = 54"}},
+        {"TQPG",
+         ',',
+         {"1", "4", "-2"},
+         {"an = a1 · q^(n - 1)", "an = 1 · (-2)^(4 - 1)", "n - 1 = 4 - 1 = 3", "q^(n - 1) = (-2)^3 = -8",
+          "an = 1 · (-8) = -8"}},
+        {"TQPG",
+         ',',
+         {"5", "0", "2"}, // the term before the first
+         {"an = a1 · q^(n - 1)", "an = 5 · 2^(0 - 1)", "n - 1 = 0 - 1 = -1", "q^(n - 1) = 2^(-1) = 0,5",
+          "an = 5 · 0,5 = 2,5"}},
+        {"stpg",
+         ',',
+         {"1", "10", "2"},
+         {"Sn = a1 · (q^n - 1) / (q - 1)", "Sn = 1 · (2^10 - 1) / (2 - 1)", "q^n = 2^10 = 1024",
+          "q^n - 1 = 1024 - 1 = 1023", "a1 · (q^n - 1) = 1 · 1023 = 1023", "q - 1 = 2 - 1 = 1",
+          "Sn = 1023 / 1 = 1023"}},
+        {"stpg",
+         '.',
+         {"3", "4", "-0.5"}, // 3 - 1.5 + 0.75 - 0.375
+         {"Sn = a1 · (q^n - 1) / (q - 1)", "Sn = 3 · ((-0.5)^4 - 1) / (-0.5 - 1)", "q^n = (-0.5)^4 = 0.0625",
+          "q^n - 1 = 0.0625 - 1 = -0.9375", "a1 · (q^n - 1) = 3 · (-0.9375) = -2.8125",
+          "q - 1 = -0.5 - 1 = -1.5", "Sn = -2.8125 / (-1.5) = 1.875"}},
+        {"ptpg",
+         ',',
+         {"1", "8", "4"}, // 1 · 2 · 4 · 8
+         {"|Pn| = √((a1 · an)^n)", "|Pn| = √((1 · 8)^4)", "a1 · an = 1 · 8 = 8", "(a1 · an)^n = 8^4 = 4096",
+          "|Pn| = √4096 = 64"}},
+        {"ptpg",
+         ',',
+         {"-1", "8", "2"}, // -1 · 8: the magnitude
+         {"|Pn| = √((a1 · an)^n)", "|Pn| = √((-1 · 8)^2)", "a1 · an = -1 · 8 = -8",
+          "(a1 · an)^n = (-8)^2 = 64", "|Pn| = √64 = 8"}},
+        {"ptpg",
+         '.',
+         {"0.5", "4.5", "3"}, // 0.5 · 1.5 · 4.5
+         {"|Pn| = √((a1 · an)^n)", "|Pn| = √((0.5 · 4.5)^3)", "a1 · an = 0.5 · 4.5 = 2.25",
+          "(a1 · an)^n = 2.25^3 = 11.390625", "|Pn| = √11.390625 = 3.375"}},
+    };
+    const char saved = decimalSeparator();
+    for (const auto& row : rows) {
+        setDecimalSeparator(row.separator);
+        Typed<> in[3];
+        for (int i = 0; i < 3; ++i)
+            in[i] = {double(*parseExtended(row.typed[i], row.separator)), row.typed[i]};
+        EXPECT_EQ(formula.at(row.formula)(in[0], in[1], in[2]).steps, row.steps)
+            << row.formula << " " << row.typed[0];
+    }
+    setDecimalSeparator(saved);
 }
 
 } // namespace

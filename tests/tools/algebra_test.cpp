@@ -30,7 +30,8 @@ class Algebra : public ToolFixture, public testing::TestWithParam<char> {
 protected:
     SeparatorGuard separator{GetParam()};
     void SetUp() override {
-        create({new TfrmJurosCompostos, new TfrmFatoriais, new TfrmCombinations, new TfrmRegra3, new TfrmMDC});
+        create(
+            {new TfrmJurosCompostos, new TfrmFatoriais, new TfrmCombinations, new TfrmRegra3, new TfrmMDC});
     }
     void TearDown() override { destroy(); }
     // Types the "|"-separated texts into the window's inputs and presses its calculate button.

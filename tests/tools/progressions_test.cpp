@@ -118,10 +118,37 @@ TEST_F(Progressions, CopyTakesItsOwnAnswerAndCloseHides) {
     }
 }
 
+// A calculation that ends well publishes its worked solution, each input's text where it belongs.
+TEST_F(Progressions, PublishesTheStepsWithTheInputsAsTyped) {
+    const struct {
+        const char* window;
+        Inputs typed;
+        const char* substituted;
+        Names names = {};
+    } rows[] = {
+        {"TfrmTQPA", {{"txtn", "010"}, {"txtpt", "3"}, {"txtq", "2"}}, "an = 3 + (010 - 1) · 2"},
+        {"TfrmNTPA", {{"txtPT", "01"}, {"txtUT", "10"}, {"txtQ", "2"}}, "n = (01 - 10 - 2) / (-2)"},
+        {"TfrmSTPA", {{"txtpt", "01"}, {"txtut", "100"}, {"txtn", "4"}}, "Sn = (01 + 100) · 4 / 2"},
+        {"TfrmTQPG", {{"txtpt", "02"}, {"txtn", "4"}, {"txtq", "3"}}, "an = 02 · 3^(4 - 1)"},
+        {"Tfrmstpg",
+         {{"txtpt", "01"}, {"txtn", "10"}, {"txtq", "2"}},
+         "Sn = 01 · (2^10 - 1) / (2 - 1)",
+         {.answer = "lblresposta"}},
+        {"Tfrmptpg", {{"txtpt", "01"}, {"txtut", "8"}, {"txtn", "4"}}, "|Pn| = √((01 · 8)^4)"},
+    };
+    for (const auto& row : rows) {
+        auto* w = static_cast<ToolWindow*>(tool(row.window));
+        calculate(w, row.typed, ',', row.names);
+        EXPECT_EQ(w->steps().value(1), QString::fromUtf8(row.substituted)) << row.window;
+    }
+}
+
 // Button3 shows the window of any term as it was left, with no calculation.
 TEST_F(Progressions, Button3ShowsTheAnyTermWindow) {
-    const std::pair<const char*, const char*> windows[] = {
-        {"TfrmNTPA", "TfrmTQPA"}, {"TfrmSTPA", "TfrmTQPA"}, {"Tfrmstpg", "TfrmTQPG"}, {"Tfrmptpg", "TfrmTQPG"}};
+    const std::pair<const char*, const char*> windows[] = {{"TfrmNTPA", "TfrmTQPA"},
+                                                           {"TfrmSTPA", "TfrmTQPA"},
+                                                           {"Tfrmstpg", "TfrmTQPG"},
+                                                           {"Tfrmptpg", "TfrmTQPG"}};
     for (auto [name, anyTerm] : windows) {
         QWidget* any = tool(anyTerm);
         type(any, {{"txtn", "4"}});
