@@ -3,9 +3,6 @@
 #include "tools/fJurosCompostos.h"
 #include "tools/fMDC.h"
 #include "tools/fRegra3.h"
-#include "tools/fTQPG.h"
-#include "tools/fptpg.h"
-#include "tools/fstpg.h"
 #include "tools_fixture.h"
 
 #include <map>
@@ -22,9 +19,6 @@ struct Names {
     const char* answer = "lblResposta";
 };
 const std::map<std::string, Names> names = {
-    {"TfrmTQPG", {{"txtpt", "txtn", "txtq"}, "Button1"}},
-    {"Tfrmstpg", {{"txtpt", "txtn", "txtq"}, "Button1", "lblresposta"}},
-    {"Tfrmptpg", {{"txtpt", "txtut", "txtn"}, "Button1"}},
     {"TfrmJurosCompostos", {{"txtVinit", "txtJuros", "txtTempo"}, "Button1"}},
     {"TfrmFatoriais", {{"txtFatorial"}, "Button1"}},
     {"TfrmCombinations", {{"txtN", "txtP"}, "btnCalc"}},
@@ -36,8 +30,8 @@ class Algebra : public ToolFixture, public testing::TestWithParam<char> {
 protected:
     SeparatorGuard separator{GetParam()};
     void SetUp() override {
-        create({new TfrmJurosCompostos, new TfrmFatoriais, new TfrmCombinations, new TfrmTQPG, new Tfrmstpg,
-                new Tfrmptpg, new TfrmRegra3, new TfrmMDC});
+        create(
+            {new TfrmJurosCompostos, new TfrmFatoriais, new TfrmCombinations, new TfrmRegra3, new TfrmMDC});
     }
     void TearDown() override { destroy(); }
     // Types the "|"-separated texts into the window's inputs and presses its calculate button.
@@ -62,21 +56,9 @@ struct Case {
 #define PRECISAM "?Os valores precisam ser numéricos!"
 #define DEVEM "?Os valores devem ser numéricos!"
 #define ALGO "?Algo deu errado. Você deixou mais de um espaço em branco ou então preencheu todos os campos."
-#define INVALID "!Invalid floating point operation."
 #define NOT_FLOAT(text) "!'" text "' is not a valid floating point value."
 
 const Case cases[] = {
-    {"TfrmTQPG", "2|4|3", "54"},
-    {"TfrmTQPG", "1|0|0", "!Floating point division by zero."},
-    {"TfrmTQPG", "1|2|1,5", PRECISAM},
-    {"TfrmTQPG", "|-|1", NOT_FLOAT("")},
-    {"Tfrmstpg", "1|10|2", "1023"},
-    {"Tfrmstpg", "1|3|0,5", PRECISAM},
-    {"Tfrmstpg", "5|3|1", INVALID},
-    {"Tfrmstpg", "1||-", NOT_FLOAT("")},
-    {"Tfrmptpg", "1|8|4", "64"},
-    {"Tfrmptpg", "-1|8|2", "8"},
-    {"Tfrmptpg", "-1|8|3", INVALID},
     {"TfrmJurosCompostos", "1000|10|2", "1210"},
     {"TfrmJurosCompostos", "1|-100|-1", "!Floating point division by zero."},
     {"TfrmJurosCompostos", "1000|10|0,5", DEVEM},
@@ -151,14 +133,6 @@ TEST_P(Algebra, RecordsTheInputsAsTyped) {
         const char* lines; // "|" between lines
     };
     const Recorded recorded[] = {
-        {"TfrmTQPG", "2|04|3",
-         "Termo qualquer de uma PG|Termo a ser encontrado = 04|Primeiro termo da PG = 2|Razão da PG = 3|"
-         "Termo encontrado = 54"},
-        {"Tfrmstpg", "1|10|2",
-         "Soma dos termos de uma PG|Primeiro termo = 1|Número de termos = 10|Razão = 2|Resposta = 1023"},
-        {"Tfrmptpg", "1|8|4",
-         "Produto dos termos de uma PG|Primeiro termo da PG: 1|Último termo da PG: 8|"
-         "Número de termos da PG: 4|Resposta: 64"},
         {"TfrmJurosCompostos", "1000|10|2",
          "Cálculo de juros compostos|Valor inicial = 1000|Tempo = 2|Juros = 10%|Quantia obtida = 1210"},
         {"TfrmFatoriais", "05", "Cálculo de fatoriais|Fatorial de 05 = 120"},
@@ -176,14 +150,6 @@ TEST_P(Algebra, RecordsTheInputsAsTyped) {
             if (on && r.lines) expected += QString::fromUtf8(r.lines).split('|');
             EXPECT_EQ(reportLog().lines(), expected) << r.window;
         }
-    }
-}
-
-TEST_P(Algebra, Button3ShowsTheAnyTermWindow) {
-    for (const char* name : {"Tfrmstpg", "Tfrmptpg"}) {
-        tool("TfrmTQPG")->hide();
-        click(tool(name), "Button3");
-        EXPECT_TRUE(tool("TfrmTQPG")->isVisible()) << name;
     }
 }
 
