@@ -1,0 +1,13 @@
+#pragma once
+// Simple combinations (TfrmCombinations): the groups of p elements chosen from n.
+#include "formulas/formula.h"
+
+namespace calvorin::formulas::Combinations {
+
+struct Result {
+    Real answer; // n! / (p! (n - p)!), each factorial the descending product
+};
+
+Result calculate(double n, double p);
+
+} // namespace calvorin::formulas::Combinations
