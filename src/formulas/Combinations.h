@@ -6,8 +6,9 @@ namespace calvorin::formulas::Combinations {
 
 struct Result {
     Real answer; // n! / (p! (n - p)!), each factorial the descending product
+    Steps steps;
 };
 
-Result calculate(double n, double p);
+Result calculate(const Typed<>& n, const Typed<>& p);
 
 } // namespace calvorin::formulas::Combinations

@@ -6,8 +6,9 @@ namespace calvorin::formulas::JurosCompostos {
 
 struct Result {
     Real answer; // the amount, (0.01 i + 1)^t P
+    Steps steps;
 };
 
-Result calculate(double t, double i, double P);
+Result calculate(const Typed<>& t, const Typed<>& i, const Typed<>& P);
 
 } // namespace calvorin::formulas::JurosCompostos

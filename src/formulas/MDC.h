@@ -6,8 +6,9 @@ namespace calvorin::formulas::MDC {
 
 struct Result {
     double answer; // the last non-zero remainder
+    Steps steps;
 };
 
-Result calculate(double a, double b);
+Result calculate(const Typed<>& a, const Typed<>& b);
 
 } // namespace calvorin::formulas::MDC

@@ -8,9 +8,10 @@ namespace calvorin::formulas::Regra3 {
 
 struct Result {
     double answer; // the missing term, rounded to a double
+    Steps steps;
 };
 
 // missing: the index (0 to 3) of the empty term, whose value in x is not read.
-Result calculate(int missing, const std::array<double, 4>& x);
+Result calculate(int missing, const std::array<Typed<>, 4>& x);
 
 } // namespace calvorin::formulas::Regra3

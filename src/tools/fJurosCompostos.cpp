@@ -18,8 +18,12 @@ TfrmJurosCompostos::TfrmJurosCompostos(QWidget* parent) : ToolWindow(parent) {
 void TfrmJurosCompostos::Button1Click() {
     if (!valid({txtJuros, txtTempo, txtVinit}, validation::mustBeNumeric)) return;
     const double t = number(txtTempo), i = number(txtJuros), P = number(txtVinit);
-    display(lblResposta, formulas::JurosCompostos::calculate(t, i, P).answer);
+    const auto result = formulas::JurosCompostos::calculate({t, txtTempo->text().toStdString()},
+                                                            {i, txtJuros->text().toStdString()},
+                                                            {P, txtVinit->text().toStdString()});
+    display(lblResposta, result.answer);
     record({"Cálculo de juros compostos", "Valor inicial = " + txtVinit->text(),
             "Tempo = " + txtTempo->text(), "Juros = " + txtJuros->text() + "%",
             "Quantia obtida = " + lblResposta->text()});
+    solved(result.steps);
 }

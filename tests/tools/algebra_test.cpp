@@ -244,4 +244,23 @@ TEST_F(AlgebraWindow, RuleOfThreeFindsTheEmptyTermAndRecordsNothing) {
                {.calculate = "btnCalc"});
 }
 
+TEST_F(AlgebraWindow, ACalculationThatEndsWellPublishesItsSteps) {
+    const struct {
+        ToolWindow* window;
+        Inputs typed;
+        testing_tools::Names names;
+        const char* last;
+    } rows[] = {
+        {juros, {{"txtVinit", "1000"}, {"txtJuros", "10"}, {"txtTempo", "2"}}, {}, "M = 1210"},
+        {fatorial, {{"txtFatorial", "5"}}, {}, "5! = 120"},
+        {combinations, {{"txtN", "5"}, {"txtP", "2"}}, {.calculate = "btnCalc"}, "C(5, 2) = 10"},
+        {mdc, {{"txtFat1", "12"}, {"txtFat2", "18"}}, {.calculate = "FlatButton1"}, "MDC(12, 18) = 6"},
+        {regra3, {{"txt1", "3"}, {"txt2", "12"}, {"txt3", "5"}, {"txt4", ""}}, {.calculate = "btnCalc"}, "x = 20"},
+    };
+    for (const auto& row : rows) {
+        calculate(row.window, row.typed, ',', row.names);
+        EXPECT_EQ(row.window->steps().value(row.window->steps().size() - 1), row.last);
+    }
+}
+
 } // namespace
