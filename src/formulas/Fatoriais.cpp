@@ -28,9 +28,13 @@ double descendingProduct(double x, Steps& steps) {
     });
 }
 
-bool natural(double x) { return x >= 0 && std::trunc(x) == x; }
+bool natural(double x) {
+    return x >= 0 && std::trunc(x) == x;
+}
 
-std::string bracketed(const std::string& text) { return text.starts_with('-') ? "(" + text + ")" : text; }
+std::string bracketed(const std::string& text) {
+    return text.starts_with('-') ? "(" + text + ")" : text;
+}
 
 namespace {
 // The factors of the product from x down, the middle ones left out when there are many.
@@ -51,9 +55,10 @@ std::string factors(double x) {
 Result calculate(const Typed<>& x) {
     Steps steps;
     if (natural(x.value)) {
-        steps = {"n! = n · (n - 1) · (n - 2) · ... · 1",
-                 x.value == 0 ? "0! = 1, por definição" : x.text + "! = " + factors(x.value) + " · 1"};
-        if (x.value == 1) steps.back() = x.text + "! = 1";
+        steps = {"n! = n · (n - 1) · (n - 2) · ... · 1", x.value == 0 ? "0! = 1, por definição"
+                                                         : x.value == 1
+                                                             ? x.text + "! = 1"
+                                                             : x.text + "! = " + factors(x.value) + " · 1"};
     } else {
         steps = {"n! só existe para n inteiro e não negativo; aqui, o produto n · (n - 1) · (n - 2) · ... "
                  "dos fatores maiores que 1",

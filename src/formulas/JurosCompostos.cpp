@@ -4,7 +4,9 @@ namespace calvorin::formulas::JurosCompostos {
 
 namespace {
 // A negative number in brackets, where it follows an operator or carries an exponent.
-std::string bracketed(const std::string& text) { return text.starts_with('-') ? "(" + text + ")" : text; }
+std::string bracketed(const std::string& text) {
+    return text.starts_with('-') ? "(" + text + ")" : text;
+}
 } // namespace
 
 Result calculate(const Typed<>& t, const Typed<>& i, const Typed<>& P) {

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <vector>
 
 using namespace calvorin;
@@ -15,12 +14,15 @@ using namespace calvorin::formulas;
 namespace {
 
 // The answer as shown (full stop as separator), or "!" and the error's text.
-std::string outcome(const std::function<Real()>& answer) {
+template <class Answer> std::string outcome(Answer answer) {
     try {
-        return formatGeneral(answer().value(), '.');
+        return formatGeneral(Real(answer()).value(), '.');
     } catch (const Error& e) {
         return std::string("!") + e.what();
     }
+}
+Typed<> v(double x) {
+    return {x, {}};
 }
 
 const char* const divisionByZero = "!Floating point division by zero";
@@ -32,20 +34,23 @@ TEST(JurosCompostos, AmountAfterTPeriods) {
         double t, i, P;
         const char* amount;
     } rows[] = {
+        // clang-format off
         {2, 10, 1000, "1210"},
         {0, 37, 250, "250"},  // no time: the initial value, whatever the rate
         {7.5, 0, 250, "250"}, // no interest
         {3, -100, 80, "0"},
-        {-1, 25, 1000, "800"},  // a negative time discounts
-        {0.5, 21, 100, "110"},  // a fractional time: e^(t ln base)
-        {2, -150, 100, "25"},   // a negative base with a whole time
+        {-1, 25, 1000, "800"}, // a negative time discounts
+        {0.5, 21, 100, "110"}, // a fractional time: e^(t ln base)
+        {2, -150, 100, "25"},  // a negative base with a whole time
         {0.5, -150, 100, invalid},
         {-1, -100, 1, divisionByZero},
         {1e300, 10, 1, overflow},
+        // clang-format on
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(outcome([&] { return JurosCompostos::calculate({row.t, {}}, {row.i, {}}, {row.P, {}}).answer; }), row.amount)
-            << row.t << " " << row.i << " " << row.P;
+    for (const auto& row : rows) {
+        auto amount = [&] { return JurosCompostos::calculate(v(row.t), v(row.i), v(row.P)).answer; };
+        EXPECT_EQ(outcome(amount), row.amount) << row.t << " " << row.i << " " << row.P;
+    }
 }
 
 TEST(Fatoriais, DescendingProduct) {
@@ -57,14 +62,14 @@ TEST(Fatoriais, DescendingProduct) {
         {0, "1"}, // the empty product
         {1, "1"},
         {2, "2"},
-        {-3, "-3"},        // x itself at 2 and below
-        {4.5, "59.0625"},  // 4.5 3.5 2.5 1.5: the factors above 1
+        {-3, "-3"},       // x itself at 2 and below
+        {4.5, "59.0625"}, // 4.5 3.5 2.5 1.5: the factors above 1
         {20, "2.43290200817664E18"},
         {170, "7.257415615308E306"},
         {171, overflow},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(outcome([&] { return Real(Fatoriais::calculate({row.x, {}}).answer); }), row.product) << row.x;
+        EXPECT_EQ(outcome([&] { return Fatoriais::calculate(v(row.x)).answer; }), row.product) << row.x;
 }
 
 TEST(Combinations, GroupsOfPFromN) {
@@ -72,13 +77,19 @@ TEST(Combinations, GroupsOfPFromN) {
         double n, p;
         const char* groups;
     } rows[] = {
-        {5, 2, "10"}, {10, 3, "120"}, {5, 5, "1"}, {5, 0, "1"}, {0, 0, "1"},
+        // clang-format off
+        {5, 2, "10"},
+        {10, 3, "120"},
+        {5, 5, "1"},
+        {5, 0, "1"},
+        {0, 0, "1"},
         {4, 6, "-0.0166666666666667"}, // (4 - 6)! taken as the product -2
         {171, 1, overflow},
         {1e308, -1e308, overflow}, // n - p leaves the double range
+        // clang-format on
     };
     for (const auto& row : rows)
-        EXPECT_EQ(outcome([&] { return Combinations::calculate({row.n, {}}, {row.p, {}}).answer; }), row.groups)
+        EXPECT_EQ(outcome([&] { return Combinations::calculate(v(row.n), v(row.p)).answer; }), row.groups)
             << row.n << " " << row.p;
 }
 
@@ -87,17 +98,20 @@ TEST(MDC, EuclidOnWholeNumbers) {
         double a, b;
         const char* divisor;
     } rows[] = {
-        {12, 18, "6"}, {18, 12, "6"}, {6, 6, "6"},
-        {-4, 6, "2"}, {-4, -6, "-2"}, // the remainder's sign follows the dividend
-        {0, -5, "-5"},                // the first remainder is already 0
-        {-2147483648.0, -1, "-1"},    // the quotient leaves 32 bits
+        {12, 18, "6"},
+        {18, 12, "6"},
+        {6, 6, "6"},
+        {-4, 6, "2"},
+        {-4, -6, "-2"},            // the remainder's sign follows the dividend
+        {0, -5, "-5"},             // the first remainder is already 0
+        {-2147483648.0, -1, "-1"}, // the quotient leaves 32 bits
         {0, 5, "!Division by zero"},
         {0, 0, "!Division by zero"},
         {2147483648.0, 2, "!'2147483648' is not a valid integer value"},
         {2.5, 5, "!'2.5' is not a valid integer value"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(outcome([&] { return Real(MDC::calculate({row.a, {}}, {row.b, {}}).answer); }), row.divisor)
+        EXPECT_EQ(outcome([&] { return MDC::calculate(v(row.a), v(row.b)).answer; }), row.divisor)
             << row.a << " " << row.b;
 }
 
@@ -117,10 +131,8 @@ TEST(Regra3, TheMissingTermOfTheProportion) {
         {1, {1e300, 0, 1e-300, 1e300}, overflow},
     };
     for (const auto& row : rows) {
-        std::array<Typed<>, 4> x;
-        for (int k = 0; k < 4; ++k)
-            x[k] = {row.x[k], {}};
-        EXPECT_EQ(outcome([&] { return Real(Regra3::calculate(row.missing, x).answer); }), row.term) << row.missing;
+        const std::array x = {v(row.x[0]), v(row.x[1]), v(row.x[2]), v(row.x[3])};
+        EXPECT_EQ(outcome([&] { return Regra3::calculate(row.missing, x).answer; }), row.term) << row.missing;
     }
 }
 
@@ -150,7 +162,8 @@ TEST(AlgebraSteps, WorkedSolutions) {
     const char* const notFactorial =
         "n! só existe para n inteiro e não negativo; aqui, o produto n · (n - 1) · (n - 2) · ... dos fatores "
         "maiores que 1";
-    const char* const euclid = "D = q · d + r  ⇒  MDC(D, d) = MDC(d, r); o MDC é o último divisor, quando o resto r é 0";
+    const char* const euclid =
+        "D = q · d + r  ⇒  MDC(D, d) = MDC(d, r); o MDC é o último divisor, quando o resto r é 0";
     const char* const proportion = "x1 / x2 = x3 / x4  ⇒  x1 · x4 = x2 · x3";
     const struct {
         const char* window;
@@ -158,6 +171,7 @@ TEST(AlgebraSteps, WorkedSolutions) {
         char separator;
         Steps lines;
     } rows[] = {
+        // clang-format off
         {"JurosCompostos", {"2", "10", "1000"}, ',',
          {"M = P · (1 + i/100)^t", "M = 1000 · (1 + 10/100)^2", "1 + 10/100 = 1,1", "1,1^2 = 1,21",
           "1000 · 1,21 = 1210", "M = 1210"}},
@@ -200,6 +214,7 @@ TEST(AlgebraSteps, WorkedSolutions) {
         {"Regra3", {"-1.5", "", "3", "0.5"}, '.',
          {proportion, "(-1.5) · 0.5 = x · 3", "x = (-1.5) · 0.5 / 3", "(-1.5) · 0.5 = -0.75",
           "(-0.75) / 3 = -0.25", "x = -0.25"}},
+        // clang-format on
     };
     for (const auto& row : rows) {
         std::string trace = row.window;
