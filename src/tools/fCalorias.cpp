@@ -1,5 +1,6 @@
 #include "tools/fCalorias.h"
 
+#include "formulas/Calorias.h"
 #include "tools/fConvertTemperatura.h"
 
 using namespace calvorin;
@@ -19,7 +20,7 @@ TfrmCalorias::TfrmCalorias(QWidget* parent) : ToolWindow(parent) {
 }
 
 void TfrmCalorias::btnCalcClick() {
-    Real c, m, ti, tf;
+    double c, m, ti, tf;
     if (!convertOrTell("Um erro! Você provávelmente colocou um valor não numérico em um dos campos. Outra "
                        "causa poderia ter sido você ter deixado um dos campos em branco. Tente novamente.",
                        [&] {
@@ -29,7 +30,7 @@ void TfrmCalorias::btnCalcClick() {
                            tf = number(txtFinal);
                        }))
         return;
-    display(lblResposta, c * m * (tf - ti));
+    display(lblResposta, formulas::Calorias::calculate(c, m, ti, tf).answer);
     record({"Calculando número de calorias gastas", "Calor específico: " + txtCalor->text(),
             "Massa: " + txtMassa->text(), "Temperatura inicial: " + txtInit->text(),
             "Temperatura final: " + txtFinal->text(), "Resposta: " + lblResposta->text()});

@@ -1,5 +1,7 @@
 #include "tools/fConvertVelocidade.h"
 
+#include "formulas/ConvertVelocidade.h"
+
 using namespace calvorin;
 
 TfrmConvertVelocidade::TfrmConvertVelocidade(QWidget* parent) : ToolWindow(parent) {
@@ -21,13 +23,14 @@ TfrmConvertVelocidade::TfrmConvertVelocidade(QWidget* parent) : ToolWindow(paren
 
 void TfrmConvertVelocidade::btnCalcClick() {
     if (!valid({txtValor})) return;
-    const Real v = number(txtValor);
+    using formulas::ConvertVelocidade::Direction;
+    const double v = number(txtValor);
     if (opt1->isChecked()) {
-        display(lblResposta, v * 0.27777777777777777778L);
+        display(lblResposta, formulas::ConvertVelocidade::calculate(Direction::kmhToMs, v).answer);
         record(
             {"Transformando km/h para m/seg", txtValor->text() + " Km/h =" + lblResposta->text() + " m/seg"});
     } else if (opt2->isChecked()) {
-        display(lblResposta, v * 3.6L);
+        display(lblResposta, formulas::ConvertVelocidade::calculate(Direction::msToKmh, v).answer);
         record({"Transformando m/seg para Km/h",
                 txtValor->text() + " m/seg = " + lblResposta->text() + " Km/h"});
     }

@@ -1,0 +1,17 @@
+#pragma once
+// The determinant of a 3 x 3 matrix by the rule of Sarrus (TfrmDeterminante).
+#include "formulas/formula.h"
+
+#include <array>
+
+namespace calvorin::formulas::Determinante {
+
+using Matrix = std::array<std::array<double, 3>, 3>; // [row][column]
+
+struct Result {
+    double answer; // computed extended, stored as a double
+};
+
+Result calculate(const Matrix& a);
+
+} // namespace calvorin::formulas::Determinante
