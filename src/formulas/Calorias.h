@@ -6,8 +6,9 @@ namespace calvorin::formulas::Calorias {
 
 struct Result {
     Real answer; // Q = c m (Tf - Ti)
+    Steps steps;
 };
 
-Result calculate(double c, double m, double ti, double tf);
+Result calculate(const Typed<>& c, const Typed<>& m, const Typed<>& ti, const Typed<>& tf);
 
 } // namespace calvorin::formulas::Calorias

@@ -8,8 +8,9 @@ enum class Direction { kmhToMs, msToKmh };
 
 struct Result {
     Real answer;
+    Steps steps; // the conversion formula, the speed put in, the answer
 };
 
-Result calculate(Direction direction, double v);
+Result calculate(Direction direction, const Typed<>& v);
 
 } // namespace calvorin::formulas::ConvertVelocidade

@@ -6,10 +6,11 @@
 
 namespace calvorin::formulas::Determinante {
 
-using Matrix = std::array<std::array<double, 3>, 3>; // [row][column]
+using Matrix = std::array<std::array<Typed<>, 3>, 3>; // [row][column]
 
 struct Result {
     double answer; // computed extended, stored as a double
+    Steps steps;   // Sarrus' six products and their sum
 };
 
 Result calculate(const Matrix& a);

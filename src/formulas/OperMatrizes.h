@@ -6,15 +6,18 @@
 
 namespace calvorin::formulas::OperMatrizes {
 
-using Matrix = std::array<std::array<double, 3>, 3>; // [row][column]
+template <class T> using Grid = std::array<std::array<T, 3>, 3>; // [row][column]
+using Matrix = Grid<double>;
+using Operands = Grid<Typed<>>;
 
 enum class Operation { add, subtract, multiply };
 
 struct Result {
     Matrix answer; // every element computed extended and stored as a double
+    Steps steps;   // the element's rule, then each element of the result
 };
 
 // Each element is stored before the next is computed, so an overflow raises before any is shown.
-Result calculate(Operation operation, const Matrix& a, const Matrix& b);
+Result calculate(Operation operation, const Operands& a, const Operands& b);
 
 } // namespace calvorin::formulas::OperMatrizes

@@ -51,10 +51,16 @@ void TfrmConvertTemperatura::convert(Scale& from, Scale& to1, Scale& to2) {
     put(from, txtValor->text());
     // Each step reads the typed value afresh and is shown before the next; the first that does not
     // convert ends the block.
-    convertOrTell(conversionFailed, [&] {
-        for (Scale* to : {&to1, &to2})
-            put(*to, format(calculate(from.name, to->name, extendedNumber(txtValor)).answer));
+    std::vector<std::string> steps;
+    const bool converted = convertOrTell(conversionFailed, [&] {
+        for (Scale* to : {&to1, &to2}) {
+            const auto result =
+                calculate(from.name, to->name, {extendedNumber(txtValor), txtValor->text().toStdString()});
+            put(*to, format(result.answer));
+            steps.insert(steps.end(), result.steps.begin(), result.steps.end());
+        }
     });
+    if (converted) solved(steps);
 }
 
 void TfrmConvertTemperatura::Button1Click() {

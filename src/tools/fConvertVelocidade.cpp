@@ -24,14 +24,18 @@ TfrmConvertVelocidade::TfrmConvertVelocidade(QWidget* parent) : ToolWindow(paren
 void TfrmConvertVelocidade::btnCalcClick() {
     if (!valid({txtValor})) return;
     using formulas::ConvertVelocidade::Direction;
-    const double v = number(txtValor);
+    const formulas::Typed<> v{number(txtValor), txtValor->text().toStdString()};
     if (opt1->isChecked()) {
-        display(lblResposta, formulas::ConvertVelocidade::calculate(Direction::kmhToMs, v).answer);
+        const auto result = formulas::ConvertVelocidade::calculate(Direction::kmhToMs, v);
+        display(lblResposta, result.answer);
         record(
             {"Transformando km/h para m/seg", txtValor->text() + " Km/h =" + lblResposta->text() + " m/seg"});
+        solved(result.steps);
     } else if (opt2->isChecked()) {
-        display(lblResposta, formulas::ConvertVelocidade::calculate(Direction::msToKmh, v).answer);
+        const auto result = formulas::ConvertVelocidade::calculate(Direction::msToKmh, v);
+        display(lblResposta, result.answer);
         record({"Transformando m/seg para Km/h",
                 txtValor->text() + " m/seg = " + lblResposta->text() + " Km/h"});
+        solved(result.steps);
     }
 }

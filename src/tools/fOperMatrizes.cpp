@@ -65,13 +65,13 @@ void TfrmOperMatrizes::Button1Click() {
             if (!valid({t(i, 1, m), t(i, 2, m), t(i, 3, m)}, validation::necessarilyNumeric)) return;
 
     using namespace formulas::OperMatrizes;
-    Matrix a, b;
+    Operands a, b;
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            a[i][j] = number(t_[0][i][j]);
+            a[i][j] = {number(t_[0][i][j]), t_[0][i][j]->text().toStdString()};
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            b[i][j] = number(t_[1][i][j]);
+            b[i][j] = {number(t_[1][i][j]), t_[1][i][j]->text().toStdString()};
     const Operation operation = optAdd->isChecked()     ? Operation::add
                                 : optMinus->isChecked() ? Operation::subtract
                                                         : Operation::multiply;
@@ -91,4 +91,5 @@ void TfrmOperMatrizes::Button1Click() {
             lines << rowText(m, i);
     }
     record(lines);
+    solved(result.steps);
 }

@@ -33,7 +33,9 @@ Inputs grid(const char* suffix, std::string rows, Inputs inputs = {}) {
 Inputs operands(const char* choice, const char* a, const char* b) {
     return grid("2", b, grid("1", a, {{choice, "1"}}));
 }
-QStringList lines(const char* text) { return QString::fromUtf8(text).split('|'); }
+QStringList lines(const char* text) {
+    return QString::fromUtf8(text).split('|');
+}
 
 class MatricesConverters : public ToolFixture, public testing::Test {
 protected:
@@ -45,8 +47,9 @@ protected:
 };
 
 const char* const necessarily = "Os valores necessáriamente precisam ser numéricos.";
-const char* const calorie = "Um erro! Você provávelmente colocou um valor não numérico em um dos campos. Outra "
-                            "causa poderia ter sido você ter deixado um dos campos em branco. Tente novamente.";
+const char* const calorie =
+    "Um erro! Você provávelmente colocou um valor não numérico em um dos campos. Outra "
+    "causa poderia ter sido você ter deixado um dos campos em branco. Tente novamente.";
 const char* const precisam = "Os valores precisam ser numéricos.";
 
 // clang-format off
@@ -170,6 +173,10 @@ TEST_F(MatricesConverters, TemperatureCopiesTheHeldTexts) {
         click(w, ("FlatButton" + std::to_string(i + 1)).c_str());
         EXPECT_EQ(clipboardText(), held[i]) << i;
     }
+    // the worked solution holds both conversions, in the order shown
+    const QStringList steps = static_cast<ToolWindow*>(w)->steps();
+    EXPECT_EQ(steps.value(0), "C = K - 273,15");
+    EXPECT_EQ(steps.value(steps.size() - 1), "F = -279,67 °F");
 }
 
 TEST_F(MatricesConverters, CaloriesShowTheTemperatureConverterAsItWasLeft) {
