@@ -19,7 +19,6 @@ Result calculate(const Matrix& m) {
     Real product[6];
     std::string symbols[6], values[6];
     for (int p = 0; p < 6; ++p) {
-        product[p] = 1;
         for (int f = 0; f < 3; ++f) {
             const auto [i, j] = diagonals[p][f];
             product[p] = f ? product[p] * m[i][j].value : Real(m[i][j].value);

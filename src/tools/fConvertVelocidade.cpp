@@ -25,17 +25,16 @@ void TfrmConvertVelocidade::btnCalcClick() {
     if (!valid({txtValor})) return;
     using formulas::ConvertVelocidade::Direction;
     const formulas::Typed<> v{number(txtValor), txtValor->text().toStdString()};
-    if (opt1->isChecked()) {
-        const auto result = formulas::ConvertVelocidade::calculate(Direction::kmhToMs, v);
-        display(lblResposta, result.answer);
+    if (!opt1->isChecked() && !opt2->isChecked()) return;
+    const bool toMs = opt1->isChecked();
+    const auto result =
+        formulas::ConvertVelocidade::calculate(toMs ? Direction::kmhToMs : Direction::msToKmh, v);
+    display(lblResposta, result.answer);
+    if (toMs)
         record(
             {"Transformando km/h para m/seg", txtValor->text() + " Km/h =" + lblResposta->text() + " m/seg"});
-        solved(result.steps);
-    } else if (opt2->isChecked()) {
-        const auto result = formulas::ConvertVelocidade::calculate(Direction::msToKmh, v);
-        display(lblResposta, result.answer);
+    else
         record({"Transformando m/seg para Km/h",
                 txtValor->text() + " m/seg = " + lblResposta->text() + " Km/h"});
-        solved(result.steps);
-    }
+    solved(result.steps);
 }
