@@ -1,5 +1,7 @@
 #include "tools/fDiagonais.h"
 
+#include "formulas/Diagonais.h"
+
 using namespace calvorin;
 
 TfrmDiagonais::TfrmDiagonais(QWidget* parent) : PolygonWindow(parent, "4") {
@@ -9,5 +11,6 @@ TfrmDiagonais::TfrmDiagonais(QWidget* parent) : PolygonWindow(parent, "4") {
 
 // No numeric check here: a text that is no number ends in the conversion error.
 void TfrmDiagonais::FlatButton1Click() {
-    display(lblResposta, Real(number(txtValor)) * (Real(number(txtValor)) - 3) * 0.5);
+    const double n = number(txtValor);
+    display(lblResposta, formulas::Diagonais::calculate(n).answer);
 }

@@ -1,0 +1,18 @@
+#pragma once
+// The slope of the straight line through two points (TfrmInclination).
+#include "formulas/formula.h"
+
+#include <optional>
+
+namespace calvorin::formulas::Inclination {
+
+// What the window shows for a vertical line, which has no slope.
+inline constexpr const char* vertical = "Divisão por 0!";
+
+struct Result {
+    std::optional<Real> answer; // none for a vertical line
+};
+
+Result calculate(double x1, double x2, double y1, double y2);
+
+} // namespace calvorin::formulas::Inclination
