@@ -1,9 +1,22 @@
 #include "formulas/Diagonais.h"
 
+#include "formulas/geometry.h"
+
 namespace calvorin::formulas::Diagonais {
 
-Result calculate(double n) {
-    return {Real(n) * (Real(n) - 3) * 0.5};
+using geometry::equals;
+using geometry::operand;
+
+Result calculate(Typed<> n) {
+    const Real less3 = Real(n.value) - 3;
+    const Real product = Real(n.value) * less3;
+    // Halving is exact: the same value as the window's product by 0.5.
+    const Real diagonals = product * 0.5;
+    return {diagonals,
+            {"d = n · (n - 3) / 2", "d = " + n.text + " · (" + n.text + " - 3) / 2",
+             equals("n - 3", n.text + " - 3", less3),
+             equals("n · (n - 3)", n.text + " · " + operand(less3), product),
+             equals("d", show(product) + " / 2", diagonals), "Resposta: " + show(diagonals)}};
 }
 
 } // namespace calvorin::formulas::Diagonais

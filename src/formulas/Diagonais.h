@@ -6,8 +6,9 @@ namespace calvorin::formulas::Diagonais {
 
 struct Result {
     Real answer; // n × (n - 3) × 0.5
+    Steps steps;
 };
 
-Result calculate(double n);
+Result calculate(Typed<> n);
 
 } // namespace calvorin::formulas::Diagonais

@@ -6,8 +6,9 @@ namespace calvorin::formulas::Distancia {
 
 struct Result {
     Real answer; // the distance, stored as a double
+    Steps steps;
 };
 
-Result calculate(double x1, double x2, double y1, double y2);
+Result calculate(Typed<> x1, Typed<> x2, Typed<> y1, Typed<> y2);
 
 } // namespace calvorin::formulas::Distancia

@@ -11,8 +11,9 @@ inline constexpr const char* vertical = "Divisão por 0!";
 
 struct Result {
     std::optional<Real> answer; // none for a vertical line
+    Steps steps;
 };
 
-Result calculate(double x1, double x2, double y1, double y2);
+Result calculate(Typed<> x1, Typed<> x2, Typed<> y1, Typed<> y2);
 
 } // namespace calvorin::formulas::Inclination

@@ -1,6 +1,11 @@
 #include "formulas/Pitagoras.h"
 
+#include "formulas/geometry.h"
+
 namespace calvorin::formulas::Pitagoras {
+
+using geometry::equals;
+using geometry::operand;
 
 namespace {
 Real sq(Real x) {
@@ -8,6 +13,20 @@ Real sq(Real x) {
 }
 Real root(Real x) {
     return fpu::sqrt(x.value());
+}
+
+// The relation's text with each input's letter on the right of " = " replaced by the input as typed.
+std::string substituted(const Relation& relation, const Typed<>* t) {
+    const std::string text = relation.text;
+    const auto right = text.find(" = ") + 3;
+    std::string line = text.substr(0, right);
+    for (char letter : text.substr(right)) {
+        int i = 0;
+        while (i < 3 && relation.inputs[i] != std::string(1, letter))
+            ++i;
+        line += i < 3 ? operand(t[i].text) : std::string(1, letter);
+    }
+    return line;
 }
 } // namespace
 
@@ -38,23 +57,44 @@ const std::array<Relation, 22> relations{{
     {'n', "n² = c² - h²", {"c", "h", ""}, differenceOfSquares, 0, 1, 0},
 }};
 
-Result calculate(int number, double t1, double t2, double t3) {
+Result calculate(int number, Typed<> t1, Typed<> t2, Typed<> t3) {
     const Relation& relation = relations.at(number - 1);
-    const double t[] = {t1, t2, t3};
-    const Real p = t[relation.p], q = t[relation.q], r = t[relation.r];
+    const Typed<> t[] = {t1, t2, t3};
+    const Typed<>&p = t[relation.p], &q = t[relation.q], &r = t[relation.r];
+    const std::string side(1, relation.side);
+    Steps steps{relation.text, substituted(relation, t)};
+    Real length;
+    // A relation for the square of the length: the square (worked out when there is an operation
+    // to show), then its root.
+    const auto rooted = [&](const std::string& operation, Real squared) {
+        steps.push_back(operation.empty() ? side + "² = " + show(squared)
+                                          : equals(side + "²", operation, squared));
+        length = root(squared);
+        steps.push_back(equals(side, "√" + show(squared), length));
+    };
     switch (relation.kind) {
     case sumOfSquares:
-        return {root(sq(p) + sq(q))};
+        rooted(show(sq(p.value)) + " + " + show(sq(q.value)), sq(p.value) + sq(q.value));
+        break;
     case differenceOfSquares:
-        return {root(sq(p) - sq(q))};
+        rooted(show(sq(p.value)) + " - " + show(sq(q.value)), sq(p.value) - sq(q.value));
+        break;
     case rootOfProduct:
-        return {root(p * q)};
-    case productOverInput:
-        return {p * q / r};
-    case squareOverInput:
-        return {sq(p) / q};
+        rooted({}, Real(p.value) * q.value);
+        break;
+    case productOverInput: {
+        const Real product = Real(p.value) * q.value;
+        length = product / r.value;
+        steps.push_back(equals(side, show(product) + "/" + operand(r.text), length));
+        break;
     }
-    return {};
+    case squareOverInput:
+        length = sq(p.value) / q.value;
+        steps.push_back(equals(side, show(sq(p.value)) + "/" + operand(q.text), length));
+        break;
+    }
+    steps.push_back("Resposta: " + show(length));
+    return {length, steps};
 }
 
 } // namespace calvorin::formulas::Pitagoras

@@ -30,9 +30,10 @@ extern const std::array<Relation, 22> relations;
 
 struct Result {
     Real answer; // the length found
+    Steps steps;
 };
 
-// The relation numbered `number` (1 to 22) on the inputs.
-Result calculate(int number, double t1, double t2, double t3);
+// The relation numbered `number` (1 to 22) on the inputs t1, t2, t3 (t3 is 0 when left empty).
+Result calculate(int number, Typed<> t1, Typed<> t2, Typed<> t3);
 
 } // namespace calvorin::formulas::Pitagoras

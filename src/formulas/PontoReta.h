@@ -6,8 +6,9 @@ namespace calvorin::formulas::PontoReta {
 
 struct Result {
     Real answer; // the distance
+    Steps steps;
 };
 
-Result calculate(double a, double b, double c, double x0, double y0);
+Result calculate(Typed<> a, Typed<> b, Typed<> c, Typed<> x0, Typed<> y0);
 
 } // namespace calvorin::formulas::PontoReta

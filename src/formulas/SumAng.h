@@ -6,8 +6,9 @@ namespace calvorin::formulas::SumAng {
 
 struct Result {
     Real answer; // the sum in degrees, (n - 2) × 180
+    Steps steps;
 };
 
-Result calculate(double n);
+Result calculate(Typed<> n);
 
 } // namespace calvorin::formulas::SumAng

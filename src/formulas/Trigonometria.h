@@ -6,10 +6,12 @@
 
 namespace calvorin::formulas::Trigonometria {
 
-// A function: its item in the window's list, and the sine, cosine or tangent it is, or whose
-// reciprocal it is.
+// A function: its item in the window's list and its symbol, and the sine, cosine or tangent it
+// is, or whose reciprocal it is.
 struct Function {
     const char* item;
+    const char* symbol;
+    const char* baseSymbol;
     Extended (*base)(Extended r);
     bool reciprocal;
 };
@@ -18,9 +20,10 @@ extern const std::array<Function, 6> functions;
 
 struct Result {
     Real answer; // the function's value
+    Steps steps;
 };
 
 // The function numbered `function` (its index in `functions`) of the angle x, in degrees or radians.
-Result calculate(int function, double x, bool degrees);
+Result calculate(int function, Typed<> x, bool degrees);
 
 } // namespace calvorin::formulas::Trigonometria

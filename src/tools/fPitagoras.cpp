@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 
+#include <optional>
+
 using namespace calvorin;
 
 namespace {
@@ -106,11 +108,20 @@ void TfrmPitagoras::cmbformulaChange() {
 void TfrmPitagoras::Button1Click() {
     if (!valid({txt1, txt2, txt3})) return;
     const double t1 = number(txt1), t2 = number(txt2);
+    // An empty third length counts as 0, and the worked solution shows it so.
     const double t3 = txt3->text().isEmpty() ? 0 : number(txt3);
-    if (formula_ != 0) display(lblResposta, formulas::Pitagoras::calculate(formula_, t1, t2, t3).answer);
+    std::optional<formulas::Pitagoras::Result> result;
+    if (formula_ != 0) {
+        result = formulas::Pitagoras::calculate(
+            formula_, {t1, txt1->text().toStdString()}, {t2, txt2->text().toStdString()},
+            {t3, txt3->text().isEmpty() ? "0" : txt3->text().toStdString()});
+        display(lblResposta, result->answer);
+    }
     QStringList lines{"Teorema de pitágoras"};
     for (const FlatRadioButton* option : {opta, optb, optc, optm, optn, opth})
         if (option->isChecked()) lines << "Calculando lado " + option->text();
     lines << "Éxpressão utilizada: " + cmbFormula->currentText() << "Resultado: " + lblResposta->text();
     record(lines);
+    // Without a formula nothing was calculated.
+    if (result) solved(result->steps);
 }

@@ -28,6 +28,10 @@ void TfrmPontoReta::FlatButton1Click() {
     if (!valid({txta, txtb, txtc, txtposix, txtposiy})) return;
     const double a = number(txta), b = number(txtb), c = number(txtc), x0 = number(txtposix),
                  y0 = number(txtposiy);
-    display(lblResposta, formulas::PontoReta::calculate(a, b, c, x0, y0).answer);
+    const auto result = formulas::PontoReta::calculate(
+        {a, txta->text().toStdString()}, {b, txtb->text().toStdString()}, {c, txtc->text().toStdString()},
+        {x0, txtposix->text().toStdString()}, {y0, txtposiy->text().toStdString()});
+    display(lblResposta, result.answer);
     record({"Calculando a distância entre um ponto e uma reta", "Resposta obtida: " + lblResposta->text()});
+    solved(result.steps);
 }

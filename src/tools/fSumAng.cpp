@@ -12,5 +12,7 @@ TfrmSumAng::TfrmSumAng(QWidget* parent) : PolygonWindow(parent, "3") {
 void TfrmSumAng::FlatButton1Click() {
     if (!valid({txtValor})) return;
     const double n = number(txtValor);
-    display(lblResposta, formulas::SumAng::calculate(n).answer);
+    const auto result = formulas::SumAng::calculate({n, txtValor->text().toStdString()});
+    display(lblResposta, result.answer);
+    solved(result.steps);
 }

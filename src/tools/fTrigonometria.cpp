@@ -36,6 +36,9 @@ void TfrmTrigonometria::Button1Click() {
     const double x = number(txtValor);
     // The item the combo box's text names exactly; a text typed into it that names none does nothing.
     const int item = cmbFunction->findText(cmbFunction->currentText());
-    if (item >= 0)
-        display(lblResposta, formulas::Trigonometria::calculate(item, x, optGraus->isChecked()).answer);
+    if (item < 0) return;
+    const auto result =
+        formulas::Trigonometria::calculate(item, {x, txtValor->text().toStdString()}, optGraus->isChecked());
+    display(lblResposta, result.answer);
+    solved(result.steps);
 }
