@@ -10,7 +10,7 @@ using geometry::operand;
 Result calculate(Typed<> n) {
     const Real less3 = Real(n.value) - 3;
     const Real product = Real(n.value) * less3;
-    // Halving is exact: the same value as the window's product by 0.5.
+    // Written as a division by 2: the product by 0.5 halves exactly, so the value is the same.
     const Real diagonals = product * 0.5;
     return {diagonals,
             {"d = n · (n - 3) / 2", "d = " + n.text + " · (" + n.text + " - 3) / 2",
