@@ -1,0 +1,17 @@
+#include "formulas/SumAng.h"
+
+#include "formulas/geometry.h"
+
+namespace calvorin::formulas::SumAng {
+
+using geometry::equals;
+
+Result calculate(Typed<> n) {
+    const Real sides = Real(n.value) - 2;
+    const Real sum = sides * 180;
+    return {sum,
+            {"S = (n - 2) · 180°", "S = (" + n.text + " - 2) · 180°", equals("n - 2", n.text + " - 2", sides),
+             equals("S", show(sides) + " · 180°", sum) + "°", "Resposta: " + show(sum)}};
+}
+
+} // namespace calvorin::formulas::SumAng
