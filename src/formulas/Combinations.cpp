@@ -4,7 +4,6 @@
 
 namespace calvorin::formulas::Combinations {
 
-using Fatoriais::bracketed;
 using Fatoriais::descendingProduct;
 
 Result calculate(const Typed<>& n, const Typed<>& p) {
@@ -22,21 +21,20 @@ Result calculate(const Typed<>& n, const Typed<>& p) {
     Steps steps;
     if (natural) {
         steps = {"C(n, p) = n! / (p! · (n - p)!)", "C(" + n.text + ", " + p.text + ") = " + n.text + "! / (" +
-                                                       p.text + "! · (" + n.text + " - " + bracketed(p.text) +
+                                                       p.text + "! · (" + n.text + " - " + operand(p.text) +
                                                        ")!)"};
     } else {
         steps = {"C(n, p) = n! / (p! · (n - p)!) só existe para n e p inteiros com 0 ≤ p ≤ n; aqui, no lugar "
                  "de x!, F(x) = x · (x - 1) · (x - 2) · ... dos fatores maiores que 1",
-                 "C = F(" + n.text + ") / (F(" + p.text + ") · F(" + n.text + " - " + bracketed(p.text) +
-                     "))"};
+                 "C = F(" + n.text + ") / (F(" + p.text + ") · F(" + n.text + " - " + operand(p.text) + "))"};
     }
     steps.insert(
         steps.end(),
-        {show(n.value) + " - " + bracketed(show(p.value)) + " = " + show(difference),
+        {show(n.value) + " - " + operand(show(p.value)) + " = " + show(difference),
          of(difference) + " = " + show(d), of(n.value) + " = " + show(fn), of(p.value) + " = " + show(fp),
-         of(p.value) + " · " + of(difference) + " = " + show(fp) + " · " + bracketed(show(d)) + " = " +
+         of(p.value) + " · " + of(difference) + " = " + show(fp) + " · " + operand(show(d)) + " = " +
              show(divisor),
-         show(fn) + " / " + bracketed(show(divisor)) + " = " + show(answer),
+         show(fn) + " / " + operand(show(divisor)) + " = " + show(answer),
          (natural ? "C(" + n.text + ", " + p.text + ") = " : std::string("Resposta: ")) + show(answer)});
     return {answer, std::move(steps)};
 }

@@ -7,13 +7,6 @@ namespace {
 const Real a18 = 1.8L, a27315 = 273.15L, a45967 = 459.67L;
 const Real oneNinth = 1.0L / 9, fiveNinths = 5.0L / 9;
 
-// A signed number in parentheses, so that a product reads (-40) · 1,8.
-std::string operand(const std::string& text) {
-    return !text.empty() && (text[0] == '-' || text[0] == '+') ? "(" + text + ")" : text;
-}
-std::string operand(Real value) {
-    return operand(show(value));
-}
 } // namespace
 
 Result calculate(Scale from, Scale to, const Typed<Real>& value) {

@@ -3,10 +3,6 @@
 namespace calvorin::formulas::Determinante {
 
 namespace {
-// A signed number in parentheses, so that a product reads 2·(-3).
-std::string operand(const std::string& text) {
-    return !text.empty() && (text[0] == '-' || text[0] == '+') ? "(" + text + ")" : text;
-}
 
 // The six diagonals of Sarrus as [row][column] indices, the three added first.
 constexpr int diagonals[6][3][2] = {

@@ -1,11 +1,6 @@
 #include "formulas/Diagonais.h"
 
-#include "formulas/geometry.h"
-
 namespace calvorin::formulas::Diagonais {
-
-using geometry::equals;
-using geometry::operand;
 
 Result calculate(Typed<> n) {
     const Real less3 = Real(n.value) - 3;

@@ -1,10 +1,6 @@
 #include "formulas/Distancia.h"
 
-#include "formulas/geometry.h"
-
 namespace calvorin::formulas::Distancia {
-
-using geometry::operand;
 
 Result calculate(Typed<> x1, Typed<> x2, Typed<> y1, Typed<> y2) {
     const Real dx = Real(x1.value) - x2.value;

@@ -24,16 +24,12 @@ double descendingProduct(double x) {
 
 double descendingProduct(double x, Steps& steps) {
     return product(x, [&](double result, double k, double next) {
-        steps.push_back(bracketed(show(result)) + " · " + show(k) + " = " + show(next));
+        steps.push_back(operand(show(result)) + " · " + show(k) + " = " + show(next));
     });
 }
 
 bool natural(double x) {
     return x >= 0 && std::trunc(x) == x;
-}
-
-std::string bracketed(const std::string& text) {
-    return text.starts_with('-') ? "(" + text + ")" : text;
 }
 
 namespace {

@@ -13,9 +13,6 @@ double descendingProduct(double x, Steps& steps);
 // Whether x! is the factorial of mathematics: x a whole number, not negative.
 bool natural(double x);
 
-// A negative number in brackets, where it follows an operator or carries an exponent.
-std::string bracketed(const std::string& text);
-
 struct Result {
     double answer;
     Steps steps;

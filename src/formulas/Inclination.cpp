@@ -1,11 +1,6 @@
 #include "formulas/Inclination.h"
 
-#include "formulas/geometry.h"
-
 namespace calvorin::formulas::Inclination {
-
-using geometry::equals;
-using geometry::operand;
 
 Result calculate(Typed<> x1, Typed<> x2, Typed<> y1, Typed<> y2) {
     const std::string x = x1.text + " - " + operand(x2.text), y = y1.text + " - " + operand(y2.text);

@@ -12,9 +12,6 @@ int wholeNumber(double value) {
     return strToInt(formatGeneral(value));
 }
 
-std::string bracketed(const std::string& text) {
-    return text.starts_with('-') ? "(" + text + ")" : text;
-}
 } // namespace
 
 Result calculate(const Typed<>& a, const Typed<>& b) {
@@ -28,8 +25,8 @@ Result calculate(const Typed<>& a, const Typed<>& b) {
         // In 64 bits: -2147483648 / -1 leaves the 32-bit range.
         const std::int64_t q = std::int64_t{D} / d;
         remainder = (Real(dividend) - Real(Extended(q)) * divisor).toDouble();
-        steps.push_back(show(dividend) + " = " + show(Extended(q)) + " · " + bracketed(show(divisor)) +
-                        " + " + bracketed(show(remainder)));
+        steps.push_back(show(dividend) + " = " + show(Extended(q)) + " · " + operand(show(divisor)) + " + " +
+                        operand(show(remainder)));
         dividend = divisor;
         divisor = remainder;
     } while (remainder != 0);

@@ -1,11 +1,6 @@
 #include "formulas/NTPA.h"
 
-#include "formulas/progressions.h"
-
 namespace calvorin::formulas::NTPA {
-
-using progressions::equals;
-using progressions::operand;
 
 Result calculate(Typed<> a1, Typed<> an, Typed<> r) {
     const Real first = a1.value, last = an.value, ratio = r.value;

@@ -2,13 +2,6 @@
 
 namespace calvorin::formulas::OperMatrizes {
 
-namespace {
-// A signed number in parentheses, so that a sum reads 2 + (-3).
-std::string operand(const std::string& text) {
-    return !text.empty() && (text[0] == '-' || text[0] == '+') ? "(" + text + ")" : text;
-}
-} // namespace
-
 Result calculate(Operation operation, const Operands& a, const Operands& b) {
     Result result;
     result.steps.push_back(operation == Operation::add        ? "Rij = Aij + Bij"

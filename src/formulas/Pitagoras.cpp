@@ -1,11 +1,6 @@
 #include "formulas/Pitagoras.h"
 
-#include "formulas/geometry.h"
-
 namespace calvorin::formulas::Pitagoras {
-
-using geometry::equals;
-using geometry::operand;
 
 namespace {
 Real sq(Real x) {

@@ -1,11 +1,6 @@
 #include "formulas/PontoReta.h"
 
-#include "formulas/geometry.h"
-
 namespace calvorin::formulas::PontoReta {
-
-using geometry::equals;
-using geometry::operand;
 
 Result calculate(Typed<> a, Typed<> b, Typed<> c, Typed<> x0, Typed<> y0) {
     const Real ra = a.value, rb = b.value;

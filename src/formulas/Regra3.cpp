@@ -9,9 +9,6 @@ struct Terms {
 };
 constexpr Terms terms[4] = {{1, 2, 3}, {0, 3, 2}, {0, 3, 1}, {1, 2, 0}};
 
-std::string bracketed(const std::string& text) {
-    return text.starts_with('-') ? "(" + text + ")" : text;
-}
 } // namespace
 
 Result calculate(int missing, const std::array<Typed<>, 4>& x) {
@@ -21,14 +18,14 @@ Result calculate(int missing, const std::array<Typed<>, 4>& x) {
 
     // The proportion as the rows read it, cross-multiplied so that a zero term stays meaningful; the
     // unknown is written x.
-    auto term = [&](int k) { return k == missing ? std::string("x") : bracketed(x[k].text); };
-    auto value = [&](int k) { return bracketed(show(x[k].value)); };
+    auto term = [&](int k) { return k == missing ? std::string("x") : operand(x[k].text); };
+    auto value = [&](int k) { return operand(show(x[k].value)); };
     return {answer,
             {"x1 / x2 = x3 / x4  ⇒  x1 · x4 = x2 · x3",
              term(0) + " · " + term(3) + " = " + term(1) + " · " + term(2),
              "x = " + value(t.a) + " · " + value(t.b) + " / " + value(t.c),
              value(t.a) + " · " + value(t.b) + " = " + show(product),
-             bracketed(show(product)) + " / " + value(t.c) + " = " + show(answer), "x = " + show(answer)}};
+             operand(show(product)) + " / " + value(t.c) + " = " + show(answer), "x = " + show(answer)}};
 }
 
 } // namespace calvorin::formulas::Regra3

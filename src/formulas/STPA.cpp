@@ -1,11 +1,6 @@
 #include "formulas/STPA.h"
 
-#include "formulas/progressions.h"
-
 namespace calvorin::formulas::STPA {
-
-using progressions::equals;
-using progressions::operand;
 
 Result calculate(Typed<> a1, Typed<> an, Typed<> n) {
     const Real sum = Real(a1.value) + an.value;

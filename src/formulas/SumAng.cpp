@@ -1,10 +1,6 @@
 #include "formulas/SumAng.h"
 
-#include "formulas/geometry.h"
-
 namespace calvorin::formulas::SumAng {
-
-using geometry::equals;
 
 Result calculate(Typed<> n) {
     const Real sides = Real(n.value) - 2;

@@ -1,11 +1,6 @@
 #include "formulas/TQPA.h"
 
-#include "formulas/progressions.h"
-
 namespace calvorin::formulas::TQPA {
-
-using progressions::equals;
-using progressions::operand;
 
 Result calculate(Typed<> n, Typed<> a1, Typed<> r) {
     const Real less = Real(n.value) - 1;

@@ -1,11 +1,6 @@
 #include "formulas/TQPG.h"
 
-#include "formulas/progressions.h"
-
 namespace calvorin::formulas::TQPG {
-
-using progressions::equals;
-using progressions::operand;
 
 Result calculate(Typed<> a1, Typed<> n, Typed<> q) {
     const Real exponent = Real(n.value) - 1;

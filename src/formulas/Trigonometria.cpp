@@ -1,7 +1,5 @@
 #include "formulas/Trigonometria.h"
 
-#include "formulas/geometry.h"
-
 #include <cmath>
 #include <numbers>
 
@@ -44,8 +42,7 @@ Result calculate(int function, Typed<> x, bool degrees) {
         steps.push_back(x.text + "° = " + x.text + " · π / 180 = " + x.text + " · " + show(pi) +
                         " / 180 = " + radians + " rad");
     steps.push_back(base + "(" + radians + ") = " + show(value));
-    if (f.reciprocal)
-        steps.push_back(symbol + angle + " = 1 / " + geometry::operand(value) + " = " + show(answer));
+    if (f.reciprocal) steps.push_back(symbol + angle + " = 1 / " + operand(value) + " = " + show(answer));
     steps.push_back("Resposta: " + show(answer));
     return {answer, steps};
 }

@@ -1,11 +1,6 @@
 #include "formulas/ptpg.h"
 
-#include "formulas/progressions.h"
-
 namespace calvorin::formulas::ptpg {
-
-using progressions::equals;
-using progressions::operand;
 
 Result calculate(Typed<> a1, Typed<> an, Typed<> n) {
     const Real product = Real(a1.value) * an.value;

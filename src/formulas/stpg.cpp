@@ -1,11 +1,6 @@
 #include "formulas/stpg.h"
 
-#include "formulas/progressions.h"
-
 namespace calvorin::formulas::stpg {
-
-using progressions::equals;
-using progressions::operand;
 
 Result calculate(Typed<> a1, Typed<> n, Typed<> q) {
     const Real powered = power(q.value, n.value);
