@@ -1,6 +1,6 @@
 // The plotter's cost: the 513 samples of a curve evaluated alone (sample text included), then one
 // whole plot of the same samples on a 256 x 256 picture. Drawing should add little to evaluating.
-#include "plot/Tracador2D.h"
+#include "plotter/Tracador2D.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 // Start-up cost: every window of the program created, the main window shown and the event loop
 // idle again (no start-up script in the working directory, so the credits window follows).
-#include "app/mdiMain.h"
-#include "app/registry.h"
+#include "app/fMain.h"
+#include "windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,7 +14,7 @@ static void StartUpToIdleMainWindow(benchmark::State& state) {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(dir.path());
     for (auto _ : state) {
-        calvorin::WindowRegistry::createAll();
+        calvorin::createAllWindows();
         calvorin::showWindow(&calvorin::window<TfrmMain>());
         QApplication::processEvents();
         state.PauseTiming();

@@ -2,7 +2,8 @@
 # Installs the Debian packages a script needs, or says which ones are missing.
 # Sourced by run.sh, test.sh and the scripts here; usage: ensure_packages GROUP...
 declare -A package_groups=(
-    [build]="cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev fonts-dejavu-core"
+    # qt6-translations-l10n: Qt's standard dialogs in the user's language
+    [build]="cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libjpeg62-turbo-dev fonts-dejavu-core"
     # the accessibility suite (tests/gui): a private X server, session bus and accessibility bus,
     # and Python's bindings to drive the program through them
     [test]="libgtest-dev xvfb dbus at-spi2-core python3-gi gir1.2-atspi-2.0"

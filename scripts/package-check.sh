@@ -34,7 +34,7 @@ desktop-file-validate "$work/root/usr/share/applications/$id.desktop" || fail "t
 appstreamcli validate --no-net "$work/root/usr/share/metainfo/$id.metainfo.xml" >/dev/null ||
     fail "the AppStream file is not valid"
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6gui6 libjpeg62-turbo; do
+for lib in libqt6widgets6 libqt6gui6 libjpeg62-turbo qt6-translations-l10n; do
     grep -q "$lib" <<<"$depends" || fail "the package does not depend on $lib: $depends"
 done
 

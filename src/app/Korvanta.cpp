@@ -1,13 +1,12 @@
 #include "app/Korvanta.h"
 
-#include "app/fcomandos.h"
+#include "app/allwindows.h"
 #include "app/maker.h"
-#include "app/mdiMain.h"
-#include "app/registry.h"
 #include "platform/help.h"
 #include "platform/process.h"
 #include "platform/textfile.h"
 #include "report/report.h"
+#include "ui/registry.h"
 
 #include <QStringList>
 
@@ -54,10 +53,10 @@ struct Row {
 constexpr When script = When::InScript;
 constexpr When typed = When::Typed;
 
-Action show(const char* className) {
-    return [className] {
-        observe(QString::fromLatin1(className));
-        showWindow(className);
+template <class Window> Action show() {
+    return [] {
+        observe(QString::fromLatin1(Window::staticMetaObject.className()));
+        calvorin::show<Window>();
     };
 }
 
@@ -118,49 +117,49 @@ void launchHelp() {
 // Every row is tested, in order; a line that matches several rows does all of them.
 const std::vector<Row>& commandTable() {
     static const std::vector<Row> table = {
-        {{{"versão"}, {"ver", script}}, show("TfrmSplash")},
+        {{{"versão"}, {"ver", script}}, show<TfrmSplash>()},
         {{{"versão"}, {"ver", typed}}, print(versionLines)},
         {{{"clr"}, {"limpar"}, {"clear", typed}}, clearVisor},
-        {{{"pa", script}}, show("TfrmPA")},
+        {{{"pa", script}}, show<TfrmPA>()},
         {{{"pa", typed}}, print(progressionListing)},
         {{{"pg", typed}}, print(geometricListing)},
-        {{{"ntpa"}}, show("TfrmNTPA")},
-        {{{"stpa"}}, show("TfrmSTPA")},
-        {{{"tqpa"}}, show("TfrmTQPA")},
-        {{{"pg", script}}, show("TfrmPG")},
-        {{{"stpg"}}, show("Tfrmstpg")},
-        {{{"tqpg"}}, show("TfrmTQPG")},
-        {{{"ptpg"}}, show("Tfrmptpg")},
-        {{{"equa2"}}, show("TfrmEqua2")},
-        {{{"tools"}, {"ferramentas", script}}, show("Tfrmtools")},
+        {{{"ntpa"}}, show<TfrmNTPA>()},
+        {{{"stpa"}}, show<TfrmSTPA>()},
+        {{{"tqpa"}}, show<TfrmTQPA>()},
+        {{{"pg", script}}, show<TfrmPG>()},
+        {{{"stpg"}}, show<Tfrmstpg>()},
+        {{{"tqpg"}}, show<TfrmTQPG>()},
+        {{{"ptpg"}}, show<Tfrmptpg>()},
+        {{{"equa2"}}, show<TfrmEqua2>()},
+        {{{"tools"}, {"ferramentas", script}}, show<Tfrmtools>()},
         {{{"tools"}, {"ferramentas", typed}}, print(toolsListing)},
-        {{{"regra3"}}, show("TfrmRegra3")},
-        {{{"graf"}}, show("TfrmGraph")},
-        {{{"celfar"}}, show("TfrmConvertTemperatura")},
-        {{{"calc"}}, show("TfrmCalc")},
+        {{{"regra3"}}, show<TfrmRegra3>()},
+        {{{"graf"}}, show<TfrmGraph>()},
+        {{{"celfar"}}, show<TfrmConvertTemperatura>()},
+        {{{"calc"}}, show<TfrmCalc>()},
         {{{"fim"}, {"end"}}, endProgram},
-        {{{"autor"}}, show(makerWindowClass)},
-        {{{"calorias"}}, show("TfrmCalorias")},
-        {{{"combinações"}}, show("TfrmCombinations")},
-        {{{"determinante"}}, show("TfrmDeterminante")},
-        {{{"dist"}}, show("TfrmDistancia")},
-        {{{"juros"}}, show("TfrmJurosCompostos")},
-        {{{"fatorial"}}, show("TfrmFatoriais")},
-        {{{"pitagoras"}}, show("TfrmPitagoras")},
-        {{{"sobre"}}, show("TfrmSplash")},
-        {{{"trig"}, {"trigonometria"}}, show("TfrmTrigonometria")},
-        {{{"opermatrix"}}, show("TfrmOperMatrizes")},
-        {{{"inclin"}}, show("TfrmInclination")},
-        {{{"mdc"}}, show("TfrmMDC")},
-        {{{"site"}}, show(makerWindowClass)},
-        {{{"sumang"}}, show("TfrmSumAng")},
-        {{{"geometria"}}, show("Tfrmgeometria")},
-        {{{"diagonais"}}, show("TfrmDiagonais")},
+        {{{"autor"}}, show<TfrmAutor>()},
+        {{{"calorias"}}, show<TfrmCalorias>()},
+        {{{"combinações"}}, show<TfrmCombinations>()},
+        {{{"determinante"}}, show<TfrmDeterminante>()},
+        {{{"dist"}}, show<TfrmDistancia>()},
+        {{{"juros"}}, show<TfrmJurosCompostos>()},
+        {{{"fatorial"}}, show<TfrmFatoriais>()},
+        {{{"pitagoras"}}, show<TfrmPitagoras>()},
+        {{{"sobre"}}, show<TfrmSplash>()},
+        {{{"trig"}, {"trigonometria"}}, show<TfrmTrigonometria>()},
+        {{{"opermatrix"}}, show<TfrmOperMatrizes>()},
+        {{{"inclin"}}, show<TfrmInclination>()},
+        {{{"mdc"}}, show<TfrmMDC>()},
+        {{{"site"}}, show<TfrmAutor>()},
+        {{{"sumang"}}, show<TfrmSumAng>()},
+        {{{"geometria"}}, show<Tfrmgeometria>()},
+        {{{"diagonais"}}, show<TfrmDiagonais>()},
         {{{"nosplash"}}, noSplash},
         {{{"relatorio"}}, startReport},
         {{{"?"}, {"ajuda"}, {"help"}}, launchHelp},
-        {{{"fisica"}, {"quimica"}}, show("TfrmFisica")},
-        {{{"convertvelocidade"}}, show("TfrmConvertVelocidade")},
+        {{{"fisica"}, {"quimica"}}, show<TfrmFisica>()},
+        {{{"convertvelocidade"}}, show<TfrmConvertVelocidade>()},
     };
     return table;
 }

@@ -15,9 +15,6 @@ void execute(const QString& line, int mode);
 // Raises FileError when the file cannot be read; no line runs then.
 void runFile(const QString& path);
 
-// The window opened by the maker's information commands ("autor", "site").
-inline constexpr const char* makerWindowClass = "TfrmAutor";
-
 // Tests watch what the commands ask of other parts of the program: the class name of every
 // window shown, "report" when a report is started, "help" when the help viewer is launched.
 // The observer is called just before the effect; an empty function removes it.

@@ -1,8 +1,9 @@
 #include "app/fEditor.h"
 
 #include "app/Korvanta.h"
-#include "app/frames.h"
+#include "ui/frames.h"
 #include "platform/guard.h"
+#include "platform/memo.h"
 #include "platform/help.h"
 #include "platform/textfile.h"
 
@@ -80,7 +81,7 @@ TfrmEditor::TfrmEditor(QWidget* parent) : QMainWindow(parent) {
     setTextColour(btnPreview, Qt::blue);
     bar->addWidget(btnPreview);
 
-    texto = new QPlainTextEdit("sobre", client);
+    texto = new Memo("sobre", client);
     texto->setObjectName("texto");
     texto->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 

@@ -1,6 +1,6 @@
 #pragma once
 // The start-up script editor: edits autoexec.cv1, saves it, and runs the edited lines as a preview.
-#include "app/linklabel.h"
+#include "ui/linklabel.h"
 
 #include <QMainWindow>
 #include <QStringList>

@@ -1,12 +1,12 @@
 #include "app/infowindows.h"
 
-#include "app/frames.h"
-#include "app/linklabel.h"
+#include "app/fMain.h"
 #include "app/maker.h"
-#include "app/mdiMain.h"
-#include "app/registry.h"
 #include "platform/guard.h"
 #include "platform/jpeg.h"
+#include "ui/frames.h"
+#include "ui/linklabel.h"
+#include "ui/registry.h"
 #include "widgets/TFlatButtonUnit.h"
 
 #include <QDesktopServices>
@@ -67,7 +67,7 @@ bool pressesCloseButton(const QKeyEvent* event) {
 }
 
 QPixmap mainWindowNewsPicture() {
-    auto* main = qobject_cast<TfrmMain*>(calvorin::WindowRegistry::find("TfrmMain"));
+    auto* main = calvorin::WindowRegistry::find<TfrmMain>();
     return main ? main->newsPicture() : QPixmap();
 }
 
@@ -135,7 +135,7 @@ void TfrmSplash::btnFecharClick() {
     hide();
 }
 void TfrmSplash::lblMeajudeClick() {
-    calvorin::showWindow("TfrmMeajude");
+    calvorin::show<TfrmMeajude>();
 }
 
 void TfrmSplash::showEvent(QShowEvent* event) {

@@ -1,9 +1,10 @@
 #include "app/topics.h"
 
-#include "app/frames.h"
-#include "app/linklabel.h"
-#include "app/registry.h"
+#include "app/allwindows.h"
 #include "platform/guard.h"
+#include "ui/frames.h"
+#include "ui/linklabel.h"
+#include "ui/registry.h"
 
 #include <QVBoxLayout>
 
@@ -20,8 +21,7 @@ TopicPage::TopicPage(const char* name, const QString& caption, bool stayOnTop,
         const QByteArray name = "Label" + QByteArray::number(++number);
         LinkLabel* label = makeLink(this, name.constData(), QString::fromUtf8(link.caption));
         column->addWidget(label);
-        const char* target = link.window;
-        connectGuarded(label, &LinkLabel::clicked, this, [target] { showWindow(target); });
+        connectGuarded(label, &LinkLabel::clicked, this, link.show);
     }
     applyFrame(this, Frame{caption, Border::Tool, stayOnTop, false, true});
 }
@@ -32,49 +32,52 @@ using calvorin::TopicPage;
 
 TfrmAnalise::TfrmAnalise()
     : TopicPage("frmAnalise", "Análise combinatória", true,
-                {{"Combinações Simples", "TfrmCombinations"}, {"Números fatoriais", "TfrmFatoriais"}}) {}
+                {{"Combinações Simples", &calvorin::show<TfrmCombinations>},
+                 {"Números fatoriais", &calvorin::show<TfrmFatoriais>}}) {}
 
 TfrmPA::TfrmPA()
     : TopicPage("frmPA", "Progressões Aritméticas", true,
-                {{"Termo qualquer de uma PA", "TfrmTQPA"},
-                 {"Número de termos de uma PA", "TfrmNTPA"},
-                 {"Soma dos termos de uma PA", "TfrmSTPA"}}) {}
+                {{"Termo qualquer de uma PA", &calvorin::show<TfrmTQPA>},
+                 {"Número de termos de uma PA", &calvorin::show<TfrmNTPA>},
+                 {"Soma dos termos de uma PA", &calvorin::show<TfrmSTPA>}}) {}
 
 TfrmPG::TfrmPG()
     : TopicPage("frmPG", "Progressões Geométricas", true,
-                {{"Termo qualquer de uma PG", "TfrmTQPG"},
-                 {"Soma dos termos de uma PG", "Tfrmstpg"},
-                 {"Produto dos termos de uma PG", "Tfrmptpg"}}) {}
+                {{"Termo qualquer de uma PG", &calvorin::show<TfrmTQPG>},
+                 {"Soma dos termos de uma PG", &calvorin::show<Tfrmstpg>},
+                 {"Produto dos termos de uma PG", &calvorin::show<Tfrmptpg>}}) {}
 
 // The only topic page that does not stay on top.
 TfrmMatrizes::TfrmMatrizes()
     : TopicPage("frmMatrizes", "Matrizes", false,
-                {{"Cálculo de determinantes", "TfrmDeterminante"},
-                 {"Operações com matrizes", "TfrmOperMatrizes"}}) {}
+                {{"Cálculo de determinantes", &calvorin::show<TfrmDeterminante>},
+                 {"Operações com matrizes", &calvorin::show<TfrmOperMatrizes>}}) {}
 
 TfrmAnalitica::TfrmAnalitica()
     : TopicPage("frmAnalitica", "Geometria análitica", true,
-                {{"Distância entre 2 pontos", "TfrmDistancia"},
-                 {"Inclinação de uma reta", "TfrmInclination"},
-                 {"Distância entre um ponto e uma reta", "TfrmPontoReta"}}) {}
+                {{"Distância entre 2 pontos", &calvorin::show<TfrmDistancia>},
+                 {"Inclinação de uma reta", &calvorin::show<TfrmInclination>},
+                 {"Distância entre um ponto e uma reta", &calvorin::show<TfrmPontoReta>}}) {}
 
 Tfrmtools::Tfrmtools()
     : TopicPage("frmtools", "Ferramentas matemáticas", true,
-                {{"Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)", "TfrmConvertTemperatura"},
-                 {"Calculadora", "TfrmCalc"},
-                 {"Gerador de gráficos", "TfrmGraph"},
-                 {"Regra de 3", "TfrmRegra3"}}) {}
+                {{"Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)",
+                  &calvorin::show<TfrmConvertTemperatura>},
+                 {"Calculadora", &calvorin::show<TfrmCalc>},
+                 {"Gerador de gráficos", &calvorin::show<TfrmGraph>},
+                 {"Regra de 3", &calvorin::show<TfrmRegra3>}}) {}
 
 Tfrmgeometria::Tfrmgeometria()
     : TopicPage("frmgeometria", "Geometria", true,
-                {{"Geometria analítica", "TfrmAnalitica"},
-                 {"Teorema de Pitágoras", "TfrmPitagoras"},
-                 {"Funções trigonométricas", "TfrmTrigonometria"},
-                 {"Soma dos ângulos internos de um poligono", "TfrmSumAng"},
-                 {"Número de diagonais de um poligono", "TfrmDiagonais"}}) {}
+                {{"Geometria analítica", &calvorin::show<TfrmAnalitica>},
+                 {"Teorema de Pitágoras", &calvorin::show<TfrmPitagoras>},
+                 {"Funções trigonométricas", &calvorin::show<TfrmTrigonometria>},
+                 {"Soma dos ângulos internos de um poligono", &calvorin::show<TfrmSumAng>},
+                 {"Número de diagonais de um poligono", &calvorin::show<TfrmDiagonais>}}) {}
 
 TfrmFisica::TfrmFisica()
     : TopicPage("frmFisica", "Física/Química", true,
-                {{"Cálculo de calorias gastas por um corpo", "TfrmCalorias"},
-                 {"Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)", "TfrmConvertTemperatura"},
-                 {"Conversor de velocidades (Km/h/Metro/seg)", "TfrmConvertVelocidade"}}) {}
+                {{"Cálculo de calorias gastas por um corpo", &calvorin::show<TfrmCalorias>},
+                 {"Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)",
+                  &calvorin::show<TfrmConvertTemperatura>},
+                 {"Conversor de velocidades (Km/h/Metro/seg)", &calvorin::show<TfrmConvertVelocidade>}}) {}

@@ -8,7 +8,7 @@ namespace calvorin {
 
 struct TopicLink {
     const char* caption;
-    const char* window; // class of the window the link shows
+    void (*show)(); // shows the window of the link: show<TfrmTQPA>
 };
 
 // What every topic page does: tool border, white, a column of links Label1..LabelN.

@@ -95,24 +95,23 @@ void CalcEngine::power() {
 
 // ---- "=" ----
 
+// A failed expression leaves its message on the display, and a pending operation then reads
+// that message as its operand: the conversion box, after the lines it has already recorded.
 void CalcEngine::equals(bool expressionMode) {
-    // A failed expression only leaves its message on the display: the pending operation would
-    // read that message as a number and end in the conversion box.
-    if (!expressionMode || evaluateExpression()) applyPending();
+    if (expressionMode) evaluateExpression();
+    applyPending();
     DecimalEntered = false;
 }
 
 // The parser reads the full stop as decimal point whatever the locale, and never raises for bad
-// text. False when the expression could not be read.
-bool CalcEngine::evaluateExpression() {
+// text.
+void CalcEngine::evaluateExpression() {
     parser_.ParseString = display().toStdString();
     parser_.Parse();
-    if (parser_.ParseFailed()) {
+    if (parser_.ParseFailed())
         surface_.setDisplayText(expressionError);
-        return false;
-    }
-    show(parser_.ParseValue());
-    return true;
+    else
+        show(parser_.ParseValue());
 }
 
 // The operation stays pending and, but for the power, the first operand too: "=" again repeats

@@ -64,7 +64,7 @@ private:
     void record(const QString& line) { surface_.recordLine(line); }
 
     void startOperation(const QString& op, bool rewriteDisplay);
-    bool evaluateExpression();
+    void evaluateExpression();
     void applyPending();
 
     Surface& surface_;

@@ -1,7 +1,13 @@
 #include "calc/fCalc.h"
 
+#include "ui/frames.h"
 #include "platform/clipboard.h"
 #include "platform/help.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+
+#include <algorithm>
 
 using namespace calvorin;
 
@@ -44,14 +50,56 @@ TfrmCalc::TfrmCalc(QWidget* parent) : ToolWindow(parent) {
     btnajuda = button("btnajuda", "Ajuda?");
     btnFechar = button("btnFechar", captions::close);
 
-    // The keypad on the left, the functions beside it.
+    // A pocket calculator: the display across the top, the keypad beneath it with every key one
+    // size, the functions grouped beside it in rows of the keypad's height, the expression mode and
+    // the window's own buttons along the bottom.
+    grid()->setHorizontalSpacing(10);
     row({txtVisor});
-    row({btn7, btn8, btn9, btnDivisor, btnClear, FlatButton1, FlatButton3});
-    row({btn4, btn5, btn6, btnVezes, btnLog, FlatButton2, Label1, txtExpoente});
-    row({btn1, btn2, btn3, btnMenos, btnPotencia, FlatButton4, FlatButton5});
-    row({btn0, btnPonto, btnCalc, btnAdd, FlatButton8, FlatButton6, FlatButton7});
-    row({chkExp});
-    buttonRow({btnajuda, btnFechar});
+    auto* keypad = new QGridLayout;
+    keypad->setSpacing(3);
+    FlatButton* const keys[4][5] = {{btn7, btn8, btn9, btnDivisor, btnClear},
+                                    {btn4, btn5, btn6, btnVezes, btnLog},
+                                    {btn1, btn2, btn3, btnMenos, btnPotencia},
+                                    {btn0, btnPonto, btnCalc, btnAdd, nullptr}};
+    int keyWidth = 32;
+    for (const auto& keyRow : keys)
+        for (const FlatButton* key : keyRow)
+            if (key) keyWidth = std::max(keyWidth, key->fontMetrics().horizontalAdvance(key->text()) + 14);
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 5; ++c)
+            if (FlatButton* key = keys[r][c]) {
+                key->setFixedSize(keyWidth, 25);
+                keypad->addWidget(key, r, c);
+            }
+    // Two columns of function keys, each as wide as its widest caption.
+    auto* functions = new QGridLayout;
+    functions->setSpacing(3);
+    const auto side = [](QWidget* a, QWidget* b) { // two controls side by side
+        auto* line = new QHBoxLayout;
+        line->setSpacing(3);
+        line->addWidget(a);
+        line->addWidget(b);
+        return line;
+    };
+    functions->addWidget(FlatButton1, 0, 0);
+    functions->addWidget(FlatButton3, 0, 1);
+    functions->addWidget(FlatButton2, 1, 0);
+    functions->addLayout(side(Label1, txtExpoente), 1, 1);
+    functions->addWidget(FlatButton4, 2, 0);
+    functions->addWidget(FlatButton5, 2, 1);
+    functions->addWidget(FlatButton8, 3, 0);
+    functions->addLayout(side(FlatButton6, FlatButton7), 3, 1);
+    for (FlatButton* b : {FlatButton1, FlatButton2, FlatButton3, FlatButton4, FlatButton5, FlatButton6,
+                          FlatButton7, FlatButton8})
+        b->setMaximumWidth(QWIDGETSIZE_MAX); // the column's width
+    txtExpoente->setMinimumWidth(32);
+    labelControl(Label1, txtExpoente);
+    grid()->addLayout(keypad, 1, 0);
+    grid()->addLayout(functions, 1, 1);
+    grid()->addWidget(chkExp, 2, 0);
+    auto* closing = side(btnajuda, btnFechar);
+    closing->insertStretch(0);
+    grid()->addLayout(closing, 2, 1);
 
     const std::pair<FlatButton*, void (TfrmCalc::*)()> handlers[] = {
         {btn0, &TfrmCalc::btn0Click},
@@ -82,10 +130,10 @@ TfrmCalc::TfrmCalc(QWidget* parent) : ToolWindow(parent) {
         {FlatButton7, &TfrmCalc::FlatButton7Click},
         {FlatButton8, &TfrmCalc::FlatButton8Click},
         {btnajuda, &TfrmCalc::btnajudaClick},
-        {btnFechar, &TfrmCalc::btnFecharClick},
     };
     for (const auto& [b, handler] : handlers)
         onClick(b, handler);
+    closes(btnFechar);
     finish("Calculadora", false);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The pocket calculator: its keypad, memory, clipboard and expression mode. The keys' logic is the
 // engine's; this window holds the controls and passes their clicks on.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 #include "calc/CalcEngine.h"
 #include "expr/Parser.h"
 
@@ -49,7 +49,6 @@ public slots:
     void FlatButton7Click();
     void FlatButton8Click() { engine_.invertSign(); }
     void btnajudaClick();
-    void btnFecharClick() { close(); }
 
 private:
     QString displayText() const override;

@@ -72,9 +72,12 @@ std::optional<Extended> parseExtended(std::string_view text, char separator) {
         ++i;
         bool negative = false;
         if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-        // Exponent digits are read only while the exponent is below 500; one left over fails below.
+        // Every digit is read; past the cap the exponent saturates, and no mantissa a user types
+        // is long enough to bring such an exponent back into range, so the value decides alone.
+        constexpr int cap = 1'000'000'000;
         int exponent = 0;
-        while (i < n && isDigit(text[i]) && exponent < 500) exponent = exponent * 10 + (text[i++] - '0');
+        for (; i < n && isDigit(text[i]); ++i)
+            exponent = exponent >= cap / 10 ? cap : exponent * 10 + (text[i] - '0');
         canon += negative ? "e-" : "e";
         canon += std::to_string(exponent);
     }

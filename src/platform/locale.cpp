@@ -2,8 +2,12 @@
 
 #include "core/numbers.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QRegularExpression>
+#include <QTranslator>
 
+#include <memory>
 #include <optional>
 
 namespace calvorin {
@@ -21,6 +25,18 @@ void initLocale(const QLocale& locale) {
     const QString point = locale.decimalPoint();
     const char c = point.size() == 1 && point[0].unicode() < 128 ? char(point[0].unicode()) : '.';
     setDecimalSeparator(c);
+}
+
+bool loadQtTranslations(const QLocale& locale) {
+    static std::unique_ptr<QTranslator> loaded;
+    if (loaded) QCoreApplication::removeTranslator(loaded.get());
+    loaded = std::make_unique<QTranslator>();
+    if (!loaded->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        loaded.reset();
+        return false;
+    }
+    return QCoreApplication::installTranslator(loaded.get());
 }
 
 QString longTimeFormat(const QLocale& locale) {

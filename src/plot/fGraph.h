@@ -1,7 +1,7 @@
 #pragma once
 // The graph generator: a function of x typed by the user, plotted, magnified, rescaled.
-#include "app/toolwindow.h"
-#include "plot/Tracador2D.h"
+#include "ui/toolwindow.h"
+#include "plotter/Tracador2D.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -25,6 +25,5 @@ public slots:
     void btnMaiszoomClick() { img->ZoomIn(); }
     void btnMenoszoomClick() { img->ZoomOut(); }
     void FlatButton3Click();
-    void FlatButton1Click() { close(); }
     void Salvarimagem1Click() { img->SaveImage(); }
 };

@@ -1,6 +1,6 @@
 #include "report/fConfirmNR.h"
 
-#include "app/frames.h"
+#include "ui/frames.h"
 #include "platform/guard.h"
 #include "report/report.h"
 

@@ -1,8 +1,10 @@
 #include "report/fViewReport.h"
 
-#include "app/frames.h"
+#include "ui/frames.h"
 #include "platform/guard.h"
+#include "platform/memo.h"
 #include "report/report.h"
+#include "ui/reportlog.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -11,8 +13,9 @@ using namespace calvorin;
 
 TfrmViewReport::TfrmViewReport(QWidget* parent) : QWidget(parent), SaveDialog1(report::saveDialog()) {
     setObjectName("frmViewReport");
-    txtReport = new QPlainTextEdit(this);
+    txtReport = new Memo(this);
     txtReport->setObjectName("txtReport");
+    txtReport->setDocument(reportLog().document()); // the log itself: the user's edits change it
     txtReport->setFrameShape(QFrame::NoFrame);
     txtReport->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtReport->setTabChangesFocus(false); // Tab types a tab

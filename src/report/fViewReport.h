@@ -1,5 +1,5 @@
 #pragma once
-// The report viewer: its memo holds the report log itself.
+// The report viewer: its memo shows the report log's own document.
 #include "platform/dialogs.h"
 #include "widgets/TFlatButtonUnit.h"
 

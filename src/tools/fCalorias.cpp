@@ -1,6 +1,7 @@
 #include "tools/fCalorias.h"
 
-#include "tools/fKCF.h"
+#include "formulas/Calorias.h"
+#include "tools/fConvertTemperatura.h"
 
 using namespace calvorin;
 
@@ -12,29 +13,29 @@ TfrmCalorias::TfrmCalorias(QWidget* parent) : ToolWindow(parent) {
     row({Label4 = label("Label4", "Temperatura final (Celsius)"), txtFinal = edit("txtFinal")});
     row({lblResposta = answer("Resposta:")});
     row({btnConvert = button("btnConvert", "Conversor de temperaturas")});
-    std::tie(btnCalc, btnFechar, FlatButton1) = standardButtons("btnCalc", "btnFechar");
+    std::tie(btnCalc, btnFechar, FlatButton1) = standardButtons(lblResposta, "btnCalc", "btnFechar");
     onClick(btnCalc, &TfrmCalorias::btnCalcClick);
     onClick(btnConvert, &TfrmCalorias::btnConvertClick);
-    onClick(btnFechar, &TfrmCalorias::btnFecharClick);
-    onClick(FlatButton1, &TfrmCalorias::FlatButton1Click);
     finish("Calculando as calorias gastas");
 }
 
 void TfrmCalorias::btnCalcClick() {
-    Real c, m, ti, tf;
+    formulas::Typed<> c, m, ti, tf;
     if (!convertOrTell("Um erro! Você provávelmente colocou um valor não numérico em um dos campos. Outra "
                        "causa poderia ter sido você ter deixado um dos campos em branco. Tente novamente.",
                        [&] {
-                           c = number(txtCalor);
-                           m = number(txtMassa);
-                           ti = number(txtInit);
-                           tf = number(txtFinal);
+                           c = {number(txtCalor), txtCalor->text().toStdString()};
+                           m = {number(txtMassa), txtMassa->text().toStdString()};
+                           ti = {number(txtInit), txtInit->text().toStdString()};
+                           tf = {number(txtFinal), txtFinal->text().toStdString()};
                        }))
         return;
-    display(lblResposta, c * m * (tf - ti));
+    const auto result = formulas::Calorias::calculate(c, m, ti, tf);
+    display(lblResposta, result.answer);
     record({"Calculando número de calorias gastas", "Calor específico: " + txtCalor->text(),
             "Massa: " + txtMassa->text(), "Temperatura inicial: " + txtInit->text(),
             "Temperatura final: " + txtFinal->text(), "Resposta: " + lblResposta->text()});
+    solved(result.steps);
 }
 
 void TfrmCalorias::btnConvertClick() {

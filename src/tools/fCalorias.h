@@ -1,6 +1,6 @@
 #pragma once
 // The heat a body exchanges: specific heat times mass times the change of temperature.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmCalorias : public calvorin::ToolWindow {
     Q_OBJECT
@@ -14,6 +14,4 @@ public:
 public slots:
     void btnCalcClick();
     void btnConvertClick();
-    void btnFecharClick() { close(); }
-    void FlatButton1Click() { copy(lblResposta); }
 };

@@ -1,6 +1,6 @@
 #include "tools/fCombinations.h"
 
-#include "tools/fFatorial.h"
+#include "formulas/Combinations.h"
 
 using namespace calvorin;
 
@@ -9,20 +9,18 @@ TfrmCombinations::TfrmCombinations(QWidget* parent) : ToolWindow(parent) {
     row({Label1 = label("Label1", "Número de elementos:"), txtN = edit("txtN")});
     row({Label2 = label("Label2", "Agrupamentos de quantos?"), txtP = edit("txtP")});
     row({lblResposta = answer("Resposta:")});
-    std::tie(btnCalc, Button2, FlatButton1) = standardButtons("btnCalc");
+    std::tie(btnCalc, Button2, FlatButton1) = standardButtons(lblResposta, "btnCalc");
     onClick(btnCalc, &TfrmCombinations::btnCalcClick);
-    onClick(Button2, &TfrmCombinations::Button2Click);
-    onClick(FlatButton1, &TfrmCombinations::FlatButton1Click);
     finish("Combinações Simples");
 }
 
 void TfrmCombinations::btnCalcClick() {
     if (!valid({txtN, txtP}, validation::mustBeReal)) return;
     const double n = number(txtN), p = number(txtP);
-    const double d = descendingProduct((Real(n) - p).toDouble());
-    const double fn = descendingProduct(n);
-    const double fp = descendingProduct(p);
-    display(lblResposta, Real(fn) / (Real(fp) * d));
+    const auto result =
+        formulas::Combinations::calculate({n, txtN->text().toStdString()}, {p, txtP->text().toStdString()});
+    display(lblResposta, result.answer);
     record({"Cálculo de combinações simples", "Número de elementos: " + txtN->text(),
             "Agrupamentos de " + txtP->text(), "Resposta: " + lblResposta->text()});
+    solved(result.steps);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Simple combinations: the groups of p elements chosen from n.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmCombinations : public calvorin::ToolWindow {
     Q_OBJECT
@@ -13,6 +13,4 @@ public:
 
 public slots:
     void btnCalcClick();
-    void Button2Click() { close(); }
-    void FlatButton1Click() { copy(lblResposta); }
 };

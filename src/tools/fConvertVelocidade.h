@@ -1,6 +1,6 @@
 #pragma once
 // Speeds between km/h and m/s.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmConvertVelocidade : public calvorin::ToolWindow {
     Q_OBJECT
@@ -14,6 +14,4 @@ public:
 
 public slots:
     void btnCalcClick();
-    void FlatButton2Click() { copy(lblResposta); }
-    void FlatButton3Click() { close(); }
 };

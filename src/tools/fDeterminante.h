@@ -1,6 +1,6 @@
 #pragma once
 // The determinant of a 3 x 3 matrix by the rule of Sarrus.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmDeterminante : public calvorin::ToolWindow {
     Q_OBJECT
@@ -13,6 +13,4 @@ public:
 
 public slots:
     void Button1Click();
-    void Button2Click() { close(); }
-    void FlatButton1Click() { copy(lblResposta); }
 };

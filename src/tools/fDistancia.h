@@ -13,6 +13,4 @@ public:
 
 public slots:
     void Button1Click();
-    void Button2Click() { close(); }
-    void FlatButton1Click() { copy(lblSol); }
 };

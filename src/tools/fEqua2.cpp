@@ -1,7 +1,7 @@
 #include "tools/fEqua2.h"
 
-#include "app/frames.h"
-#include "app/linklabel.h"
+#include "ui/frames.h"
+#include "ui/linklabel.h"
 #include "core/numbers.h"
 
 #include <QEvent>
@@ -40,9 +40,10 @@ TfrmEqua2::TfrmEqua2(QWidget* parent) : ToolWindow(parent) {
     img = new TTracador2D(this);
     img->setObjectName("img");
     img->lower();
-    img->resize(346, 203);
-    // Settings of its own; the rest as the plotter is created.
+    // Settings of its own; the rest as the plotter is created. The colour comes before the size, so
+    // the image is filled with it as it grows.
     img->setColor(Qt::white);
+    img->resize(346, 203);
     img->setIncrementalDisplay(true);
     img->setLine({Qt::red});
     img->setScale({1, 5});
@@ -55,52 +56,68 @@ TfrmEqua2::TfrmEqua2(QWidget* parent) : ToolWindow(parent) {
     Salvarimagem1 = menuItem(PopupMenu1, "Salvarimagem1", "Salvar imagem...", &TfrmEqua2::Salvarimagem1Click);
     img->setPopupMenu(PopupMenu1);
 
-    // Rows of their own, apart from the grid's two columns of captions and answers.
-    const auto strip = [this](std::initializer_list<QWidget*> widgets) {
-        auto* holder = new QWidget(this);
-        auto* line = new QHBoxLayout(holder);
-        line->setContentsMargins(0, 0, 0, 0);
-        for (QWidget* w : widgets)
-            line->addWidget(w);
-        line->addStretch();
-        row({holder});
-    };
-    // [a] X² [b] X [c] = 0
+    // The picture spans the client width but for the margins.
+    layout()->setContentsMargins(10, 8, 10, 8);
+    grid()->setVerticalSpacing(4);
+    // [a] X² [b] X [c] = 0, the edits sharing what the captions leave.
     txtA = edit("txtA");
     Label1 = label("Label1", "X²");
     txtB = edit("txtB");
     X = label("X", "X");
     txtC = edit("txtC");
     Label2 = label("Label2", "= 0");
-    strip({txtA, Label1, txtB, X, txtC, Label2});
+    auto* equation = new QHBoxLayout;
+    equation->setSpacing(4);
+    for (QWidget* w : std::initializer_list<QWidget*>{txtA, Label1, txtB, X, txtC, Label2})
+        equation->addWidget(w, qobject_cast<QLineEdit*>(w) ? 1 : 0);
+    grid()->addLayout(equation, 0, 0, 1, 4);
     // Each coefficient is read out with the term that follows it.
     labelControl(Label1, txtA);
     labelControl(X, txtB);
     labelControl(Label2, txtC);
+    // Each root with its Copy button; the vertex in one row beneath its heading.
     const QString hint = "Também conhecido com um dos pontos nos quais a parábola corta o eixo x";
-    row({Label7 = label("Label7", "Resposta 1:"), lblSol1 = answer("-", "lblSol1")});
-    row({Label8 = label("Label8", "Resposta 2:"), lblSol2 = answer("-", "lblSol2")});
+    Label7 = label("Label7", "Resposta 1:");
+    lblSol1 = answer("-", "lblSol1");
+    Label8 = label("Label8", "Resposta 2:");
+    lblSol2 = answer("-", "lblSol2");
     Label7->setToolTip(hint);
     Label8->setToolTip(hint);
-    strip({FlatButton1 = button("FlatButton1", "Copiar resposta 1"),
-           FlatButton2 = button("FlatButton2", "Copiar resposta 2")});
-    row({Label4 = label("Label4", "Cordenadas do vértice")});
-    row({Label5 = label("Label5", "X ="), lblVertex = answer("-", "lblVertex")});
-    row({Label6 = label("Label6", "Y ="), lblVertey = answer("-", "lblVertey")});
-    row({Label3 = label("Label3", "Gráfico")});
+    FlatButton1 = button("FlatButton1", "Copiar resposta 1");
+    FlatButton2 = button("FlatButton2", "Copiar resposta 2");
+    Label4 = label("Label4", "Cordenadas do vértice");
+    Label5 = label("Label5", "X =");
+    lblVertex = answer("-", "lblVertex");
+    Label6 = label("Label6", "Y =");
+    lblVertey = answer("-", "lblVertey");
+    Label3 = label("Label3", "Gráfico");
     setBold(Label4);
     setBold(Label3);
     graphArea_ = new QWidget(this);
     graphArea_->setFixedSize(img->size());
+    // Only keeps the picture's place: the clicks belong to the picture beneath it.
+    graphArea_->setAttribute(Qt::WA_TransparentForMouseEvents);
     graphArea_->installEventFilter(this);
-    row({graphArea_});
+    const struct {
+        QWidget* widget;
+        int row, column, columns;
+    } cells[] = {
+        {Label7, 1, 0, 1},     {lblSol1, 1, 1, 1},     {FlatButton1, 1, 2, 2}, {Label8, 2, 0, 1},
+        {lblSol2, 2, 1, 1},    {FlatButton2, 2, 2, 2}, {Label4, 3, 0, 4},      {Label5, 4, 0, 1},
+        {lblVertex, 4, 1, 1},  {Label6, 4, 2, 1},      {lblVertey, 4, 3, 1},   {Label3, 5, 0, 4},
+        {graphArea_, 6, 0, 4},
+    };
+    for (const auto& c : cells)
+        grid()->addWidget(c.widget, c.row, c.column, 1, c.columns);
     grid()->setColumnStretch(1, 1); // the answers beside their captions
+    grid()->setColumnStretch(3, 1);
     buttonRow(
         {Button1 = button("Button1", captions::calculate), Button2 = button("Button2", captions::close)});
     onClick(Button1, &TfrmEqua2::Button1Click);
-    onClick(Button2, &TfrmEqua2::Button2Click);
-    onClick(FlatButton1, &TfrmEqua2::FlatButton1Click);
-    onClick(FlatButton2, &TfrmEqua2::FlatButton2Click);
+    closes(Button2);
+    copies(FlatButton1, lblSol1);
+    copies(FlatButton2, lblSol2);
+    setFixedSize(366, 400);
     finish("Equações de 2° Grau");
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Second-degree equations: the two real roots, the vertex, and the parabola on its own plotter.
-#include "app/toolwindow.h"
-#include "plot/Tracador2D.h"
+#include "ui/toolwindow.h"
+#include "plotter/Tracador2D.h"
 
 #include <QAction>
 #include <QMenu>
@@ -21,9 +21,6 @@ public:
 
 public slots:
     void Button1Click();
-    void Button2Click() { close(); }
-    void FlatButton1Click() { copy(lblSol1); }
-    void FlatButton2Click() { copy(lblSol2); }
     void Aumentarzoom1Click() { img->ZoomIn(); }
     void Diminuirzoom1Click() { img->ZoomOut(); }
     void Salvarimagem1Click() { img->SaveImage(); }

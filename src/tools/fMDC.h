@@ -1,6 +1,6 @@
 #pragma once
 // The greatest common divisor of two whole numbers, by Euclid's algorithm.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmMDC : public calvorin::ToolWindow {
     Q_OBJECT
@@ -13,6 +13,4 @@ public:
 
 public slots:
     void FlatButton1Click();
-    void FlatButton2Click() { copy(lblResposta); }
-    void FlatButton3Click() { close(); }
 };

@@ -1,7 +1,7 @@
 #pragma once
 // The metric relations of a right triangle: pick the side to find, then the relation, then type
 // the lengths it needs.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class QGroupBox;
 
@@ -9,17 +9,6 @@ class TfrmPitagoras : public calvorin::ToolWindow {
     Q_OBJECT
 public:
     explicit TfrmPitagoras(QWidget* parent = nullptr);
-
-    // One relation: the side it finds, its text in the list, what txt1..txt3 hold ("" when unused)
-    // and the length it yields from t1, t2, t3.
-    struct Formula {
-        char side;
-        const char* text;
-        const char* inputs[3];
-        calvorin::Real (*result)(calvorin::Real t1, calvorin::Real t2, calvorin::Real t3);
-    };
-    // Numbered from 1 in this order.
-    static const Formula formulas[22];
 
     QLabel *Image1, *Label1, *lbl1, *lbl2, *lbl3, *Label2, *lblResposta;
     calvorin::FlatComboBox* cmbFormula;
@@ -40,8 +29,6 @@ public slots:
     void optmClick() { list('m'); }
     void optnClick() { list('n'); }
     void Button1Click();
-    void Button2Click() { close(); }
-    void FlatButton1Click() { copy(lblResposta); }
 
 private:
     // Puts the side's formulas in the list; the chosen formula stays until another is picked.

@@ -1,6 +1,7 @@
 #include "tools/fPontoReta.h"
 
-#include "app/frames.h"
+#include "formulas/PontoReta.h"
+#include "ui/frames.h"
 
 using namespace calvorin;
 
@@ -18,20 +19,19 @@ TfrmPontoReta::TfrmPontoReta(QWidget* parent) : ToolWindow(parent) {
     for (const auto& [letter, input] : terms)
         labelControl(letter, input);
     row({lblResposta = answer("Resposta:")});
-    std::tie(FlatButton1, FlatButton3, FlatButton2) = plainButtons();
+    std::tie(FlatButton1, FlatButton3, FlatButton2) = plainButtons(lblResposta);
     onClick(FlatButton1, &TfrmPontoReta::FlatButton1Click);
-    onClick(FlatButton2, &TfrmPontoReta::FlatButton2Click);
-    onClick(FlatButton3, &TfrmPontoReta::FlatButton3Click);
     finish("Distância entre uma reta e um ponto", false);
 }
 
 void TfrmPontoReta::FlatButton1Click() {
     if (!valid({txta, txtb, txtc, txtposix, txtposiy})) return;
-    const Real a = number(txta), b = number(txtb), c = number(txtc), x0 = number(txtposix),
-               y0 = number(txtposiy);
-    Real s = (a * x0 + b * y0 + c).toDouble();
-    if (s < 0) s = s * -1;
-    const Real q = fpu::toDouble(fpu::sqrt((a * a + b * b).value()));
-    display(lblResposta, s / q);
+    const double a = number(txta), b = number(txtb), c = number(txtc), x0 = number(txtposix),
+                 y0 = number(txtposiy);
+    const auto result = formulas::PontoReta::calculate(
+        {a, txta->text().toStdString()}, {b, txtb->text().toStdString()}, {c, txtc->text().toStdString()},
+        {x0, txtposix->text().toStdString()}, {y0, txtposiy->text().toStdString()});
+    display(lblResposta, result.answer);
     record({"Calculando a distância entre um ponto e uma reta", "Resposta obtida: " + lblResposta->text()});
+    solved(result.steps);
 }

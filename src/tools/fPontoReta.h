@@ -1,6 +1,6 @@
 #pragma once
 // The distance from a point to the straight line a·x + b·y + c = 0.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmPontoReta : public calvorin::ToolWindow {
     Q_OBJECT
@@ -13,6 +13,4 @@ public:
 
 public slots:
     void FlatButton1Click();
-    void FlatButton2Click() { copy(lblResposta); }
-    void FlatButton3Click() { close(); }
 };

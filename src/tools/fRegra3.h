@@ -1,6 +1,6 @@
 #pragma once
 // Rule of three: the empty one of four proportional terms.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class TfrmRegra3 : public calvorin::ToolWindow {
     Q_OBJECT
@@ -13,6 +13,4 @@ public:
 
 public slots:
     void btnCalcClick();
-    void Button1Click() { close(); }
-    void FlatButton1Click() { copy(lblResposta); }
 };

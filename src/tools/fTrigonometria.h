@@ -1,6 +1,6 @@
 #pragma once
 // The six trigonometric functions of an angle in degrees or radians.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class QGroupBox;
 
@@ -18,6 +18,4 @@ public:
 
 public slots:
     void Button1Click();
-    void Button2Click() { close(); }
-    void FlatButton1Click() { copy(lblResposta); }
 };

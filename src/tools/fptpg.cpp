@@ -1,7 +1,7 @@
 #include "tools/fptpg.h"
 
-#include "core/numbers.h"
-#include "tools/ftqpg.h"
+#include "formulas/ptpg.h"
+#include "tools/fTQPG.h"
 
 using namespace calvorin;
 
@@ -12,22 +12,23 @@ Tfrmptpg::Tfrmptpg(QWidget* parent) : ToolWindow(parent) {
     row({Label3 = label("Label3", "Número de termos da PG:"), txtn = edit("txtn")});
     row({lblResposta = answer("Resposta:")});
     row({Button3 = button("Button3", "Calcular um termo qualquer de uma PG")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    std::tie(Button1, Button2, FlatButton1) = standardButtons(lblResposta);
     onClick(Button1, &Tfrmptpg::Button1Click);
-    onClick(Button2, &Tfrmptpg::Button2Click);
-    onClick(FlatButton1, &Tfrmptpg::FlatButton1Click);
     onClick(Button3, &Tfrmptpg::Button3Click);
     finish("Produto dos termos de uma PG");
 }
 
 void Tfrmptpg::Button1Click() {
     if (!valid({txtpt, txtut, txtn}, validation::needToBeNumeric)) return;
-    const Real a1 = number(txtpt), an = number(txtut), n = number(txtn);
-    // The root is the non-negative one: a negative product shows as its magnitude.
-    display(lblResposta, fpu::sqrt(power((a1 * an).value(), n.value())));
+    const double a1 = number(txtpt), an = number(txtut), n = number(txtn);
+    const auto result =
+        formulas::ptpg::calculate({a1, txtpt->text().toStdString()}, {an, txtut->text().toStdString()},
+                                  {n, txtn->text().toStdString()});
+    display(lblResposta, result.answer);
     record({"Produto dos termos de uma PG", "Primeiro termo da PG: " + txtpt->text(),
             "Último termo da PG: " + txtut->text(), "Número de termos da PG: " + txtn->text(),
             "Resposta: " + lblResposta->text()});
+    solved(result.steps);
 }
 
 void Tfrmptpg::Button3Click() {

@@ -1,6 +1,6 @@
 #pragma once
 // The product of the terms of a geometric progression.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class Tfrmptpg : public calvorin::ToolWindow {
     Q_OBJECT
@@ -13,7 +13,5 @@ public:
 
 public slots:
     void Button1Click();
-    void Button2Click() { close(); }
-    void FlatButton1Click() { copy(lblResposta); }
     void Button3Click();
 };

@@ -1,7 +1,7 @@
 #include "tools/fstpg.h"
 
-#include "core/numbers.h"
-#include "tools/ftqpg.h"
+#include "formulas/stpg.h"
+#include "tools/fTQPG.h"
 
 using namespace calvorin;
 
@@ -12,21 +12,22 @@ Tfrmstpg::Tfrmstpg(QWidget* parent) : ToolWindow(parent) {
     row({Label3 = label("Label3", "Razão da PG:"), txtq = edit("txtq")});
     row({lblresposta = answer("Resposta:", "lblresposta")});
     row({Button3 = button("Button3", "Calcular um termo qualquer de uma PG")});
-    std::tie(Button1, Button2, FlatButton1) = standardButtons();
+    std::tie(Button1, Button2, FlatButton1) = standardButtons(lblresposta);
     onClick(Button1, &Tfrmstpg::Button1Click);
-    onClick(Button2, &Tfrmstpg::Button2Click);
-    onClick(FlatButton1, &Tfrmstpg::FlatButton1Click);
     onClick(Button3, &Tfrmstpg::Button3Click);
     finish("Soma dos termos de uma PG");
 }
 
 void Tfrmstpg::Button1Click() {
     if (!valid({txtpt, txtn, txtq}, validation::needToBeNumeric)) return;
-    const Real a1 = number(txtpt), n = number(txtn), q = number(txtq);
-    display(lblresposta, (Real(power(q.value(), n.value())) - 1) * a1 / (q - 1));
+    const double a1 = number(txtpt), n = number(txtn), q = number(txtq);
+    const auto result = formulas::stpg::calculate(
+        {a1, txtpt->text().toStdString()}, {n, txtn->text().toStdString()}, {q, txtq->text().toStdString()});
+    display(lblresposta, result.answer);
     record({"Soma dos termos de uma PG", "Primeiro termo = " + txtpt->text(),
             "Número de termos = " + txtn->text(), "Razão = " + txtq->text(),
             "Resposta = " + lblresposta->text()});
+    solved(result.steps);
 }
 
 void Tfrmstpg::Button3Click() {

@@ -5,13 +5,11 @@ using namespace calvorin;
 PolygonWindow::PolygonWindow(QWidget* parent, const QString& sides) : ToolWindow(parent) {
     row({Label1 = label("Label1", "Número de lados:"), txtValor = edit("txtValor", sides)});
     row({lblResposta = answer("Resposta:")});
-    std::tie(FlatButton1, FlatButton3, FlatButton2) = plainButtons();
+    std::tie(FlatButton1, FlatButton3, FlatButton2) = plainButtons(lblResposta);
 }
 
 void PolygonWindow::finish(const QString& caption) {
     // Through the guard, to the subclass's own calculation.
     connectGuarded(FlatButton1, &QAbstractButton::clicked, this, [this] { FlatButton1Click(); });
-    onClick(FlatButton2, &PolygonWindow::FlatButton2Click);
-    onClick(FlatButton3, &PolygonWindow::FlatButton3Click);
     ToolWindow::finish(caption, false);
 }

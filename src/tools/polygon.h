@@ -1,6 +1,6 @@
 #pragma once
 // What the two polygon windows share: the number of sides in, one answer out, and plain buttons.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 class PolygonWindow : public calvorin::ToolWindow {
     Q_OBJECT
@@ -11,11 +11,9 @@ public:
 
 public slots:
     virtual void FlatButton1Click() = 0;
-    void FlatButton2Click() { copy(lblResposta); }
-    void FlatButton3Click() { close(); }
 
 protected:
     PolygonWindow(QWidget* parent, const QString& sides);
-    // Connects the buttons and sets the frame: a normal window, not on top.
+    // Connects the calculate button and sets the frame: a normal window, not on top.
     void finish(const QString& caption);
 };

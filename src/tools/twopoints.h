@@ -1,7 +1,7 @@
 #pragma once
 // What the two windows on a pair of points share: the rows of their coordinates and how the
 // report shows them.
-#include "app/toolwindow.h"
+#include "ui/toolwindow.h"
 
 #include <array>
 

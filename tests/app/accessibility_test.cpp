@@ -16,7 +16,7 @@ TEST(Accessibility, InputsAreNamedAfterTheirOwnLabel) {
         {"TfrmMDC", "txtFat2", "Números a se calcular o MDC:"},
     };
     for (const auto& row : rows) {
-        QWidget* input = calvorin::WindowRegistry::find(row.window)->findChild<QWidget*>(row.input);
+        QWidget* input = apptest::windowNamed(row.window)->findChild<QWidget*>(row.input);
         EXPECT_EQ(QAccessible::queryAccessibleInterface(input)->text(QAccessible::Name),
                   QString::fromUtf8(row.name))
             << row.input;

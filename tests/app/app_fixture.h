@@ -1,11 +1,13 @@
 #pragma once
 // What the window tests share: every window created once for the test program, each test in a
 // fresh temporary working directory with the dialogs answered and the process exit caught.
-#include "app/mdiMain.h"
-#include "app/registry.h"
+#include "app/fMain.h"
 #include "platform/dialogs.h"
 #include "platform/help.h"
 #include "platform/process.h"
+#include "support/windows.h"
+#include "ui/reportlog.h"
+#include "windows.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,7 +21,7 @@ namespace apptest {
 
 class RegistryEnvironment : public ::testing::Environment {
 public:
-    void SetUp() override { calvorin::WindowRegistry::createAll(); }
+    void SetUp() override { calvorin::createAllWindows(); }
     void TearDown() override { calvorin::WindowRegistry::destroyAll(); }
 };
 
@@ -35,12 +37,13 @@ inline TfrmMain& mainWindow() {
     return calvorin::window<TfrmMain>();
 }
 
-// Expects the window of that class to be visible. Windows of later work join the registry as they
-// are built; until then there is nothing to see.
-inline void expectShownIfBuilt(const char* className) {
-    if (QWidget* w = calvorin::WindowRegistry::find(className)) {
-        EXPECT_TRUE(w->isVisible()) << className;
-    }
+using testsupport::windowNamed;
+
+// Expects the window of that class to be visible.
+inline void expectShown(const char* className) {
+    QWidget* w = windowNamed(className);
+    ASSERT_NE(w, nullptr) << className;
+    EXPECT_TRUE(w->isVisible()) << className;
 }
 
 inline void hideAllWindows() {
@@ -73,6 +76,8 @@ protected:
         previousDir_ = QDir::currentPath();
         QDir::setCurrent(dir_.path());
         hideAllWindows();
+        calvorin::reportLog().clear();
+        calvorin::reportLog().setState({});
         mainWindow().splash = 1;
         calvorin::setTerminateHook([this](int code) {
             exitCodes.push_back(code);

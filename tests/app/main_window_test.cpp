@@ -1,8 +1,9 @@
 // The main window: menu tree, left-column links, category panels and what every link shows.
 #include "app_fixture.h"
 
-#include "app/linklabel.h"
+#include "app/topics.h"
 #include "platform/help.h"
+#include "ui/linklabel.h"
 
 #include <QAccessible>
 #include <QFrame>
@@ -95,13 +96,30 @@ TEST(MainWindowMenu, TreeHasEveryCaptionAcceleratorAndNameInOrder) {
     EXPECT_EQ(tree.toStdString(), expectedMenuTree);
 }
 
-TEST(MainWindowMenu, ReportItemsAndFlagsAtStart) {
-    TfrmMain fresh;
-    EXPECT_EQ(fresh.recording, 0);
-    EXPECT_EQ(fresh.splash, 1);
-    EXPECT_TRUE(fresh.mnuStart->isEnabled());
-    EXPECT_FALSE(fresh.mnuStop->isEnabled());
-    EXPECT_FALSE(fresh.mnuRestart->isEnabled());
+// The three report items follow the log's recording state, from the window's creation on.
+TEST(MainWindowMenu, ReportItemsFollowTheRecordingState) {
+    struct Row {
+        calvorin::RecordingState state;
+        bool start, stop, restart;
+    };
+    const Row rows[] = {
+        {{false, false}, true, false, false}, // idle, as at program start
+        {{true, false}, false, true, false},
+        {{false, true}, true, false, true},
+        {{true, true}, false, true, true}, // another report started after a stop
+    };
+    calvorin::ReportLog& log = calvorin::reportLog();
+    for (const Row& row : rows) {
+        log.setState(row.state);
+        TfrmMain created; // takes the state as it is
+        for (TfrmMain* main : {&created, &mainWindow()}) {
+            EXPECT_EQ(main->mnuStart->isEnabled(), row.start);
+            EXPECT_EQ(main->mnuStop->isEnabled(), row.stop);
+            EXPECT_EQ(main->mnuRestart->isEnabled(), row.restart);
+        }
+        EXPECT_EQ(created.splash, 1);
+    }
+    log.setState({});
 }
 
 class MainWindowTest : public WindowTest {};
@@ -152,38 +170,33 @@ TEST_F(MainWindowTest, MenuItemsShowTheirWindows) {
         auto* action = mainWindow().findChild<QAction*>(row.item);
         ASSERT_NE(action, nullptr);
         action->trigger();
-        expectShownIfBuilt(row.window);
+        expectShown(row.window);
         EXPECT_TRUE(dialogs.errors.isEmpty());
     }
 }
 
 struct ReportItemStep {
     const char* item;
-    int recording;
+    bool recording;
     bool start, stop, restart; // enabled afterwards
 };
 
 TEST_F(MainWindowTest, StopAndResumeItemsSwitchRecordingAndEachOther) {
     TfrmMain& main = mainWindow();
-    // Recording, as after a report was started.
-    main.recording = 1;
-    main.mnuStart->setEnabled(false);
-    main.mnuStop->setEnabled(true);
-    main.mnuRestart->setEnabled(false);
+    calvorin::reportLog().setState({true, false}); // as after a report was started
     const ReportItemStep steps[] = {
-        {"mnuStop", 0, true, false, true},
-        {"mnuRestart", 1, false, true, false},
-        {"mnuStop", 0, true, false, true},
+        {"mnuStop", false, true, false, true},
+        {"mnuRestart", true, false, true, false},
+        {"mnuStop", false, true, false, true},
     };
     for (const ReportItemStep& step : steps) {
         SCOPED_TRACE(step.item);
         main.findChild<QAction*>(step.item)->trigger();
-        EXPECT_EQ(main.recording, step.recording);
+        EXPECT_EQ(calvorin::reportLog().recording(), step.recording);
         EXPECT_EQ(main.mnuStart->isEnabled(), step.start);
         EXPECT_EQ(main.mnuStop->isEnabled(), step.stop);
         EXPECT_EQ(main.mnuRestart->isEnabled(), step.restart);
     }
-    main.mnuRestart->setEnabled(false);
 }
 
 TEST_F(MainWindowTest, FecharEndsTheProcessWithCodeOne) {
@@ -193,7 +206,7 @@ TEST_F(MainWindowTest, FecharEndsTheProcessWithCodeOne) {
 
 TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheEventLoopWithCodeZeroWhileToolWindowsAreOpen) {
     TfrmMain other;
-    calvorin::showWindow("TfrmPA"); // stays on top, still visible when the main window closes
+    calvorin::show<TfrmPA>(); // stays on top, still visible when the main window closes
     QTimer::singleShot(0, &other, [&] { other.close(); });
     // Should the close not end the loop, this ends it with another code instead of hanging.
     QTimer safetyNet;
@@ -238,7 +251,7 @@ TEST_F(MainWindowTest, LeftColumnLinks) {
             for (const char* panel : panels)
                 EXPECT_EQ(!child(&mainWindow(), panel)->isHidden(), std::string(panel) == row.panel) << panel;
         }
-        if (row.window) expectShownIfBuilt(row.window);
+        if (row.window) expectShown(row.window);
     }
     // A screen reader follows a link as a click does.
     QAccessible::queryAccessibleInterface(child(&mainWindow(), "Label1"))
@@ -411,7 +424,7 @@ TEST_F(MainWindowTest, PanelLinksInOrderWithCaptionColourAndEffect) {
         if (!row.window) continue;
         EXPECT_TRUE(isLink);
         click(label);
-        expectShownIfBuilt(row.window);
+        expectShown(row.window);
     }
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }

@@ -1,8 +1,9 @@
 // The main window's first show: the start-up script runs, then the credits follow.
 #include "app_fixture.h"
 
-#include "app/frames.h"
+#include "ui/frames.h"
 #include "app/infowindows.h"
+#include "app/topics.h"
 #include "platform/guard.h"
 #include "tools/fDeterminante.h"
 #include "tools/fPitagoras.h"
@@ -83,8 +84,8 @@ TEST_F(StartupTest, UnreadableScriptIsReportedAndNoCreditsFollow) {
 
     // The program goes on.
     fresh.mnuHelp->trigger();
-    calvorin::showWindow("TfrmPA");
-    EXPECT_TRUE(calvorin::WindowRegistry::find("TfrmPA")->isVisible());
+    calvorin::show<TfrmPA>();
+    EXPECT_TRUE(windowNamed("TfrmPA")->isVisible());
     EXPECT_EQ(dialogs.errors.size(), 1);
 }
 

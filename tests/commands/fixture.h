@@ -2,11 +2,12 @@
 // What the command tests share: every window created afresh in an empty working directory, the
 // commands' outside effects recorded, and the process end turned into an exception.
 #include "app/Korvanta.h"
+#include "app/fComandos.h"
 #include "app/fEditor.h"
-#include "app/fcomandos.h"
-#include "app/mdiMain.h"
-#include "app/registry.h"
+#include "app/fMain.h"
 #include "platform/process.h"
+#include "ui/reportlog.h"
+#include "windows.h"
 
 #include <QDir>
 #include <QLineEdit>
@@ -44,7 +45,8 @@ protected:
         QDir::setCurrent(dir.path());
         calvorin::korvanta::setEffectObserver([this](const QString& what) { effects << what; });
         calvorin::setTerminateHook([](int code) { throw Ended{code}; });
-        calvorin::WindowRegistry::createAll();
+        resetReportLog();
+        calvorin::createAllWindows();
     }
 
     void TearDown() override {
@@ -57,8 +59,14 @@ protected:
     // Starts over with new windows, as at program start.
     void restart() {
         calvorin::WindowRegistry::destroyAll();
-        calvorin::WindowRegistry::createAll();
+        resetReportLog();
+        calvorin::createAllWindows();
         effects.clear();
+    }
+
+    static void resetReportLog() {
+        calvorin::reportLog().clear();
+        calvorin::reportLog().setState({});
     }
 
     // Runs an action; the exit code when it ended the program.

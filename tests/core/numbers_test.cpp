@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <string>
+#include <utility>
 
 using namespace calvorin;
 
@@ -84,13 +86,27 @@ INSTANTIATE_TEST_SUITE_P(
         ConvCase{',', "2.5", false, 0}, ConvCase{',', ".", false, 0}, ConvCase{',', "1,2,3", false, 0},
         ConvCase{',', "", false, 0}));
 
-TEST(Conversion, ExponentOf500IsReadWhole) {
-    // 500 reached: reading stops and nothing is left over.
-    EXPECT_EQ(strToFloat("1E500"), 1E500L);
-    EXPECT_EQ(strToFloat("1E-500"), 1E-500L);
+// The whole exponent is read and the value decides the range, whatever the exponent's length.
+TEST(Conversion, LongExponents) {
+    const std::string e4931 = "0." + std::string(68, '0') + "1E5000";
+    const std::string eMinus4931 = "1" + std::string(69, '0') + "E-5000";
+    const std::pair<std::string, long double> converts[] = {
+        {"1E500", 1E500L}, {"1E-500", 1E-500L}, {e4931, 1E4931L}, {eMinus4931, 1E-4931L},
+        {"1E-5000", 0}, {"-1E-5000", 0}, {"1E-99999999999999999999", 0}, {"0E99999999999999999999", 0}};
+    for (const auto& [text, value] : converts)
+        EXPECT_EQ(strToFloat(text), value) << text;
+    for (const char* text : {"1E5000", "1E99999999999999999999", "-1E5000"})
+        EXPECT_FALSE(parseExtended(text, '.').has_value()) << text;
 }
 
-TEST(Conversion, UnderflowIsSilent) { EXPECT_EQ(strToFloat("1E-499") * 0, 0); }
+// Below the extended range a value reads as 0, in the denormal range as itself: no error either way.
+TEST(Conversion, UnderflowIsSilent) {
+    const std::string belowRange = "0." + std::string(4500, '0') + "1E-499"; // 1E-5000
+    const std::string denormal = "0." + std::string(4440, '0') + "1E-499";   // 1E-4940
+    EXPECT_EQ(strToFloat(belowRange), 0);
+    EXPECT_GT(strToFloat(denormal), 0);
+    EXPECT_LT(strToFloat(denormal), 1E-4931L);
+}
 
 TEST(Conversion, ExtendedRange) {
     EXPECT_TRUE(parseExtended("1E4932", '.').has_value());

@@ -41,7 +41,7 @@ TEST_F(ScriptCommandsTest, RelatorioStartsRecordingBeforeTheWindowIsFirstSeen) {
     writeScript("relatorio\r\nnosplash\r\n");
     TfrmMain& main = mainWindow();
     calvorin::runGuarded([&] { main.FormShow(); });
-    EXPECT_EQ(main.recording, 1);
+    EXPECT_TRUE(calvorin::reportLog().recording());
     EXPECT_FALSE(main.mnuStart->isEnabled());
     EXPECT_TRUE(main.mnuStop->isEnabled());
     EXPECT_FALSE(main.mnuRestart->isEnabled());

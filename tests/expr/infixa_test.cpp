@@ -90,7 +90,10 @@ INSTANTIATE_TEST_SUITE_P(Numbers, Evaluates, testing::Values(
     value("1E3", 1000), value("1e-3", 0.001L), value("1E", 1), value("1E+", 1), value("2.5E1", 25, '.'),
     value("2,5*2", 5, ','), value("2,5E-1", 0.25, ','), value("007", 7), value("1.", 1, '.'),
     malformed("2,5", '.'), malformed("1,2,3", ','), malformed("2.5", ','), malformed("1..2", '.'),
-    malformed(".5"), malformed(",5"), malformed("1E5000"), malformed("POT(2,3)", ',')));
+    value("0." + std::string(68, '0') + "1E5000", 1E4931L, '.'), value("1" + std::string(69, '0') + "E-5000*1E4931", 1),
+    value("1E-5000", 0), value("1E-99999999999999999999", 0),
+    malformed(".5"), malformed(",5"), malformed("1E5000"), malformed("1E99999999999999999999"),
+    malformed("POT(2,3)", ',')));
 
 INSTANTIATE_TEST_SUITE_P(Malformed, Evaluates, testing::Values(
     malformed(""), malformed("   "), malformed("2+"), malformed("*2"), malformed("(2"), malformed("2)"),

@@ -83,6 +83,8 @@ INSTANTIATE_TEST_SUITE_P(Power, Parses, testing::Values(
 INSTANTIATE_TEST_SUITE_P(Numbers, Parses, testing::Values(
     ok(".5", 0.5), ok(".5+1", 1.5), ok("5.", 5), ok("5.E1", 50), ok("1E3", 1000), ok("1e-2", 0.01L),
     ok("1E+3", 1000), ok("2.5E-0001", 0.25), ok("1E-4940", 1E-4940L), ok("1" + std::string(100, '0'), 1E100L),
+    ok("0." + std::string(68, '0') + "1E5000", 1E4931L), ok("1" + std::string(69, '0') + "E-5000*1E4931", 1),
+    ok("1E-5000", 0),
     syntax(".", 3, 1), syntax("1+.", 3, 3), syntax("1.2.3", 4, 4), syntax("1,5", 4, 2),
     syntax("1E", 7, 3), syntax("1E+", 7, 4), syntax("2+1e-", 7, 6), syntax(".5E", 7, 4),
     syntax("1E12345", 4, 7),

@@ -20,6 +20,7 @@ warnings.filterwarnings("ignore", r".*get_action_name", DeprecationWarning)
 
 DEADLINE = 30.0  # seconds; generous, for loaded build machines
 POLL = 0.02
+SHIFT, CONTROL = 1, 4  # X modifier masks, for Control.key
 
 Atspi = None  # imported once the buses exist: the library finds them through the environment
 
@@ -256,6 +257,23 @@ class Control:
         wait_for(f"{self!r} released", released)
         return self
 
+    # ---- real input through the X server, for what only a real key or button reaches ----
+    def click_with(self, button):
+        """A click of that mouse button ("b1" left, "b2" middle) at the middle of the control."""
+        x, y, w, h = self.extents()
+        Atspi.generate_mouse_event(x + w // 2, y + h // 2, button + "c")
+        return self
+
+    def key(self, keysym, modifiers=0):
+        """A key typed with the modifiers held, to whatever has the focus (the window under the
+        pointer: there is no window manager)."""
+        if modifiers:
+            Atspi.generate_keyboard_event(modifiers, None, Atspi.KeySynthType.LOCKMODIFIERS)
+        Atspi.generate_keyboard_event(keysym, None, Atspi.KeySynthType.SYM)
+        if modifiers:
+            Atspi.generate_keyboard_event(modifiers, None, Atspi.KeySynthType.UNLOCKMODIFIERS)
+        return self
+
     def type(self, text):
         assert self.offers("EditableText"), f"{self!r} is not editable"
         Atspi.EditableText.set_text_contents(self.acc, text)
@@ -338,6 +356,12 @@ class App:
         """Waits until no window of that caption is shown."""
         wait_for(f"window {title!r} to close",
                  lambda: not any(w.name == title and w.showing() for w in self.root.children()))
+
+    def running(self):
+        """True while the program runs; fails saying how it ended otherwise."""
+        if self.process.poll() is not None:
+            raise AssertionError(f"the program ended with exit code {self.process.returncode}")
+        return True
 
     def main(self):
         return self.window("Calvorin 2.1")

@@ -1,6 +1,7 @@
 #include "core/errors.h"
 #include "platform/dialogs.h"
 #include "platform/guard.h"
+#include "platform/locale.h"
 
 #include <QApplication>
 #include <QDir>
@@ -157,6 +158,23 @@ TEST(RealDialogs, SaveDialogGivesTheChosenFilterAndOpensWithIt) {
                       static_cast<QDialog*>(dialog)->accept();
                   });
     EXPECT_EQ(save.filterIndex(), 1);
+}
+
+// Qt's own texts follow the locale once its translations are loaded; the program's stay as given.
+TEST(RealDialogs, SaveDialogSpeaksTheUsersLanguage) {
+    ASSERT_TRUE(loadQtTranslations(QLocale(QLocale::Portuguese, QLocale::Brazil))) << "qt6-translations-l10n";
+    SaveDialog save("CVRelatório", "Arquivos texto|*.txt");
+    whenModal([&] { save.execute(); },
+              [](QWidget* w) {
+                  auto* dialog = static_cast<QFileDialog*>(w);
+                  EXPECT_EQ(dialog->windowTitle(), "Salvar como");
+                  EXPECT_EQ(dialog->labelText(QFileDialog::LookIn), "Procurar em:");
+                  EXPECT_EQ(dialog->labelText(QFileDialog::FileName), "&Nome do arquivo:");
+                  EXPECT_EQ(dialog->labelText(QFileDialog::Reject), "Cancelar");
+                  EXPECT_EQ(dialog->nameFilters(), QStringList{"Arquivos texto (*.txt)"});
+              });
+    EXPECT_FALSE(loadQtTranslations(QLocale::c())) << "Qt speaks English without translations";
+    whenModal([&] { save.execute(); }, [](QWidget* w) { EXPECT_EQ(w->windowTitle(), "Save As"); });
 }
 
 // ---- the guard ------------------------------------------------------------------------------

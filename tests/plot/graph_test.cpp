@@ -1,4 +1,5 @@
 #include "plot/fGraph.h"
+#include "tools/fEqua2.h"
 
 #include "tools/tools_fixture.h"
 
@@ -85,6 +86,42 @@ TEST_F(Graph, ZoomGrowsBeneathTheOtherControls) {
     w.btnMaiszoom->click();
     draw("SEN(x)"); // on the image as it was: its size no longer follows the control's
     EXPECT_EQ(w.img->image(), picture);
+}
+
+// The scales start in the system's own notation, so "Aplicar" takes the defaults as they stand.
+TEST(GraphScales, DefaultsApplyInEitherNotation) {
+    for (char separator : {',', '.'}) {
+        testing_tools::SeparatorGuard guard{separator};
+        DialogRecorder recorder;
+        TfrmGraph w;
+        w.img->setScale({1, 1});
+        w.FlatButton3->click();
+        EXPECT_EQ(recorder.errors, QStringList{}) << separator;
+        EXPECT_EQ(w.img->Scale().X, 0.5L) << separator;
+        EXPECT_EQ(w.img->Scale().Y, 0.5L) << separator;
+    }
+}
+
+// Before the first drawing both pictures are their background colour all over, however the
+// plotter grew to its size; once drawn, growing keeps the drawing and fills only the new part.
+TEST(Plotters, BackgroundWhereNothingIsDrawn) {
+    DialogRecorder recorder;
+    TfrmGraph graph;
+    TfrmEqua2 equation;
+    for (TTracador2D* img : {graph.img, equation.img}) {
+        img->window()->show();
+        QImage blank(img->size(), QImage::Format_RGB32);
+        blank.fill(Qt::white);
+        EXPECT_EQ(img->image(), blank) << img->window()->metaObject()->className();
+    }
+    TTracador2D* img = equation.img;
+    img->DrawBackground();
+    const QImage drawn = img->image();
+    img->setColor(Qt::green);
+    img->resize(img->width() + 10, img->height() + 10);
+    EXPECT_EQ(img->image().copy(QRect(QPoint(), drawn.size())), drawn);
+    EXPECT_EQ(img->image().pixel(drawn.width() + 5, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(img->image().pixel(0, drawn.height() + 5), qRgb(0, 255, 0));
 }
 
 } // namespace

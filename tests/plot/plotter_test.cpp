@@ -1,4 +1,4 @@
-#include "plot/Tracador2D.h"
+#include "plotter/Tracador2D.h"
 
 #include "tools/tools_fixture.h"
 

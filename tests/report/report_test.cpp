@@ -1,5 +1,3 @@
-#include "app/mdiMain.h"
-#include "app/registry.h"
 #include "platform/dialogs.h"
 #include "platform/locale.h"
 #include "platform/textfile.h"
@@ -7,6 +5,8 @@
 #include "report/fReport.h"
 #include "report/fViewReport.h"
 #include "report/report.h"
+#include "ui/registry.h"
+#include "ui/reportlog.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -16,23 +16,20 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+namespace calvorin {
+void PrintTo(const RecordingState& s, std::ostream* os) {
+    *os << (s.recording ? "recording" : "not recording") << (s.resumable ? ", resumable" : "");
+}
+} // namespace calvorin
+
 using namespace calvorin;
 
 namespace {
 
-// The recording flag and the three menu items.
-struct State {
-    int flag;
-    bool start, stop, restart;
-    friend bool operator==(const State&, const State&) = default;
-    friend std::ostream& operator<<(std::ostream& os, const State& s) {
-        return os << "flag " << s.flag << " start " << s.start << " stop " << s.stop << " restart "
-                  << s.restart;
-    }
-};
-const State idle{0, true, false, false};
-const State recordingState{1, false, true, false};
-const State stopped{0, true, false, true};
+using State = RecordingState;
+const State idle{false, false};
+const State recordingState{true, false};
+const State stopped{false, true};
 
 class Report : public testing::Test {
 protected:
@@ -43,7 +40,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         QDir::setCurrent(dir.path());
-        WindowRegistry::add(new TfrmMain);
+        log.clear();
+        log.setState(idle);
         WindowRegistry::add(new TfrmReport);
         WindowRegistry::add(new TfrmViewReport);
         WindowRegistry::add(new TfrmConfirmNR);
@@ -53,22 +51,13 @@ protected:
         QDir::setCurrent(oldDir);
     }
 
-    TfrmMain& main() { return window<TfrmMain>(); }
     TfrmReport& generator() { return window<TfrmReport>(); }
     TfrmViewReport& viewer() { return window<TfrmViewReport>(); }
     TfrmConfirmNR& confirm() { return window<TfrmConfirmNR>(); }
 
-    State state() {
-        return {main().recording, main().mnuStart->isEnabled(), main().mnuStop->isEnabled(),
-                main().mnuRestart->isEnabled()};
-    }
-    // Sets the flag and the menus as they would be in that state.
-    void enter(const State& s) {
-        main().recording = quint8(s.flag);
-        main().mnuStart->setEnabled(s.start);
-        main().mnuStop->setEnabled(s.stop);
-        main().mnuRestart->setEnabled(s.restart);
-    }
+    ReportLog& log = reportLog();
+    State state() { return log.state(); }
+    void enter(const State& s) { log.setState(s); }
     void pressIniciar() {
         generator().show();
         generator().btnIniciar->click();
@@ -104,36 +93,41 @@ TEST_F(Report, LogLinesAreTheMemoLines) {
     };
     for (const LinesCase& c : cases) {
         viewer().txtReport->setPlainText(QString::fromUtf8(c.text));
-        EXPECT_EQ(report::lines(), c.lines) << '"' << c.text << '"';
-        EXPECT_EQ(report::isEmpty(), c.lines.isEmpty()) << '"' << c.text << '"';
+        EXPECT_EQ(log.lines(), c.lines) << '"' << c.text << '"';
+        EXPECT_EQ(log.isEmpty(), c.lines.isEmpty()) << '"' << c.text << '"';
     }
 }
 
 TEST_F(Report, AppendAddsOneLastLineEvenAfterAnUnfinishedLine) {
-    report::append("um");
-    report::append("");
-    report::append("três");
-    EXPECT_EQ(report::lines(), QStringList({"um", "", "três"}));
+    QStringList signalled;
+    QObject context; // the connection ends with the test
+    QObject::connect(&log, &ReportLog::appended, &context, [&](const QString& line) { signalled << line; });
+    log.record({"não gravando"});
+    log.append("um");
+    log.append("");
+    log.append("três");
+    EXPECT_EQ(log.lines(), QStringList({"um", "", "três"}));
     viewer().txtReport->setPlainText("digitado sem quebra");
-    report::append("depois");
-    EXPECT_EQ(report::lines(), QStringList({"digitado sem quebra", "depois"}));
+    log.append("depois");
+    EXPECT_EQ(log.lines(), QStringList({"digitado sem quebra", "depois"}));
+    EXPECT_EQ(signalled, QStringList({"um", "", "três", "depois"}));
     EXPECT_FALSE(viewer().isVisible()) << "append shows nothing";
 }
 
 TEST_F(Report, AppendedLinesCannotBeUndoneInTheViewer) {
-    report::append("linha");
+    log.append("linha");
     viewer().txtReport->undo();
-    EXPECT_EQ(report::lines(), QStringList({"linha"}));
+    EXPECT_EQ(log.lines(), QStringList({"linha"}));
 }
 
 TEST_F(Report, ViewerShowsTheLiveLogAndItsEditsAreTheLog) {
     viewer().show();
-    report::append("primeira");
+    log.append("primeira");
     EXPECT_EQ(viewer().txtReport->toPlainText(), "primeira\n");
     QTextCursor c = viewer().txtReport->textCursor();
     c.movePosition(QTextCursor::End);
     c.insertText("editada");
-    EXPECT_EQ(report::lines(), QStringList({"primeira", "editada"}));
+    EXPECT_EQ(log.lines(), QStringList({"primeira", "editada"}));
 }
 
 TEST_F(Report, TabTypesATabInTheViewer) {
@@ -153,7 +147,7 @@ TEST_F(Report, StartWithEmptyLogWritesTheLongHeaderAndRecords) {
         const QString before = longTimeText();
         pressIniciar();
         const QString after = longTimeText();
-        const QStringList l = report::lines();
+        const QStringList l = log.lines();
         ASSERT_EQ(l.size(), 3);
         EXPECT_EQ(l[0], "Relatório do Calvorin 2.1");
         expectTimeLine(l[1], "Gerado em : ", before, after);
@@ -172,7 +166,7 @@ TEST_F(Report, StartWithTextAsksAndChangesNothing) {
         pressIniciar();
         EXPECT_TRUE(confirm().isVisible());
         EXPECT_EQ(state(), from);
-        EXPECT_EQ(report::lines(), QStringList({"antigo"}));
+        EXPECT_EQ(log.lines(), QStringList({"antigo"}));
         EXPECT_FALSE(generator().isVisible()) << "Iniciar hides the generator in every case";
     }
 }
@@ -181,18 +175,18 @@ TEST_F(Report, StartFromCodeHidesNothing) {
     generator().show();
     report::start();
     EXPECT_TRUE(generator().isVisible());
-    EXPECT_EQ(report::lines().size(), 3);
+    EXPECT_EQ(log.lines().size(), 3);
 }
 
 TEST_F(Report, DeletingAllTextMeansNoConfirmation) {
     report::start();
-    report::append("cálculo");
+    log.append("cálculo");
     QTextCursor c = viewer().txtReport->textCursor();
     c.select(QTextCursor::Document);
     c.removeSelectedText();
     pressIniciar();
     EXPECT_FALSE(confirm().isVisible());
-    EXPECT_EQ(report::lines().size(), 3);
+    EXPECT_EQ(log.lines().size(), 3);
 }
 
 TEST_F(Report, WhitespaceAloneIsNotEmpty) {
@@ -206,20 +200,18 @@ TEST_F(Report, GeneratorCancelOnlyHides) {
     generator().btnCancelar->click();
     EXPECT_FALSE(generator().isVisible());
     EXPECT_EQ(state(), idle);
-    EXPECT_TRUE(report::isEmpty());
+    EXPECT_TRUE(log.isEmpty());
 }
 
 TEST_F(Report, StopAndResumeKeepTheLogWithoutASecondHeader) {
     report::start();
-    report::append("a");
-    report::stop();
+    log.append("a");
+    log.stop();
     EXPECT_EQ(state(), stopped);
-    EXPECT_FALSE(report::recording());
-    report::resume();
+    log.resume();
     EXPECT_EQ(state(), recordingState);
-    EXPECT_TRUE(report::recording());
-    report::append("b");
-    const QStringList l = report::lines();
+    log.append("b");
+    const QStringList l = log.lines();
     ASSERT_EQ(l.size(), 5);
     EXPECT_EQ(l.mid(3), QStringList({"a", "b"}));
 }
@@ -234,14 +226,14 @@ struct ConfirmCase {
 TEST_F(Report, StartAnotherWithoutSavingWritesTheShortHeader) {
     for (const ConfirmCase& c :
          {ConfirmCase{idle, recordingState}, ConfirmCase{recordingState, recordingState},
-          ConfirmCase{stopped, {1, false, true, true}}}) {
+          ConfirmCase{stopped, {true, true}}}) {
         viewer().txtReport->setPlainText("antigo\n");
         enter(c.from);
         report::start();
         const QString before = longTimeText();
         confirm().Button2->click();
         const QString after = longTimeText();
-        const QStringList l = report::lines();
+        const QStringList l = log.lines();
         ASSERT_EQ(l.size(), 2);
         EXPECT_EQ(l[0], "Relatório do Calvorin 2.0");
         expectTimeLine(l[1], "Gerado em: ", before, after);
@@ -258,17 +250,17 @@ TEST_F(Report, StartAnotherSavingSavesThenStartsAndStaysOpen) {
     recorder.answerSave("primeiro");
     confirm().Button1->click();
     EXPECT_EQ(bytes("primeiro.txt"), QByteArray("antigo\r\nrelat\xf3rio\r\n"));
-    QStringList l = report::lines();
+    QStringList l = log.lines();
     ASSERT_EQ(l.size(), 2);
     EXPECT_EQ(l[0], "Relatório do Calvorin 2.0");
-    EXPECT_EQ(state(), (State{1, false, true, true}));
+    EXPECT_EQ(state(), (State{true, true}));
     EXPECT_TRUE(confirm().isVisible());
 
     // Pressing again saves the new two-line report and starts yet another.
     recorder.answerSave("segundo");
     confirm().Button1->click();
     EXPECT_EQ(bytes("segundo.txt"), toWindows1252(l.join("\r\n") + "\r\n"));
-    EXPECT_EQ(report::lines().size(), 2);
+    EXPECT_EQ(log.lines().size(), 2);
     EXPECT_EQ(recorder.saveInitialNames, QStringList({"CVRelatório", "primeiro"}));
     EXPECT_EQ(recorder.saveFilters, QStringList({"Arquivos texto|*.txt", "Arquivos texto|*.txt"}));
 }
@@ -294,7 +286,7 @@ TEST_F(Report, StartAnotherSavingDoesNotStartWhenTheSaveDidNotHappen) {
             recorder.answerSave(c.name);
         confirm().Button1->click();
         EXPECT_EQ(recorder.errors, c.errors) << c.name;
-        EXPECT_EQ(report::lines(), QStringList({"antigo"})) << c.name;
+        EXPECT_EQ(log.lines(), QStringList({"antigo"})) << c.name;
         EXPECT_EQ(state(), stopped) << c.name;
         EXPECT_TRUE(confirm().isVisible()) << c.name;
         EXPECT_TRUE(files().isEmpty()) << c.name;
@@ -308,7 +300,7 @@ TEST_F(Report, ConfirmationCancelChangesNothing) {
     confirm().Button3->click();
     EXPECT_FALSE(confirm().isVisible());
     EXPECT_EQ(state(), recordingState);
-    EXPECT_EQ(report::lines(), QStringList({"antigo"}));
+    EXPECT_EQ(log.lines(), QStringList({"antigo"}));
 }
 
 // ---- saving from the viewer --------------------------------------------------------------------
@@ -331,7 +323,7 @@ TEST_F(Report, ViewerSaveAppendsTxtAlwaysAndReplacesTheFile) {
 }
 
 TEST_F(Report, ViewerSaveDialogRemembersTheLastName) {
-    report::append("a");
+    log.append("a");
     recorder.answerSave("um");
     viewer().btnSalvar->click();
     recorder.answerCancel();
@@ -344,7 +336,7 @@ TEST_F(Report, ViewerSaveDialogRemembersTheLastName) {
 
 TEST_F(Report, ViewerCancelWritesAndOverwritesNothing) {
     writeBytes("CVRelatório.txt", "guardado");
-    report::append("novo");
+    log.append("novo");
     recorder.answerCancel();
     viewer().btnSalvar->click();
     EXPECT_EQ(bytes("CVRelatório.txt"), "guardado");
@@ -352,11 +344,11 @@ TEST_F(Report, ViewerCancelWritesAndOverwritesNothing) {
 }
 
 TEST_F(Report, ViewerWriteFailureShowsTheErrorBox) {
-    report::append("novo");
+    log.append("novo");
     recorder.answerSave("sem/pasta");
     viewer().btnSalvar->click();
     EXPECT_EQ(recorder.errors, QStringList({"Cannot create file sem/pasta.txt."}));
-    EXPECT_EQ(report::lines(), QStringList({"novo"}));
+    EXPECT_EQ(log.lines(), QStringList({"novo"}));
 }
 
 TEST_F(Report, EmptyLogSavesAnEmptyFile) {
@@ -374,10 +366,10 @@ TEST_F(Report, EveryButtonIsFlat) {
 
 TEST_F(Report, ViewerClosesByHiding) {
     viewer().show();
-    report::append("fica");
+    log.append("fica");
     viewer().btnFechar->click();
     EXPECT_FALSE(viewer().isVisible());
-    EXPECT_EQ(report::lines(), QStringList({"fica"}));
+    EXPECT_EQ(log.lines(), QStringList({"fica"}));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
-#include "plot/Tracador2D.h"
+#include "plotter/Tracador2D.h"
 #include "tools/fEqua2.h"
 #include "tools_fixture.h"
+
+#include <QTest>
 
 using namespace calvorin;
 using namespace calvorin::testing_tools;
@@ -64,7 +66,7 @@ TEST_P(Equa2, Calculations) {
         for (int i = 0; i < 4; ++i)
             EXPECT_EQ(caption(w, labels[i]), shown[i]);
         if (!c.lines.isEmpty()) expected << "Calculando uma equação de segundo grau" << c.lines;
-        EXPECT_EQ(report::lines(), expected);
+        EXPECT_EQ(reportLog().lines(), expected);
         EXPECT_EQ(recorder.errors, c.error ? QStringList{c.error} : QStringList{});
     }
     type(w, {{"txtA", "0.5"}, {"txtB", ""}, {"txtC", "-2"}});
@@ -84,6 +86,21 @@ TEST_P(Equa2, TheParabolaOnTheGraph) {
         const QRgb shown = std::string(a) + c == "1-100" ? qRgb(255, 0, 0) : qRgb(0xC0, 0xC0, 0xC0);
         for (QPoint p : {QPoint(163, 101), QPoint(183, 101), QPoint(173, 121)})
             EXPECT_EQ(w->img->image().pixel(p), shown) << a << c << " " << p.x() << "," << p.y();
+    }
+}
+
+// The window system hands a right click to whatever lies under the pointer: anywhere on the picture
+// that must be the plotter, whose menu opens, before and after a zoom step.
+TEST_P(Equa2, RightClickOnThePictureOpensItsMenu) {
+    w->show();
+    const QRect picture(w->img->pos(), QSize(346, 203));
+    for (bool zoomed : {false, true}) {
+        if (zoomed) w->Aumentarzoom1->trigger();
+        for (QPoint at : {picture.topLeft(), picture.center(), picture.bottomRight()}) {
+            QTest::mouseClick(w->windowHandle(), Qt::RightButton, {}, at);
+            EXPECT_TRUE(w->PopupMenu1->isVisible()) << zoomed << " at " << at.x() << "," << at.y();
+            w->PopupMenu1->hide();
+        }
     }
 }
 

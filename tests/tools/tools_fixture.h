@@ -1,20 +1,26 @@
 #pragma once
-// Windows for the tool tests: the main window (the recording flag), the viewer (the report log)
-// and the tool windows, driven by their controls' names.
-#include "app/mdiMain.h"
-#include "app/registry.h"
+// Tool windows for the tests, over a fresh report log, driven by their controls' names.
 #include "core/numbers.h"
 #include "platform/dialogs.h"
-#include "report/fViewReport.h"
-#include "report/report.h"
+#include "support/windows.h"
+#include "ui/registry.h"
+#include "ui/reportlog.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
+
+// Readable failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace calvorin::testing_tools {
 
@@ -24,23 +30,23 @@ struct SeparatorGuard {
     ~SeparatorGuard() { setDecimalSeparator(saved); }
 };
 
-using Inputs = std::vector<std::pair<const char*, const char*>>; // edit name, text
+using Inputs = std::vector<std::pair<const char*, const char*>>; // control name, text
 
 class ToolFixture {
 protected:
     DialogRecorder recorder;
 
-    // Registers the main window and the viewer, then the given windows.
+    // Registers the given windows over an empty log, not recording.
     void create(std::initializer_list<QWidget*> tools) {
-        WindowRegistry::add(new TfrmMain);
-        WindowRegistry::add(new TfrmViewReport);
+        reportLog().clear();
+        reportLog().setState({});
         for (QWidget* w : tools)
             WindowRegistry::add(w);
     }
     void destroy() { WindowRegistry::destroyAll(); }
 
     static QWidget* tool(const char* className) {
-        QWidget* w = WindowRegistry::find(className);
+        QWidget* w = testsupport::windowNamed(className);
         EXPECT_NE(w, nullptr) << className;
         return w;
     }
@@ -55,7 +61,99 @@ protected:
     }
     static void click(QWidget* w, const char* button) { control<QAbstractButton>(w, button)->click(); }
     static QString caption(QWidget* w, const char* label) { return control<QLabel>(w, label)->text(); }
-    static void setRecording(bool on) { window<TfrmMain>().recording = on ? 1 : 0; }
+    static void setRecording(bool on) { reportLog().setState({on, false}); }
 };
+
+// ---- the table runner: one calculation in a tool window, as a user makes it ----------------------
+
+// The names a window gives its calculate button and answer label.
+struct Names {
+    const char* calculate = "Button1";
+    const char* answer = "lblResposta";
+};
+
+// What the calculation showed: the answer's caption (nothing when it was left as it was), the
+// report lines it appended while recording, and the message and error boxes, in order.
+struct Shown {
+    std::optional<QString> answer;
+    QStringList report;
+    QStringList messages;
+    QStringList errors;
+};
+
+// Gives each named control its text (an edit or a combo box takes it; a radio button is clicked;
+// a check box is clicked to "1" checked or "0" unchecked), then presses calculate under the decimal
+// separator with recording on.
+inline Shown calculate(QWidget* window, const Inputs& typed, char separator, Names names = {}) {
+    static const QString unchanged = QStringLiteral("(unchanged)");
+    SeparatorGuard locale(separator);
+    DialogRecorder boxes;
+    ReportLog& log = reportLog();
+    log.setState({true, false});
+    auto* answer = window->findChild<QLabel*>(names.answer);
+    EXPECT_NE(answer, nullptr) << names.answer;
+    if (!answer) return {};
+    answer->setText(unchanged);
+    for (auto& [name, text] : typed) {
+        const QString value = QString::fromUtf8(text);
+        if (auto* edit = window->findChild<QLineEdit*>(name))
+            edit->setText(value);
+        else if (auto* combo = window->findChild<QComboBox*>(name))
+            combo->setCurrentText(value);
+        else if (auto* option = window->findChild<QAbstractButton*>(name)) {
+            if (option->autoExclusive() || option->isChecked() != (value == "1")) option->click();
+        } else
+            ADD_FAILURE() << "no control named " << name;
+    }
+    const qsizetype before = log.lines().size();
+    auto* button = window->findChild<QAbstractButton*>(names.calculate);
+    EXPECT_NE(button, nullptr) << names.calculate;
+    if (button) button->click();
+    Shown shown;
+    if (answer->text() != unchanged) shown.answer = answer->text();
+    shown.report = log.lines().mid(before);
+    shown.messages = boxes.messages;
+    shown.errors = boxes.errors;
+    return shown;
+}
+
+// One row of a window's table: the inputs as typed, and what is then shown. Texts are written with
+// "," for the decimal separator and hold under both separators, unless `only` names the one
+// separator the row holds for: its texts are then as shown.
+struct Row {
+    Inputs typed;
+    const char* answer = nullptr; // nullptr: the answer is left as it was
+    QStringList report = {};      // the lines appended; a failed calculation appends none
+    const char* message = nullptr;
+    const char* error = nullptr;
+    char only = 0;
+};
+
+// Runs every row under each separator it holds for and expects what it says.
+inline void expectRows(QWidget* window, const std::vector<Row>& rows, Names names = {}) {
+    for (char separator : {',', '.'}) {
+        for (const Row& row : rows) {
+            if (row.only && row.only != separator) continue;
+            std::string trace = std::string("separator '") + separator + "':";
+            for (auto& [name, text] : row.typed)
+                trace += std::string(" ") + name + "=" + text;
+            SCOPED_TRACE(trace);
+            auto local = [&](QString text) { return row.only ? text : text.replace(',', QChar(separator)); };
+            auto box = [](const char* text) {
+                return text ? QStringList{QString::fromUtf8(text)} : QStringList{};
+            };
+            QStringList report;
+            for (const QString& line : row.report)
+                report << local(line);
+
+            const Shown shown = calculate(window, row.typed, separator, names);
+            EXPECT_EQ(shown.answer,
+                      row.answer ? std::optional(local(QString::fromUtf8(row.answer))) : std::nullopt);
+            EXPECT_EQ(shown.report, report);
+            EXPECT_EQ(shown.messages, box(row.message));
+            EXPECT_EQ(shown.errors, box(row.error));
+        }
+    }
+}
 
 } // namespace calvorin::testing_tools

@@ -1,0 +1,14 @@
+#pragma once
+// Any term of an arithmetic progression (TfrmTQPA).
+#include "formulas/formula.h"
+
+namespace calvorin::formulas::TQPA {
+
+struct Result {
+    Real answer; // the n-th term, a1 + (n - 1) r
+    Steps steps;
+};
+
+Result calculate(Typed<> n, Typed<> a1, Typed<> r);
+
+} // namespace calvorin::formulas::TQPA

@@ -1,0 +1,95 @@
+#include "tools/fOperMatrizes.h"
+
+#include "formulas/OperMatrizes.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+using namespace calvorin;
+
+TfrmOperMatrizes::TfrmOperMatrizes(QWidget* parent) : ToolWindow(parent) {
+    setObjectName("frmOperMatrizes");
+    // The grids stand left to right: first matrix, the operation with the buttons beneath it, second
+    // matrix, "=", result. The nine edits of a matrix share what the rest leaves of the width.
+    layout()->setContentsMargins(6, 4, 6, 4);
+    const int gridColumn[] = {0, 2, 4};
+    for (int m = 1; m <= 3; ++m) {
+        auto* matrix = new QGridLayout;
+        matrix->setSpacing(2);
+        for (int i = 1; i <= 3; ++i)
+            for (int j = 1; j <= 3; ++j) {
+                FlatEdit* e = edit(QString("t%1%2%3").arg(i).arg(j).arg(m));
+                e->setMinimumWidth(24);
+                t_[m - 1][i - 1][j - 1] = e;
+                matrix->addWidget(e, i - 1, j - 1);
+            }
+        grid()->addLayout(matrix, 0, gridColumn[m - 1], Qt::AlignVCenter);
+        grid()->setColumnStretch(gridColumn[m - 1], 1);
+    }
+    optAdd = radio("optAdd", "Adição", true);
+    optMinus = radio("optMinus", "Subtração");
+    optMult = radio("optMult", "Multiplicação");
+    RadioGroup1 = group("RadioGroup1", "Operação a ser executada", {{optAdd}, {optMinus}, {optMult}});
+    RadioGroup1->layout()->setContentsMargins(8, 2, 8, 2);
+    RadioGroup1->layout()->setSpacing(0);
+    Label1 = label("Label1", "=");
+    QFont big = Label1->font();
+    big.setPointSize(24);
+    Label1->setFont(big);
+    grid()->addWidget(Label1, 0, 3, Qt::AlignCenter);
+
+    Button1 = button("Button1", captions::calculate);
+    Button2 = button("Button2", captions::close);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(Button1);
+    buttons->addWidget(Button2);
+    auto* operation = new QVBoxLayout;
+    operation->setSpacing(4);
+    operation->addWidget(RadioGroup1);
+    operation->addLayout(buttons);
+    grid()->addLayout(operation, 0, 1);
+    onClick(Button1, &TfrmOperMatrizes::Button1Click);
+    closes(Button2);
+    setFixedSize(489, 124);
+    finish("Operações com matrizes");
+}
+
+QString TfrmOperMatrizes::rowText(int matrix, int row) const {
+    return t(row, 1, matrix)->text() + "," + t(row, 2, matrix)->text() + "," + t(row, 3, matrix)->text();
+}
+
+void TfrmOperMatrizes::Button1Click() {
+    for (int m = 1; m <= 2; ++m)
+        for (int i = 1; i <= 3; ++i)
+            if (!valid({t(i, 1, m), t(i, 2, m), t(i, 3, m)}, validation::necessarilyNumeric)) return;
+
+    using namespace formulas::OperMatrizes;
+    Operands a, b;
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            a[i][j] = {number(t_[0][i][j]), t_[0][i][j]->text().toStdString()};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            b[i][j] = {number(t_[1][i][j]), t_[1][i][j]->text().toStdString()};
+    const Operation operation = optAdd->isChecked()     ? Operation::add
+                                : optMinus->isChecked() ? Operation::subtract
+                                                        : Operation::multiply;
+    const Result result = calculate(operation, a, b);
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            t_[2][i][j]->setText(format(result.answer[i][j]));
+
+    const QString title = optAdd->isChecked()     ? "Adição de matrizes"
+                          : optMinus->isChecked() ? "Subtração de matrizes"
+                                                  : "Multiplicação de matrizes";
+    QStringList lines{title};
+    const char* const headings[] = {"Matriz 1", "Matriz 2", "Resultado:"};
+    for (int m = 1; m <= 3; ++m) {
+        lines << headings[m - 1];
+        for (int i = 1; i <= 3; ++i)
+            lines << rowText(m, i);
+    }
+    record(lines);
+    solved(result.steps);
+}

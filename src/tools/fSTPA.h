@@ -1,0 +1,17 @@
+#pragma once
+// The sum of the terms of an arithmetic progression.
+#include "ui/toolwindow.h"
+
+class TfrmSTPA : public calvorin::ToolWindow {
+    Q_OBJECT
+public:
+    explicit TfrmSTPA(QWidget* parent = nullptr);
+
+    QLabel *Label1, *Label2, *Label3, *lblResposta;
+    calvorin::FlatEdit *txtpt, *txtut, *txtn;
+    calvorin::FlatButton *Button1, *Button2, *FlatButton1, *Button3;
+
+public slots:
+    void Button1Click();
+    void Button3Click();
+};

@@ -1,0 +1,16 @@
+#pragma once
+// Any term of an arithmetic progression.
+#include "ui/toolwindow.h"
+
+class TfrmTQPA : public calvorin::ToolWindow {
+    Q_OBJECT
+public:
+    explicit TfrmTQPA(QWidget* parent = nullptr);
+
+    QLabel *Label1, *Label2, *Label3, *lblResposta;
+    calvorin::FlatEdit *txtn, *txtpt, *txtq;
+    calvorin::FlatButton *Button1, *Button2, *FlatButton1;
+
+public slots:
+    void Button1Click();
+};
