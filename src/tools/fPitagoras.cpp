@@ -59,7 +59,7 @@ QPixmap trianglePicture() {
 TfrmPitagoras::TfrmPitagoras(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmPitagoras");
     Image1 = label("Image1", {});
-    Image1->setPixmap(trianglePicture());
+    whenFirstNeeded(this, [this] { Image1->setPixmap(trianglePicture()); });
     row({Image1});
     row({Label1 = label("Label1", "Formula a ser utilizada:")});
     row({cmbFormula = combo("cmbFormula")});
