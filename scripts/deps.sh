@@ -8,7 +8,7 @@ declare -A package_groups=(
     # and Python's bindings to drive the program through them
     [test]="libgtest-dev xvfb dbus at-spi2-core python3-gi gir1.2-atspi-2.0"
     [fuzz]="clang libclang-rt-14-dev"
-    [bench]="libbenchmark-dev libmuparser-dev"
+    [bench]="libbenchmark-dev libmuparser-dev libxcb1-dev libxcb-damage0-dev xvfb"
     [package]="dpkg-dev desktop-file-utils appstream"
     [icons]="librsvg2-bin"
     [screenshots]="imagemagick"

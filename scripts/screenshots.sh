@@ -8,4 +8,4 @@ ensure_packages build test screenshots
 build="$here/build"
 cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target calvorin
-PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$here/scripts/screenshots.py" "$build/src/calvorin" "$here/docs" "$@"
+PYTHONDONTWRITEBYTECODE=1 /usr/bin/python3 "$here/scripts/screenshots.py" "$build/calvorin" "$here/docs" "$@"

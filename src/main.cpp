@@ -1,5 +1,5 @@
 // Start-up: application title and help file, the window registry, the event loop.
-#include "app/fMain.h"
+#include "app/style.h"
 #include "platform/guard.h"
 #include "platform/help.h"
 #include "platform/locale.h"
@@ -13,10 +13,12 @@ int main(int argc, char** argv) {
     calvorin::setApplicationHelpFile("Cv21.hlp");
     calvorin::initLocale();
     calvorin::loadQtTranslations();
+    calvorin::useStartUpStyle();
     // Only the main window's close ends the program (it quits explicitly), whatever else is open.
     calvorin::Application::setQuitOnLastWindowClosed(false);
-    calvorin::createAllWindows();
-    calvorin::showWindow(&calvorin::window<TfrmMain>());
+    // The main window goes on screen as soon as it exists and the other windows are made while it
+    // appears; all of them exist before the event loop starts and runs the start-up script.
+    calvorin::createAllWindows([](QWidget* main) { calvorin::showWindow(main); });
     const int code = calvorin::Application::exec();
     calvorin::WindowRegistry::destroyAll();
     return code;

@@ -6,10 +6,14 @@
 
 namespace calvorin {
 
-void createAllWindows() {
+void createAllWindows(const std::function<void(QWidget*)>& mainCreated) {
+    // Sizes and pictures wait until a window is first needed: most are never opened in a run.
+    const DeferUntilNeeded later;
     auto* const add = &WindowRegistry::add;
     // The main window first, as the application's main window; the creation handlers run in this order.
-    add(new TfrmMain);
+    auto* main = new TfrmMain;
+    add(main);
+    if (mainCreated) mainCreated(main);
     add(new TfrmEqua2);
     add(new TfrmTrigonometria);
     add(new TfrmSplash);

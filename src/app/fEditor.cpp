@@ -26,7 +26,9 @@ const QString previewFile = "script.tmp";
 QToolButton* makeToolButton(QToolBar* bar, const char* name, const char* picture, const QString& hint) {
     auto* button = new QToolButton(bar);
     button->setObjectName(name);
-    button->setIcon(QIcon(QString(":/pictures/") + picture));
+    // An icon reads its picture at once: wait until the editor is first shown.
+    whenFirstNeeded(bar->window(),
+                    [button, picture] { button->setIcon(QIcon(QString(":/pictures/") + picture)); });
     button->setToolTip(hint);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);

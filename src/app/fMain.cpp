@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QVBoxLayout>
 
 using calvorin::connectGuarded;
@@ -66,6 +67,25 @@ LinkLabel* addShowLink(QWidget* owner, QLayout* column, const char* name, const 
     column->addWidget(link);
     connectGuarded(link, &LinkLabel::clicked, owner, &calvorin::show<Window>);
     return link;
+}
+
+// The bullet beside each link of the left column: a small blue ball lit from the top left. Drawn
+// rather than read from a picture file, which would start Qt's image plugins before the window
+// is on screen.
+QPixmap bulletPicture() {
+    QImage picture(10, 10, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient light(QPointF(3.5, 3.5), 6.5);
+    light.setColorAt(0, QColor(0x96, 0xc8, 0xff));
+    light.setColorAt(0.5, QColor(0x55, 0x87, 0xd4));
+    light.setColorAt(1, QColor(0x0c, 0x2c, 0x76));
+    p.setPen(Qt::NoPen);
+    p.setBrush(light);
+    p.drawEllipse(QRectF(0.5, 0.5, 9, 9));
+    p.end();
+    return QPixmap::fromImage(picture);
 }
 
 QFrame* separatorLine(QWidget* parent) {
@@ -185,7 +205,7 @@ QWidget* TfrmMain::createLeftColumn() {
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(12, 16, 8, 12);
     layout->setSpacing(8);
-    const QPixmap bullet(":/pictures/bullet.png");
+    const QPixmap bullet = bulletPicture();
     auto link = [&](const char* name, const char* caption) {
         auto* row = new QHBoxLayout;
         row->setSpacing(6);
@@ -315,8 +335,7 @@ void TfrmMain::createPanels(QWidget* area) {
     // The picture sits at the bottom right of the news, below the links.
     imgNews = makeLink(this, "imgNews", QString());
     imgNews->setFixedSize(90, 90);
-    imgNews->setScaledContents(true);
-    imgNews->setPixmap(QPixmap::fromImage(calvorin::loadJpeg(":/pictures/noticias.jpg")));
+    imgNews->setScaledContents(true); // its picture is read when first wanted, see readNewsPicture()
     static_cast<QVBoxLayout*>(l)->addStretch(1);
     l->addWidget(imgNews);
     l->setAlignment(imgNews, Qt::AlignRight);
@@ -328,13 +347,22 @@ void TfrmMain::createPanels(QWidget* area) {
     }
 }
 
+void TfrmMain::readNewsPicture() const {
+    if (newsPictureRead_) return;
+    newsPictureRead_ = true;
+    if (imgNews->pixmap().isNull())
+        imgNews->setPixmap(QPixmap::fromImage(calvorin::loadJpeg(":/pictures/noticias.jpg")));
+}
+
 QPixmap TfrmMain::newsPicture() const {
+    readNewsPicture();
     return imgNews->pixmap();
 }
 
 void TfrmMain::showPanel(QFrame* panel) {
     for (QFrame* p : {pnlNews, pnlAlgebra, pnlGeo, pnlTools, pnlFisica})
         if (p != panel) p->hide();
+    if (panel == pnlNews) readNewsPicture();
     panel->show();
 }
 

@@ -66,6 +66,9 @@ private:
     QWidget* createLeftColumn();
     void createPanels(QWidget* area);
     QFrame* createPanel(QWidget* area, const char* name, const QString& heading);
+    // The news panel is hidden at start, so its picture is read when first shown or asked for.
+    void readNewsPicture() const;
 
     bool shown_ = false;
+    mutable bool newsPictureRead_ = false;
 };

@@ -103,7 +103,9 @@ TfrmSplash::TfrmSplash() {
     auto* painting = new QHBoxLayout;
     painting->setSpacing(14);
     imgPintura = makePicture(this, "imgPintura", QSize(150, 110));
-    imgPintura->setPixmap(QPixmap::fromImage(calvorin::loadJpeg(":/pictures/pintura.jpg")));
+    calvorin::whenFirstNeeded(this, [this] {
+        imgPintura->setPixmap(QPixmap::fromImage(calvorin::loadJpeg(":/pictures/pintura.jpg")));
+    });
     painting->addWidget(imgPintura, 0, Qt::AlignTop);
     lblPintura = makeText(this, "lblPintura",
                           "\"Entardecer nas montanhas\", óleo sobre tela pintado pelo autor do Calvorin.");

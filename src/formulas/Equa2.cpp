@@ -3,16 +3,9 @@
 namespace calvorin::formulas::Equa2 {
 
 namespace {
-// A negative number in a product or a power is written in parentheses.
-std::string factor(const std::string& text) {
-    return !text.empty() && text[0] == '-' ? "(" + text + ")" : text;
-}
 // A coefficient as typed; an empty one counts as 0.
 std::string typed(const Typed<>& t) {
-    return factor(t.text.empty() ? "0" : t.text);
-}
-std::string value(Real v) {
-    return factor(show(v));
+    return operand(t.text.empty() ? "0" : t.text);
 }
 } // namespace
 
@@ -36,7 +29,7 @@ void roots(Result& r) {
     const Real root = fpu::sqrt(r.delta), minusB = Real(0) - r.b, twoA = Real(2) * r.a;
     r.root1 = (-Real(r.b) + root) / twoA;
     r.root2 = (-Real(r.b) - root) / twoA;
-    const std::string over = ") / " + value(twoA);
+    const std::string over = ") / " + operand(twoA);
     r.steps.insert(r.steps.end(),
                    {"√Δ = " + show(root), "x = (" + show(minusB) + " ± " + show(root) + over,
                     "x1 = (" + show(minusB) + " + " + show(root) + over + " = " + show(r.root1),
@@ -49,11 +42,11 @@ void vertex(Result& r) {
     const Real r1 = strToFloat(show(r.root1)), r2 = strToFloat(show(r.root2));
     r.xv = ((r1 + r2) * 0.5).toDouble();
     r.yv = (Real(r.a) * r.xv * r.xv + Real(r.b) * r.xv + r.c).toDouble();
-    const std::string x = value(r.xv);
+    const std::string x = operand(r.xv);
     r.steps.insert(r.steps.end(),
-                   {"xv = (x1 + x2) / 2 = (" + show(r1) + " + " + value(r2) + ") / 2 = " + show(r.xv),
-                    "yv = a·xv² + b·xv + c = " + value(r.a) + "·" + x + "² + " + value(r.b) + "·" + x +
-                        " + " + value(r.c) + " = " + show(r.yv),
+                   {"xv = (x1 + x2) / 2 = (" + show(r1) + " + " + operand(r2) + ") / 2 = " + show(r.xv),
+                    "yv = a·xv² + b·xv + c = " + operand(r.a) + "·" + x + "² + " + operand(r.b) + "·" + x +
+                        " + " + operand(r.c) + " = " + show(r.yv),
                     "Cordenadas do vértice: X = " + show(r.xv) + "; Y = " + show(r.yv)});
 }
 

@@ -2,8 +2,15 @@
 
 namespace calvorin::formulas::TQPA {
 
-Result calculate(double n, double a1, double r) {
-    return {(Real(n) - 1) * r + a1};
+Result calculate(Typed<> n, Typed<> a1, Typed<> r) {
+    const Real less = Real(n.value) - 1;
+    const Real product = less * r.value;
+    const Real term = product + a1.value;
+    return {term,
+            {"an = a1 + (n - 1) · r", "an = " + a1.text + " + (" + n.text + " - 1) · " + operand(r.text),
+             equals("n - 1", n.text + " - 1", less),
+             equals("(n - 1) · r", operand(less) + " · " + operand(r.text), product),
+             equals("an", a1.text + " + " + operand(product), term)}};
 }
 
 } // namespace calvorin::formulas::TQPA

@@ -6,8 +6,9 @@ namespace calvorin::formulas::TQPA {
 
 struct Result {
     Real answer; // the n-th term, a1 + (n - 1) r
+    Steps steps;
 };
 
-Result calculate(double n, double a1, double r);
+Result calculate(Typed<> n, Typed<> a1, Typed<> r);
 
 } // namespace calvorin::formulas::TQPA

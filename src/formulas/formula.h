@@ -33,6 +33,22 @@ template <class T = double> struct Typed {
 };
 
 // A value as the answer shows it: 15 significant digits, the system decimal separator.
-inline std::string show(Real value) { return formatGeneral(value.value()); }
+inline std::string show(Real value) {
+    return formatGeneral(value.value());
+}
+
+// A number inside a relation, a signed one in brackets, so that "9 · (-2)" reads as a product and
+// "(-3)²" squares the -3. The converters take a typed "+5" as it is, so a plus sign counts too.
+inline std::string operand(const std::string& number) {
+    return !number.empty() && (number[0] == '-' || number[0] == '+') ? "(" + number + ")" : number;
+}
+inline std::string operand(Real value) {
+    return operand(show(value));
+}
+
+// An intermediate value: what it is, the operation with the numbers in, and what it comes to.
+inline std::string equals(const std::string& name, const std::string& operation, Real result) {
+    return name + " = " + operation + " = " + show(result);
+}
 
 } // namespace calvorin::formulas

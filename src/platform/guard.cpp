@@ -20,7 +20,9 @@ bool runGuarded(const std::function<void()>& handler) {
 
 bool Application::notify(QObject* receiver, QEvent* event) {
     bool result = false;
-    runGuarded([&] { result = QApplication::notify(receiver, event); });
+    const auto deliver = [&] { result = QApplication::notify(receiver, event); };
+    // By reference: the guard then holds no copy of its own, for every event there is.
+    runGuarded(std::cref(deliver));
     return result;
 }
 

@@ -6,9 +6,15 @@
 #include <QSaveFile>
 #include <QStringConverter>
 
+#include <algorithm>
+
 namespace calvorin {
 
 QString fromWindows1252(const QByteArray& bytes) {
+    // Plain ASCII reads the same in the code page, and a start-up script's commands are plain
+    // ASCII: only other text needs the codec, which is slow to start.
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return uchar(c) < 0x80; }))
+        return QString::fromLatin1(bytes);
     QStringDecoder decoder("windows-1252");
     return decoder(bytes);
 }

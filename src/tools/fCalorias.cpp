@@ -1,5 +1,6 @@
 #include "tools/fCalorias.h"
 
+#include "formulas/Calorias.h"
 #include "tools/fConvertTemperatura.h"
 
 using namespace calvorin;
@@ -19,20 +20,22 @@ TfrmCalorias::TfrmCalorias(QWidget* parent) : ToolWindow(parent) {
 }
 
 void TfrmCalorias::btnCalcClick() {
-    Real c, m, ti, tf;
+    formulas::Typed<> c, m, ti, tf;
     if (!convertOrTell("Um erro! Você provávelmente colocou um valor não numérico em um dos campos. Outra "
                        "causa poderia ter sido você ter deixado um dos campos em branco. Tente novamente.",
                        [&] {
-                           c = number(txtCalor);
-                           m = number(txtMassa);
-                           ti = number(txtInit);
-                           tf = number(txtFinal);
+                           c = {number(txtCalor), txtCalor->text().toStdString()};
+                           m = {number(txtMassa), txtMassa->text().toStdString()};
+                           ti = {number(txtInit), txtInit->text().toStdString()};
+                           tf = {number(txtFinal), txtFinal->text().toStdString()};
                        }))
         return;
-    display(lblResposta, c * m * (tf - ti));
+    const auto result = formulas::Calorias::calculate(c, m, ti, tf);
+    display(lblResposta, result.answer);
     record({"Calculando número de calorias gastas", "Calor específico: " + txtCalor->text(),
             "Massa: " + txtMassa->text(), "Temperatura inicial: " + txtInit->text(),
             "Temperatura final: " + txtFinal->text(), "Resposta: " + lblResposta->text()});
+    solved(result.steps);
 }
 
 void TfrmCalorias::btnConvertClick() {

@@ -1,6 +1,6 @@
 #include "tools/fCombinations.h"
 
-#include "tools/fFatoriais.h"
+#include "formulas/Combinations.h"
 
 using namespace calvorin;
 
@@ -17,10 +17,10 @@ TfrmCombinations::TfrmCombinations(QWidget* parent) : ToolWindow(parent) {
 void TfrmCombinations::btnCalcClick() {
     if (!valid({txtN, txtP}, validation::mustBeReal)) return;
     const double n = number(txtN), p = number(txtP);
-    const double d = descendingProduct((Real(n) - p).toDouble());
-    const double fn = descendingProduct(n);
-    const double fp = descendingProduct(p);
-    display(lblResposta, Real(fn) / (Real(fp) * d));
+    const auto result =
+        formulas::Combinations::calculate({n, txtN->text().toStdString()}, {p, txtP->text().toStdString()});
+    display(lblResposta, result.answer);
     record({"Cálculo de combinações simples", "Número de elementos: " + txtN->text(),
             "Agrupamentos de " + txtP->text(), "Resposta: " + lblResposta->text()});
+    solved(result.steps);
 }

@@ -1,33 +1,13 @@
 #include "tools/fConvertTemperatura.h"
 
+#include "formulas/ConvertTemperatura.h"
 #include "platform/clipboard.h"
 
 using namespace calvorin;
+using formulas::ConvertTemperatura::calculate;
+using ScaleName = formulas::ConvertTemperatura::Scale;
 
 namespace {
-// The converter's constants, at extended precision.
-const Real a18 = 1.8L, a27315 = 273.15L, a45967 = 459.67L;
-const Real oneNinth = 1.0L / 9, fiveNinths = 5.0L / 9;
-
-Real celsiusToFahrenheit(Real c) {
-    return c * a18 + 32;
-}
-Real celsiusToKelvin(Real c) {
-    return c + a27315;
-}
-Real fahrenheitToCelsius(Real f) {
-    return (f - 32) * 5 * oneNinth;
-}
-Real fahrenheitToKelvin(Real f) {
-    return (f + a45967) * fiveNinths;
-}
-Real kelvinToCelsius(Real k) {
-    return k - a27315;
-}
-Real kelvinToFahrenheit(Real k) {
-    return k * a18 - a45967;
-}
-
 // The converter's own message for a value that does not convert (with a full stop, unlike the check's).
 const QString conversionFailed = QStringLiteral("Os valores precisam ser numéricos.");
 } // namespace
@@ -44,9 +24,9 @@ TfrmConvertTemperatura::TfrmConvertTemperatura(QWidget* parent) : ToolWindow(par
     GroupBox1 =
         group("GroupBox1", "Unidade a ser utilizada como referencia:", {{c, lblc}, {f, lblf}, {k, lblk}});
     row({GroupBox1});
-    celsius_ = {lblc, " °C", {}};
-    fahrenheit_ = {lblf, " °F", {}};
-    kelvin_ = {lblk, " K", {}};
+    celsius_ = {ScaleName::celsius, lblc, " °C", {}};
+    fahrenheit_ = {ScaleName::fahrenheit, lblf, " °F", {}};
+    kelvin_ = {ScaleName::kelvin, lblk, " K", {}};
     // The three scales are the answers; each copies as its Copy button does.
     for (Scale* scale : {&celsius_, &fahrenheit_, &kelvin_})
         answers(scale->label, [scale] { return scale->held; });
@@ -70,23 +50,29 @@ void TfrmConvertTemperatura::put(Scale& scale, const QString& value) {
     scale.held = value;
 }
 
-void TfrmConvertTemperatura::convert(Scale& from, Scale& to1, Real (*formula1)(Real), Scale& to2,
-                                     Real (*formula2)(Real)) {
+void TfrmConvertTemperatura::convert(Scale& from, Scale& to1, Scale& to2) {
     put(from, txtValor->text());
-    // Each step reads the typed value afresh; the first that does not convert ends the block.
-    convertOrTell(conversionFailed, [&] {
-        put(to1, format(formula1(extendedNumber(txtValor))));
-        put(to2, format(formula2(extendedNumber(txtValor))));
+    // Each step reads the typed value afresh and is shown before the next; the first that does not
+    // convert ends the block.
+    std::vector<std::string> steps;
+    const bool converted = convertOrTell(conversionFailed, [&] {
+        for (Scale* to : {&to1, &to2}) {
+            const auto result =
+                calculate(from.name, to->name, {extendedNumber(txtValor), txtValor->text().toStdString()});
+            put(*to, format(result.answer));
+            steps.insert(steps.end(), result.steps.begin(), result.steps.end());
+        }
     });
+    if (converted) solved(steps);
 }
 
 void TfrmConvertTemperatura::Button1Click() {
     if (c->isChecked())
-        convert(celsius_, fahrenheit_, celsiusToFahrenheit, kelvin_, celsiusToKelvin);
+        convert(celsius_, fahrenheit_, kelvin_);
     else if (f->isChecked())
-        convert(fahrenheit_, celsius_, fahrenheitToCelsius, kelvin_, fahrenheitToKelvin);
+        convert(fahrenheit_, celsius_, kelvin_);
     else if (k->isChecked())
-        convert(kelvin_, celsius_, kelvinToCelsius, fahrenheit_, kelvinToFahrenheit);
+        convert(kelvin_, celsius_, fahrenheit_);
 }
 
 void TfrmConvertTemperatura::FlatButton1Click() {

@@ -1,5 +1,6 @@
 #pragma once
 // One temperature on the Celsius, Fahrenheit and Kelvin scales.
+#include "formulas/ConvertTemperatura.h"
 #include "ui/toolwindow.h"
 
 class TfrmConvertTemperatura : public calvorin::ToolWindow {
@@ -21,8 +22,10 @@ public slots:
     void FlatButton3Click();
 
 private:
-    // One scale: its label, the unit written after the value and the value last shown without it.
+    // One scale: its name, its label, the unit written after the value and the value last shown
+    // without it.
     struct Scale {
+        calvorin::formulas::ConvertTemperatura::Scale name;
         QLabel* label;
         const char* unit;
         QString held;
@@ -30,8 +33,7 @@ private:
     // Shows the value on a scale; the text is either typed or a formatted result.
     void put(Scale& scale, const QString& value);
     // The block of one reference scale: the typed text, then the other two converted from it.
-    void convert(Scale& from, Scale& to1, calvorin::Real (*formula1)(calvorin::Real), Scale& to2,
-                 calvorin::Real (*formula2)(calvorin::Real));
+    void convert(Scale& from, Scale& to1, Scale& to2);
 
     Scale celsius_, fahrenheit_, kelvin_;
 };

@@ -1,5 +1,7 @@
 #include "tools/fConvertVelocidade.h"
 
+#include "formulas/ConvertVelocidade.h"
+
 using namespace calvorin;
 
 TfrmConvertVelocidade::TfrmConvertVelocidade(QWidget* parent) : ToolWindow(parent) {
@@ -21,14 +23,18 @@ TfrmConvertVelocidade::TfrmConvertVelocidade(QWidget* parent) : ToolWindow(paren
 
 void TfrmConvertVelocidade::btnCalcClick() {
     if (!valid({txtValor})) return;
-    const Real v = number(txtValor);
-    if (opt1->isChecked()) {
-        display(lblResposta, v * 0.27777777777777777778L);
+    using formulas::ConvertVelocidade::Direction;
+    const formulas::Typed<> v{number(txtValor), txtValor->text().toStdString()};
+    if (!opt1->isChecked() && !opt2->isChecked()) return;
+    const bool toMs = opt1->isChecked();
+    const auto result =
+        formulas::ConvertVelocidade::calculate(toMs ? Direction::kmhToMs : Direction::msToKmh, v);
+    display(lblResposta, result.answer);
+    if (toMs)
         record(
             {"Transformando km/h para m/seg", txtValor->text() + " Km/h =" + lblResposta->text() + " m/seg"});
-    } else if (opt2->isChecked()) {
-        display(lblResposta, v * 3.6L);
+    else
         record({"Transformando m/seg para Km/h",
                 txtValor->text() + " m/seg = " + lblResposta->text() + " Km/h"});
-    }
+    solved(result.steps);
 }

@@ -1,5 +1,7 @@
 #include "tools/fDeterminante.h"
 
+#include "formulas/Determinante.h"
+
 #include <QGridLayout>
 
 using namespace calvorin;
@@ -29,15 +31,17 @@ TfrmDeterminante::TfrmDeterminante(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmDeterminante::Button1Click() {
     // No numeric check here: a text that is not a number ends in the conversion error.
-    const Real a11 = number(t11), a12 = number(t12), a13 = number(t13);
-    const Real a21 = number(t21), a22 = number(t22), a23 = number(t23);
-    const Real a31 = number(t31), a32 = number(t32), a33 = number(t33);
-    const Real d = a11 * a22 * a33 + a12 * a23 * a31 + a13 * a21 * a32 - a13 * a22 * a31 - a12 * a21 * a33 -
-                   a11 * a23 * a32;
-    display(lblResposta, d.toDouble());
+    formulas::Determinante::Matrix a;
+    const QLineEdit* const edits[3][3] = {{t11, t12, t13}, {t21, t22, t23}, {t31, t32, t33}};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            a[i][j] = {number(edits[i][j]), edits[i][j]->text().toStdString()};
+    const auto result = formulas::Determinante::calculate(a);
+    display(lblResposta, result.answer);
     const auto rowText = [](const QLineEdit* a, const QLineEdit* b, const QLineEdit* c) {
         return a->text() + " " + b->text() + " " + c->text();
     };
     record({"Cálculo do determinante de uma matrix 3x3", "Matriz:", rowText(t11, t12, t13),
             rowText(t21, t22, t23), rowText(t31, t32, t33), "Determinante = " + lblResposta->text()});
+    solved(result.steps);
 }

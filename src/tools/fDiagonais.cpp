@@ -1,5 +1,7 @@
 #include "tools/fDiagonais.h"
 
+#include "formulas/Diagonais.h"
+
 using namespace calvorin;
 
 TfrmDiagonais::TfrmDiagonais(QWidget* parent) : PolygonWindow(parent, "4") {
@@ -9,5 +11,8 @@ TfrmDiagonais::TfrmDiagonais(QWidget* parent) : PolygonWindow(parent, "4") {
 
 // No numeric check here: a text that is no number ends in the conversion error.
 void TfrmDiagonais::FlatButton1Click() {
-    display(lblResposta, Real(number(txtValor)) * (Real(number(txtValor)) - 3) * 0.5);
+    const double n = number(txtValor);
+    const auto result = formulas::Diagonais::calculate({n, txtValor->text().toStdString()});
+    display(lblResposta, result.answer);
+    solved(result.steps);
 }

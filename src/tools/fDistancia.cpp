@@ -1,6 +1,6 @@
 #include "tools/fDistancia.h"
 
-#include "core/numbers.h"
+#include "formulas/Distancia.h"
 
 using namespace calvorin;
 
@@ -15,10 +15,12 @@ TfrmDistancia::TfrmDistancia(QWidget* parent) : TwoPointWindow(parent) {
 
 void TfrmDistancia::Button1Click() {
     if (!valid({txtX1, txtx2, txtY1, txty2}, validation::mustBeNumeric)) return;
-    const Real x1 = number(txtX1), x2 = number(txtx2), y1 = number(txtY1), y2 = number(txty2);
-    const Real dx2 = power((x1 - x2).value(), 2), dy2 = power((y1 - y2).value(), 2);
-    const double d = fpu::toDouble(fpu::sqrt((dx2 + dy2).value()));
-    display(lblSol, d);
+    const double x1 = number(txtX1), x2 = number(txtx2), y1 = number(txtY1), y2 = number(txty2);
+    const auto result =
+        formulas::Distancia::calculate({x1, txtX1->text().toStdString()}, {x2, txtx2->text().toStdString()},
+                                       {y1, txtY1->text().toStdString()}, {y2, txty2->text().toStdString()});
+    display(lblSol, result.answer);
     record(QStringList{"Distância entre dois pontos"} + pointLines() +
            QStringList{"Distância = " + lblSol->text()});
+    solved(result.steps);
 }

@@ -1,14 +1,8 @@
 #include "tools/fFatoriais.h"
 
-using namespace calvorin;
+#include "formulas/Fatoriais.h"
 
-double calvorin::descendingProduct(double x) {
-    if (x == 0) return 1; // 0! = 1: the product of no factors
-    double result = x;
-    for (double k = x - 1; k > 1; k = k - 1)
-        result = (Real(result) * k).toDouble();
-    return result;
-}
+using namespace calvorin;
 
 TfrmFatoriais::TfrmFatoriais(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmFatoriais");
@@ -21,6 +15,9 @@ TfrmFatoriais::TfrmFatoriais(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmFatoriais::Button1Click() {
     if (!valid({txtFatorial}, validation::mustBeNumeric)) return;
-    display(lblResposta, descendingProduct(number(txtFatorial)));
+    const double x = number(txtFatorial);
+    const auto result = formulas::Fatoriais::calculate({x, txtFatorial->text().toStdString()});
+    display(lblResposta, result.answer);
     record({"Cálculo de fatoriais", "Fatorial de " + txtFatorial->text() + " = " + lblResposta->text()});
+    solved(result.steps);
 }

@@ -1,5 +1,7 @@
 #include "tools/fInclination.h"
 
+#include "formulas/Inclination.h"
+
 using namespace calvorin;
 
 TfrmInclination::TfrmInclination(QWidget* parent) : TwoPointWindow(parent) {
@@ -13,12 +15,16 @@ TfrmInclination::TfrmInclination(QWidget* parent) : TwoPointWindow(parent) {
 
 void TfrmInclination::Button1Click() {
     if (!valid({txtx1, txtx2, txty1, txty2}, validation::mustBeNumeric)) return;
-    const Real x1 = number(txtx1), x2 = number(txtx2), y1 = number(txty1), y2 = number(txty2);
+    const double x1 = number(txtx1), x2 = number(txtx2), y1 = number(txty1), y2 = number(txty2);
     // A vertical line has no slope: said in the answer rather than in an error box.
-    if (x1 - x2 != 0)
-        display(lblResposta, (y1 - y2) / (x1 - x2));
+    const auto result = formulas::Inclination::calculate(
+        {x1, txtx1->text().toStdString()}, {x2, txtx2->text().toStdString()},
+        {y1, txty1->text().toStdString()}, {y2, txty2->text().toStdString()});
+    if (result.answer)
+        display(lblResposta, *result.answer);
     else
-        lblResposta->setText("Divisão por 0!");
+        lblResposta->setText(formulas::Inclination::vertical);
     record(QStringList{"Inclinação de uma reta"} + pointLines() +
            QStringList{"Inclinação = " + lblResposta->text()});
+    solved(result.steps);
 }

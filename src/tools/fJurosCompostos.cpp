@@ -1,6 +1,6 @@
 #include "tools/fJurosCompostos.h"
 
-#include "core/numbers.h"
+#include "formulas/JurosCompostos.h"
 
 using namespace calvorin;
 
@@ -17,10 +17,13 @@ TfrmJurosCompostos::TfrmJurosCompostos(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmJurosCompostos::Button1Click() {
     if (!valid({txtJuros, txtTempo, txtVinit}, validation::mustBeNumeric)) return;
-    const Real t = number(txtTempo), i = number(txtJuros), p = number(txtVinit);
-    const Real rate = Real(0.01L) * i + 1;
-    display(lblResposta, power(rate.value(), t.value()) * p);
+    const double t = number(txtTempo), i = number(txtJuros), P = number(txtVinit);
+    const auto result = formulas::JurosCompostos::calculate({t, txtTempo->text().toStdString()},
+                                                            {i, txtJuros->text().toStdString()},
+                                                            {P, txtVinit->text().toStdString()});
+    display(lblResposta, result.answer);
     record({"Cálculo de juros compostos", "Valor inicial = " + txtVinit->text(),
             "Tempo = " + txtTempo->text(), "Juros = " + txtJuros->text() + "%",
             "Quantia obtida = " + lblResposta->text()});
+    solved(result.steps);
 }

@@ -1,19 +1,8 @@
 #include "tools/fMDC.h"
 
-#include "core/numbers.h"
-
-#include <algorithm>
-#include <cstdint>
+#include "formulas/MDC.h"
 
 using namespace calvorin;
-
-namespace {
-// A step's integer is read back from the number's display text, so a fraction or a number beyond
-// 32 bits fails there with that text.
-int wholeNumber(double value) {
-    return strToInt(ToolWindow::format(value).toStdString());
-}
-} // namespace
 
 TfrmMDC::TfrmMDC(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmMDC");
@@ -31,18 +20,11 @@ TfrmMDC::TfrmMDC(QWidget* parent) : ToolWindow(parent) {
 void TfrmMDC::FlatButton1Click() {
     if (!valid({txtFat1, txtFat2})) return;
     const double a = number(txtFat1), b = number(txtFat2);
-    double dividend = std::max(a, b), divisor = std::min(a, b), remainder;
-    do {
-        const int D = wholeNumber(dividend), d = wholeNumber(divisor);
-        if (d == 0) throw IntDivideByZero();
-        // In 64 bits: -2147483648 / -1 leaves the 32-bit range.
-        const std::int64_t q = std::int64_t{D} / d;
-        remainder = (Real(dividend) - Real(Extended(q)) * divisor).toDouble();
-        dividend = divisor;
-        divisor = remainder;
-    } while (remainder != 0);
-    display(lblResposta, dividend);
+    const auto result =
+        formulas::MDC::calculate({a, txtFat1->text().toStdString()}, {b, txtFat2->text().toStdString()});
+    display(lblResposta, result.answer);
     record({"Cálculo de Máximo Divisor Comum (MDC)",
             "Calculando o MDC de: " + txtFat1->text() + " e " + txtFat2->text(),
             "Resposta obtida: " + lblResposta->text()});
+    solved(result.steps);
 }

@@ -1,5 +1,6 @@
 #include "tools/fNTPA.h"
 
+#include "formulas/NTPA.h"
 #include "tools/fTQPA.h"
 
 using namespace calvorin;
@@ -19,11 +20,15 @@ TfrmNTPA::TfrmNTPA(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmNTPA::Button1Click() {
     if (!valid({txtPT, txtUT, txtQ}, validation::needToBeNumeric)) return;
-    const Real a1 = number(txtPT), an = number(txtUT), r = number(txtQ);
-    display(lblResposta, (a1 - an - r) / -r);
+    const double a1 = number(txtPT), an = number(txtUT), r = number(txtQ);
+    const auto result =
+        formulas::NTPA::calculate({a1, txtPT->text().toStdString()}, {an, txtUT->text().toStdString()},
+                                  {r, txtQ->text().toStdString()});
+    display(lblResposta, result.answer);
     record({"Calculando o número de termos de uma PA", "Primeiro termo = " + txtPT->text(),
             "Último termo = " + txtUT->text(), "Razão da PA = " + txtQ->text(),
             "Número de termos = " + lblResposta->text()});
+    solved(result.steps);
 }
 
 void TfrmNTPA::Button3Click() {

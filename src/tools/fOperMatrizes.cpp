@@ -1,5 +1,7 @@
 #include "tools/fOperMatrizes.h"
 
+#include "formulas/OperMatrizes.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -63,30 +65,21 @@ void TfrmOperMatrizes::Button1Click() {
         for (int i = 1; i <= 3; ++i)
             if (!valid({t(i, 1, m), t(i, 2, m), t(i, 3, m)}, validation::necessarilyNumeric)) return;
 
-    Real a[3][3], b[3][3];
+    using namespace formulas::OperMatrizes;
+    Operands a, b;
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            a[i][j] = number(t_[0][i][j]);
+            a[i][j] = {number(t_[0][i][j]), t_[0][i][j]->text().toStdString()};
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            b[i][j] = number(t_[1][i][j]);
-
-    // Every element is stored as a double before anything is shown, so an overflow shows nothing.
-    double r[3][3];
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) {
-            Real e;
-            if (optAdd->isChecked())
-                e = a[i][j] + b[i][j];
-            else if (optMinus->isChecked())
-                e = a[i][j] - b[i][j];
-            else
-                e = a[i][0] * b[0][j] + a[i][1] * b[1][j] + a[i][2] * b[2][j];
-            r[i][j] = e.toDouble();
-        }
+            b[i][j] = {number(t_[1][i][j]), t_[1][i][j]->text().toStdString()};
+    const Operation operation = optAdd->isChecked()     ? Operation::add
+                                : optMinus->isChecked() ? Operation::subtract
+                                                        : Operation::multiply;
+    const Result result = calculate(operation, a, b);
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            t_[2][i][j]->setText(format(r[i][j]));
+            t_[2][i][j]->setText(format(result.answer[i][j]));
 
     const QString title = optAdd->isChecked()     ? "Adição de matrizes"
                           : optMinus->isChecked() ? "Subtração de matrizes"
@@ -99,4 +92,5 @@ void TfrmOperMatrizes::Button1Click() {
             lines << rowText(m, i);
     }
     record(lines);
+    solved(result.steps);
 }

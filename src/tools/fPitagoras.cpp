@@ -1,6 +1,6 @@
 #include "tools/fPitagoras.h"
 
-#include "core/numbers.h"
+#include "formulas/Pitagoras.h"
 #include "ui/frames.h"
 
 #include <QGroupBox>
@@ -8,16 +8,11 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 
+#include <optional>
+
 using namespace calvorin;
 
 namespace {
-
-Real sq(Real x) {
-    return power(x.value(), 2);
-}
-Real root(Real x) {
-    return fpu::sqrt(x.value());
-}
 
 // The right triangle with its hypotenuse a on the base, the legs b and c, the altitude h and the
 // projections m (of b) and n (of c).
@@ -61,36 +56,10 @@ QPixmap trianglePicture() {
 
 } // namespace
 
-const TfrmPitagoras::Formula TfrmPitagoras::formulas[] = {
-    {'a', "a² = b² + c²", {"b", "c", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) + sq(t2)); }},
-    {'a', "a = (b*c)/h", {"b", "c", "h"}, [](Real t1, Real t2, Real t3) { return t1 * t2 / t3; }},
-    {'a', "a = b²/m", {"b", "m", ""}, [](Real t1, Real t2, Real) { return t1 * t1 / t2; }},
-    {'a', "a = c²/n", {"c", "n", ""}, [](Real t1, Real t2, Real) { return t1 * t1 / t2; }},
-    {'b', "b² = a² - c²", {"a", "c", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
-    {'b', "b = (a*h)/c", {"a", "c", "h"}, [](Real t1, Real t2, Real t3) { return t1 * t3 / t2; }},
-    {'b', "b² = a*m", {"a", "m", ""}, [](Real t1, Real t2, Real) { return root(t1 * t2); }},
-    {'b', "b² = h² + m²", {"h", "m", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) + sq(t2)); }},
-    {'c', "c² = a² - b²", {"a", "b", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
-    {'c', "c = (a*h)/b", {"a", "b", "h"}, [](Real t1, Real t2, Real t3) { return t1 * t3 / t2; }},
-    {'c', "c² = a*n", {"a", "n", ""}, [](Real t1, Real t2, Real) { return root(t1 * t2); }},
-    {'c', "c² = h² + n²", {"h", "n", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) + sq(t2)); }},
-    {'h', "h² = m*n", {"m", "n", ""}, [](Real t1, Real t2, Real) { return root(t1 * t2); }},
-    {'h', "h = (b*c)/a", {"a", "b", "c"}, [](Real t1, Real t2, Real t3) { return t2 * t3 / t1; }},
-    // The leg c goes with its own projection n, as b goes with m.
-    {'h', "h² = c² - n²", {"c", "n", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
-    {'h', "h² = b² - m²", {"b", "m", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
-    {'m', "m = h²/n", {"h", "n", ""}, [](Real t1, Real t2, Real) { return sq(t1) / t2; }},
-    {'m', "m = b²/a", {"a", "b", ""}, [](Real t1, Real t2, Real) { return sq(t2) / t1; }},
-    {'m', "m² = b² - h²", {"b", "h", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
-    {'n', "n = h²/m", {"h", "m", ""}, [](Real t1, Real t2, Real) { return sq(t1) / t2; }},
-    {'n', "n = c²/a", {"a", "c", ""}, [](Real t1, Real t2, Real) { return sq(t2) / t1; }},
-    {'n', "n² = c² - h²", {"c", "h", ""}, [](Real t1, Real t2, Real) { return root(sq(t1) - sq(t2)); }},
-};
-
 TfrmPitagoras::TfrmPitagoras(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmPitagoras");
     Image1 = label("Image1", {});
-    Image1->setPixmap(trianglePicture());
+    whenFirstNeeded(this, [this] { Image1->setPixmap(trianglePicture()); });
     row({Image1});
     row({Label1 = label("Label1", "Formula a ser utilizada:")});
     row({cmbFormula = combo("cmbFormula")});
@@ -118,7 +87,7 @@ TfrmPitagoras::TfrmPitagoras(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmPitagoras::list(char side) {
     QStringList texts;
-    for (const Formula& f : formulas)
+    for (const auto& f : formulas::Pitagoras::relations)
         if (f.side == side) texts << QString::fromUtf8(f.text);
     // Refilling the list is no pick of the user's: it must not change the chosen formula.
     const QSignalBlocker quiet(cmbFormula);
@@ -127,22 +96,32 @@ void TfrmPitagoras::list(char side) {
 }
 
 void TfrmPitagoras::cmbformulaChange() {
-    for (int i = 0; i < int(std::size(formulas)); ++i)
-        if (cmbFormula->currentText() == QString::fromUtf8(formulas[i].text)) formula_ = i + 1;
+    const auto& relations = formulas::Pitagoras::relations;
+    for (int i = 0; i < int(relations.size()); ++i)
+        if (cmbFormula->currentText() == QString::fromUtf8(relations[i].text)) formula_ = i + 1;
     if (formula_ == 0) return;
     QLabel* const captions[] = {lbl1, lbl2, lbl3};
     for (int i = 0; i < 3; ++i)
-        captions[i]->setText(QString::fromUtf8(formulas[formula_ - 1].inputs[i]));
+        captions[i]->setText(QString::fromUtf8(relations[formula_ - 1].inputs[i]));
 }
 
 void TfrmPitagoras::Button1Click() {
     if (!valid({txt1, txt2, txt3})) return;
-    const Real t1 = number(txt1), t2 = number(txt2);
-    const Real t3 = txt3->text().isEmpty() ? Real(0) : Real(number(txt3));
-    if (formula_ != 0) display(lblResposta, formulas[formula_ - 1].result(t1, t2, t3));
+    const double t1 = number(txt1), t2 = number(txt2);
+    // An empty third length counts as 0, and the worked solution shows it so.
+    const double t3 = txt3->text().isEmpty() ? 0 : number(txt3);
+    std::optional<formulas::Pitagoras::Result> result;
+    if (formula_ != 0) {
+        result = formulas::Pitagoras::calculate(
+            formula_, {t1, txt1->text().toStdString()}, {t2, txt2->text().toStdString()},
+            {t3, txt3->text().isEmpty() ? "0" : txt3->text().toStdString()});
+        display(lblResposta, result->answer);
+    }
     QStringList lines{"Teorema de pitágoras"};
     for (const FlatRadioButton* option : {opta, optb, optc, optm, optn, opth})
         if (option->isChecked()) lines << "Calculando lado " + option->text();
     lines << "Éxpressão utilizada: " + cmbFormula->currentText() << "Resultado: " + lblResposta->text();
     record(lines);
+    // Without a formula nothing was calculated.
+    if (result) solved(result->steps);
 }

@@ -10,17 +10,6 @@ class TfrmPitagoras : public calvorin::ToolWindow {
 public:
     explicit TfrmPitagoras(QWidget* parent = nullptr);
 
-    // One relation: the side it finds, its text in the list, what txt1..txt3 hold ("" when unused)
-    // and the length it yields from t1, t2, t3.
-    struct Formula {
-        char side;
-        const char* text;
-        const char* inputs[3];
-        calvorin::Real (*result)(calvorin::Real t1, calvorin::Real t2, calvorin::Real t3);
-    };
-    // Numbered from 1 in this order.
-    static const Formula formulas[];
-
     QLabel *Image1, *Label1, *lbl1, *lbl2, *lbl3, *Label2, *lblResposta;
     calvorin::FlatComboBox* cmbFormula;
     calvorin::FlatEdit *txt1, *txt2, *txt3;

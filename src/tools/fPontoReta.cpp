@@ -1,5 +1,6 @@
 #include "tools/fPontoReta.h"
 
+#include "formulas/PontoReta.h"
 #include "ui/frames.h"
 
 using namespace calvorin;
@@ -25,11 +26,12 @@ TfrmPontoReta::TfrmPontoReta(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmPontoReta::FlatButton1Click() {
     if (!valid({txta, txtb, txtc, txtposix, txtposiy})) return;
-    const Real a = number(txta), b = number(txtb), c = number(txtc), x0 = number(txtposix),
-               y0 = number(txtposiy);
-    Real s = (a * x0 + b * y0 + c).toDouble();
-    if (s < 0) s = s * -1;
-    const Real q = fpu::toDouble(fpu::sqrt((a * a + b * b).value()));
-    display(lblResposta, s / q);
+    const double a = number(txta), b = number(txtb), c = number(txtc), x0 = number(txtposix),
+                 y0 = number(txtposiy);
+    const auto result = formulas::PontoReta::calculate(
+        {a, txta->text().toStdString()}, {b, txtb->text().toStdString()}, {c, txtc->text().toStdString()},
+        {x0, txtposix->text().toStdString()}, {y0, txtposiy->text().toStdString()});
+    display(lblResposta, result.answer);
     record({"Calculando a distância entre um ponto e uma reta", "Resposta obtida: " + lblResposta->text()});
+    solved(result.steps);
 }

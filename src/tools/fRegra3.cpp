@@ -1,5 +1,7 @@
 #include "tools/fRegra3.h"
 
+#include "formulas/Regra3.h"
+
 #include <QPainter>
 #include <QPixmap>
 
@@ -17,12 +19,6 @@ QPixmap rightArrow() {
     p.drawLine(22, 13, 29, 8);
     return arrow;
 }
-
-// Which terms give the missing one: x[a] * x[b] / x[c], so that x1 * x4 = x2 * x3.
-struct Terms {
-    int a, b, c;
-};
-constexpr Terms missing[4] = {{1, 2, 3}, {0, 3, 2}, {0, 3, 1}, {1, 2, 0}};
 } // namespace
 
 TfrmRegra3::TfrmRegra3(QWidget* parent) : ToolWindow(parent) {
@@ -49,11 +45,12 @@ void TfrmRegra3::btnCalcClick() {
         "Algo deu errado. Você deixou mais de um espaço em branco ou então preencheu todos os campos.", [&] {
             for (int k = 0; k < 4; ++k) {
                 if (!fields[k]->text().isEmpty()) continue;
-                double x[4] = {};
+                std::array<formulas::Typed<>, 4> x = {};
                 for (int i = 0; i < 4; ++i)
-                    if (i != k) x[i] = number(fields[i]);
-                const Terms t = missing[k];
-                display(lblResposta, (Real(x[t.a]) * x[t.b] / x[t.c]).toDouble());
+                    if (i != k) x[i] = {number(fields[i]), fields[i]->text().toStdString()};
+                const auto result = formulas::Regra3::calculate(k, x);
+                display(lblResposta, result.answer);
+                solved(result.steps);
             }
         });
 }

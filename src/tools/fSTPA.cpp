@@ -1,5 +1,6 @@
 #include "tools/fSTPA.h"
 
+#include "formulas/STPA.h"
 #include "tools/fTQPA.h"
 
 using namespace calvorin;
@@ -19,11 +20,15 @@ TfrmSTPA::TfrmSTPA(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmSTPA::Button1Click() {
     if (!valid({txtpt, txtut, txtn}, validation::needToBeNumeric)) return;
-    const Real a1 = number(txtpt), an = number(txtut), n = number(txtn);
-    display(lblResposta, (a1 + an) * n * 0.5);
+    const double a1 = number(txtpt), an = number(txtut), n = number(txtn);
+    const auto result =
+        formulas::STPA::calculate({a1, txtpt->text().toStdString()}, {an, txtut->text().toStdString()},
+                                  {n, txtn->text().toStdString()});
+    display(lblResposta, result.answer);
     record({"Soma dos termos de uma PA", "Primeiro termo = " + txtpt->text(),
             "Último termo = " + txtut->text(), "Número de termos = " + txtn->text(),
             "Resposta = " + lblResposta->text()});
+    solved(result.steps);
 }
 
 void TfrmSTPA::Button3Click() {

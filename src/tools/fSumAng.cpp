@@ -1,5 +1,7 @@
 #include "tools/fSumAng.h"
 
+#include "formulas/SumAng.h"
+
 using namespace calvorin;
 
 TfrmSumAng::TfrmSumAng(QWidget* parent) : PolygonWindow(parent, "3") {
@@ -9,6 +11,8 @@ TfrmSumAng::TfrmSumAng(QWidget* parent) : PolygonWindow(parent, "3") {
 
 void TfrmSumAng::FlatButton1Click() {
     if (!valid({txtValor})) return;
-    const Real n = number(txtValor);
-    display(lblResposta, (n - 2) * 180);
+    const double n = number(txtValor);
+    const auto result = formulas::SumAng::calculate({n, txtValor->text().toStdString()});
+    display(lblResposta, result.answer);
+    solved(result.steps);
 }

@@ -1,6 +1,6 @@
 #include "tools/fTQPG.h"
 
-#include "core/numbers.h"
+#include "formulas/TQPG.h"
 
 using namespace calvorin;
 
@@ -17,9 +17,12 @@ TfrmTQPG::TfrmTQPG(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmTQPG::Button1Click() {
     if (!valid({txtpt, txtn, txtq}, validation::needToBeNumeric)) return;
-    const Real a1 = number(txtpt), n = number(txtn), q = number(txtq);
-    display(lblResposta, power(q.value(), (n - 1).value()) * a1);
+    const double a1 = number(txtpt), n = number(txtn), q = number(txtq);
+    const auto result = formulas::TQPG::calculate(
+        {a1, txtpt->text().toStdString()}, {n, txtn->text().toStdString()}, {q, txtq->text().toStdString()});
+    display(lblResposta, result.answer);
     record({"Termo qualquer de uma PG", "Termo a ser encontrado = " + txtn->text(),
             "Primeiro termo da PG = " + txtpt->text(), "Razão da PG = " + txtq->text(),
             "Termo encontrado = " + lblResposta->text()});
+    solved(result.steps);
 }

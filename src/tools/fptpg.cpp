@@ -1,6 +1,6 @@
 #include "tools/fptpg.h"
 
-#include "core/numbers.h"
+#include "formulas/ptpg.h"
 #include "tools/fTQPG.h"
 
 using namespace calvorin;
@@ -20,12 +20,15 @@ Tfrmptpg::Tfrmptpg(QWidget* parent) : ToolWindow(parent) {
 
 void Tfrmptpg::Button1Click() {
     if (!valid({txtpt, txtut, txtn}, validation::needToBeNumeric)) return;
-    const Real a1 = number(txtpt), an = number(txtut), n = number(txtn);
-    // The root is the non-negative one: a negative product shows as its magnitude.
-    display(lblResposta, fpu::sqrt(power((a1 * an).value(), n.value())));
+    const double a1 = number(txtpt), an = number(txtut), n = number(txtn);
+    const auto result =
+        formulas::ptpg::calculate({a1, txtpt->text().toStdString()}, {an, txtut->text().toStdString()},
+                                  {n, txtn->text().toStdString()});
+    display(lblResposta, result.answer);
     record({"Produto dos termos de uma PG", "Primeiro termo da PG: " + txtpt->text(),
             "Último termo da PG: " + txtut->text(), "Número de termos da PG: " + txtn->text(),
             "Resposta: " + lblResposta->text()});
+    solved(result.steps);
 }
 
 void Tfrmptpg::Button3Click() {

@@ -1,6 +1,6 @@
 #include "tools/fstpg.h"
 
-#include "core/numbers.h"
+#include "formulas/stpg.h"
 #include "tools/fTQPG.h"
 
 using namespace calvorin;
@@ -20,11 +20,14 @@ Tfrmstpg::Tfrmstpg(QWidget* parent) : ToolWindow(parent) {
 
 void Tfrmstpg::Button1Click() {
     if (!valid({txtpt, txtn, txtq}, validation::needToBeNumeric)) return;
-    const Real a1 = number(txtpt), n = number(txtn), q = number(txtq);
-    display(lblresposta, (Real(power(q.value(), n.value())) - 1) * a1 / (q - 1));
+    const double a1 = number(txtpt), n = number(txtn), q = number(txtq);
+    const auto result = formulas::stpg::calculate(
+        {a1, txtpt->text().toStdString()}, {n, txtn->text().toStdString()}, {q, txtq->text().toStdString()});
+    display(lblresposta, result.answer);
     record({"Soma dos termos de uma PG", "Primeiro termo = " + txtpt->text(),
             "Número de termos = " + txtn->text(), "Razão = " + txtq->text(),
             "Resposta = " + lblresposta->text()});
+    solved(result.steps);
 }
 
 void Tfrmstpg::Button3Click() {

@@ -2,6 +2,8 @@
 // The window frames the program uses, set in one place.
 #include <QString>
 
+#include <functional>
+
 class QLabel;
 class QWidget;
 class TFlatButton;
@@ -22,8 +24,21 @@ struct Frame {
 };
 
 // Applies the frame to a top-level window. Call it after the window's controls are laid out:
-// the window's size is then fixed.
+// the window's size is then fixed (when the window is first needed, see below).
 void applyFrame(QWidget* window, const Frame& frame);
+
+// Work a window needs only once it is seen, such as its size and place or its pictures. While the
+// registry creates the program's windows the work waits until the window is first shown or handed
+// out by the registry, so that windows nobody opens cost little; otherwise it runs at once.
+// Pieces of work run in the order they were given.
+void whenFirstNeeded(QWidget* window, std::function<void()> work);
+// Runs the window's waiting work now.
+void makeReady(QWidget* window);
+// While one exists, work given to whenFirstNeeded() waits.
+struct DeferUntilNeeded {
+    DeferUntilNeeded();
+    ~DeferUntilNeeded();
+};
 
 // A flat button with its name and caption: the usual 75 x 25, wider where the caption needs it.
 TFlatButton* makeButton(QWidget* parent, const QString& name, const QString& caption);

@@ -41,11 +41,12 @@ QAccessibleInterface* accessibleLink(const QString& className, QObject* o) {
 
 } // namespace
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(parent) {
     static const bool accessible = (QAccessible::installFactory(accessibleLink), true);
     Q_UNUSED(accessible);
     setCursor(Qt::PointingHandCursor);
-    setTextFormat(Qt::PlainText);
+    setTextFormat(Qt::PlainText); // before the text, which is then taken once
+    setText(text);
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {

@@ -1,8 +1,11 @@
 #pragma once
 // The window registry: one instance of every window, created at start in a fixed order (the list
 // beside main.cpp) and kept until the program ends. Windows reach each other only through it.
+#include "ui/frames.h"
+
 #include <QWidget>
 
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -17,10 +20,14 @@ public:
     static void add(QWidget* window);
     static const std::vector<QWidget*>& windows();
 
-    // The window of that class; nullptr when it has not been created.
+    // The window of that class; nullptr when it has not been created. The windows handed out are
+    // ready: sized and with their pictures, as if they had been shown.
     template <class T> static T* find() {
         for (QWidget* w : windows())
-            if (auto* t = qobject_cast<T*>(w)) return t;
+            if (auto* t = qobject_cast<T*>(w)) {
+                makeReady(t);
+                return t;
+            }
         return nullptr;
     }
 

@@ -83,15 +83,16 @@ void ToolWindow::copy(const QLabel* answer) {
 }
 
 QLabel* ToolWindow::label(const QString& name, const QString& caption) {
-    auto* l = named(new QLabel(caption, this), name);
+    auto* l = named(new QLabel(this), name);
     l->setTextFormat(Qt::PlainText); // captions are shown as they are, never as markup
+    l->setText(caption);
     return l;
 }
 
 FlatEdit* ToolWindow::edit(const QString& name, const QString& text) {
     auto* e = named(new FlatEdit(this), name);
     e->setColorFlat(Qt::white); // white on the white window, with the border-grey outline
-    e->setText(text);
+    if (!text.isEmpty()) e->setText(text);
     return e;
 }
 

@@ -1,9 +1,15 @@
 // The main window's first show: the start-up script runs, then the credits follow.
 #include "app_fixture.h"
 
+#include "ui/frames.h"
 #include "app/infowindows.h"
 #include "app/topics.h"
 #include "platform/guard.h"
+#include "tools/fDeterminante.h"
+#include "tools/fPitagoras.h"
+
+#include <functional>
+#include <memory>
 
 using namespace apptest;
 
@@ -81,6 +87,40 @@ TEST_F(StartupTest, UnreadableScriptIsReportedAndNoCreditsFollow) {
     calvorin::show<TfrmPA>();
     EXPECT_TRUE(windowNamed("TfrmPA")->isVisible());
     EXPECT_EQ(dialogs.errors.size(), 1);
+}
+
+// Windows made at start-up leave their size, place, colours and pictures until they are first
+// needed; shown, or handed out by the registry, they are as windows made ready at once.
+TEST_F(StartupTest, WindowsReadyWhenFirstNeededAreAsIfReadyAtOnce) {
+    const std::pair<const char*, std::function<QWidget*()>> kinds[] = {
+        {"credits: centred, with a painting", [] { return new TfrmSplash; }},
+        {"Pythagoras: sized by its picture", [] { return new TfrmPitagoras; }},
+        {"determinant: its size set after the frame", [] { return new TfrmDeterminante; }},
+    };
+    for (const auto& [name, make] : kinds) {
+        for (const bool shown : {false, true}) {
+            SCOPED_TRACE(std::string(name) + (shown ? ", shown" : ", handed out"));
+            std::unique_ptr<QWidget> now(make()), later;
+            {
+                const calvorin::DeferUntilNeeded waiting;
+                later.reset(make());
+            }
+            if (shown) {
+                now->show();
+                later->show();
+            } else {
+                calvorin::makeReady(later.get());
+            }
+            EXPECT_EQ(later->size(), now->size());
+            EXPECT_EQ(later->minimumSize(), later->maximumSize());
+            EXPECT_EQ(later->pos(), now->pos());
+            EXPECT_EQ(later->palette().color(QPalette::Window), now->palette().color(QPalette::Window));
+            for (const QLabel* picture : now->findChildren<QLabel*>())
+                EXPECT_EQ(later->findChild<QLabel*>(picture->objectName())->pixmap().toImage(),
+                          picture->pixmap().toImage())
+                    << picture->objectName().toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -247,4 +247,14 @@ TEST(WindowRegistryOrder, WindowsAreCreatedInTheFixedOrderOneEach) {
     EXPECT_EQ(created, expected);
 }
 
+// Start-up puts the main window on screen as soon as it exists, then makes the others.
+TEST(WindowRegistryOrder, TheMainWindowIsHandedOverBeforeTheOthersAreMade) {
+    calvorin::WindowRegistry::destroyAll();
+    std::vector<QWidget*> madeThen;
+    calvorin::createAllWindows([&](QWidget*) { madeThen = calvorin::WindowRegistry::windows(); });
+    ASSERT_EQ(madeThen.size(), 1u);
+    EXPECT_EQ(madeThen.front(), calvorin::WindowRegistry::find<TfrmMain>());
+    EXPECT_EQ(calvorin::WindowRegistry::windows().size(), std::size(creationOrder));
+}
+
 } // namespace

@@ -20,7 +20,7 @@ TEST(TQPA, AnyTermOfAnArithmeticProgression) {
         {0x1p600, 0, 0x1p600, 0x1p1200L}, // beyond the double range: the term stays extended
     };
     for (const auto& row : rows)
-        EXPECT_EQ(formulas::TQPA::calculate(row.n, row.a1, row.r).answer.value(), row.term)
+        EXPECT_EQ(formulas::TQPA::calculate({row.n}, {row.a1}, {row.r}).answer.value(), row.term)
             << row.n << " " << row.a1 << " " << row.r;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -65,6 +66,15 @@ INSTANTIATE_TEST_SUITE_P(
                               {QString::fromUtf8("combinações")}},
                     SplitCase{"windows_1252_euro", "\x80", {QString::fromUtf8("€")}}),
     [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+
+// Plain ASCII is read without the codec: it must come out as the codec reads it.
+TEST(ScriptFile, EveryAsciiByteReadsAsTheCodePageHasIt) {
+    for (int b = 0; b < 0x80; ++b) {
+        const QByteArray bytes = QByteArray("a") + char(b) + "z";
+        EXPECT_EQ(fromWindows1252(bytes), QStringDecoder("windows-1252")(bytes)) << b;
+    }
+    EXPECT_EQ(fromWindows1252("a\x80z"), QString::fromUtf8("a€z")) << "one byte beyond ASCII";
+}
 
 TEST(ScriptFile, ReadsTheLinesOfAFile) {
     QTemporaryDir dir;

@@ -3,6 +3,7 @@
 #include "tools_fixture.h"
 
 #include "ui/frames.h"
+#include "widgets/TFlatButtonUnit.h"
 
 #include <QAccessible>
 #include <limits>
@@ -166,6 +167,20 @@ TEST(ToolWindowParts, NumbersAreDoubles) {
             EXPECT_STREQ(e.what(), c.error) << c.text;
         }
     }
+}
+
+TEST(ToolWindowParts, ButtonsFitTheirCaptionInTheirOwnFont) {
+    QWidget plain, large;
+    QFont big = large.font();
+    big.setPointSize(big.pointSize() * 3);
+    large.setFont(big);
+    const QString caption = "Iniciar outro relatório e &salvar o atual.";
+    for (QWidget* parent : {&plain, &large, &plain}) {
+        const TFlatButton* wide = makeButton(parent, "wide", caption);
+        const int needed = wide->fontMetrics().horizontalAdvance(QString(caption).remove('&')) + 16;
+        EXPECT_EQ(wide->size(), QSize(needed, 25)) << parent->font().pointSize();
+    }
+    EXPECT_EQ(makeButton(&plain, "narrow", "&Fechar")->size(), QSize(75, 25));
 }
 
 TEST(ToolWindowParts, ValidationMessageOnceOrNotAtAll) {

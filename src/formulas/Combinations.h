@@ -1,0 +1,14 @@
+#pragma once
+// Simple combinations (TfrmCombinations): the groups of p elements chosen from n.
+#include "formulas/formula.h"
+
+namespace calvorin::formulas::Combinations {
+
+struct Result {
+    Real answer; // n! / (p! (n - p)!), each factorial the descending product
+    Steps steps;
+};
+
+Result calculate(const Typed<>& n, const Typed<>& p);
+
+} // namespace calvorin::formulas::Combinations

@@ -1,0 +1,16 @@
+#pragma once
+// Speeds between km/h and m/s (TfrmConvertVelocidade).
+#include "formulas/formula.h"
+
+namespace calvorin::formulas::ConvertVelocidade {
+
+enum class Direction { kmhToMs, msToKmh };
+
+struct Result {
+    Real answer;
+    Steps steps; // the conversion formula, the speed put in, the answer
+};
+
+Result calculate(Direction direction, const Typed<>& v);
+
+} // namespace calvorin::formulas::ConvertVelocidade

@@ -1,0 +1,21 @@
+#include "formulas/Distancia.h"
+
+namespace calvorin::formulas::Distancia {
+
+Result calculate(Typed<> x1, Typed<> x2, Typed<> y1, Typed<> y2) {
+    const Real dx = Real(x1.value) - x2.value;
+    const Real dx2 = power(dx.value(), 2);
+    const Real dy = Real(y1.value) - y2.value;
+    const Real dy2 = power(dy.value(), 2);
+    const Real sum = dx2 + dy2;
+    const Real d = fpu::toDouble(fpu::sqrt(sum.value()));
+    const std::string x = x1.text + " - " + operand(x2.text), y = y1.text + " - " + operand(y2.text);
+    return {d,
+            {"d = √((x1 - x2)² + (y1 - y2)²)", "d = √((" + x + ")² + (" + y + ")²)",
+             "(x1 - x2)² = " + operand(dx) + "² = " + show(dx2),
+             "(y1 - y2)² = " + operand(dy) + "² = " + show(dy2),
+             "d = √(" + show(dx2) + " + " + show(dy2) + ") = √" + show(sum) + " = " + show(d),
+             "Distância: " + show(d)}};
+}
+
+} // namespace calvorin::formulas::Distancia

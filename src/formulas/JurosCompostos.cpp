@@ -1,0 +1,18 @@
+#include "formulas/JurosCompostos.h"
+
+namespace calvorin::formulas::JurosCompostos {
+
+Result calculate(const Typed<>& t, const Typed<>& i, const Typed<>& P) {
+    const Real rate = Real(0.01L) * i.value + 1; // the extended 0.01, not the double nearest it
+    const Real growth = power(rate.value(), t.value);
+    const Real amount = growth * Real(P.value);
+    return {amount,
+            {"M = P · (1 + i/100)^t",
+             "M = " + operand(P.text) + " · (1 + " + operand(i.text) + "/100)^" + operand(t.text),
+             "1 + " + operand(show(i.value)) + "/100 = " + show(rate),
+             operand(show(rate)) + "^" + operand(show(t.value)) + " = " + show(growth),
+             operand(show(P.value)) + " · " + operand(show(growth)) + " = " + show(amount),
+             "M = " + show(amount)}};
+}
+
+} // namespace calvorin::formulas::JurosCompostos

@@ -1,0 +1,14 @@
+#pragma once
+// Compound interest (TfrmJurosCompostos).
+#include "formulas/formula.h"
+
+namespace calvorin::formulas::JurosCompostos {
+
+struct Result {
+    Real answer; // the amount, (0.01 i + 1)^t P
+    Steps steps;
+};
+
+Result calculate(const Typed<>& t, const Typed<>& i, const Typed<>& P);
+
+} // namespace calvorin::formulas::JurosCompostos

@@ -1,0 +1,19 @@
+#include "formulas/NTPA.h"
+
+namespace calvorin::formulas::NTPA {
+
+Result calculate(Typed<> a1, Typed<> an, Typed<> r) {
+    const Real first = a1.value, last = an.value, ratio = r.value;
+    const Real difference = first - last;
+    const Real numerator = difference - ratio;
+    const Real count = numerator / -ratio;
+    return {count,
+            {"n = (an - a1) / r + 1 = (a1 - an - r) / (-r)",
+             "n = (" + a1.text + " - " + operand(an.text) + " - " + operand(r.text) + ") / (-" +
+                 operand(r.text) + ")",
+             equals("a1 - an", a1.text + " - " + operand(an.text), difference),
+             equals("a1 - an - r", show(difference) + " - " + operand(r.text), numerator),
+             equals("n", show(numerator) + " / " + operand(-ratio), count)}};
+}
+
+} // namespace calvorin::formulas::NTPA

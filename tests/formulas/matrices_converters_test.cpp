@@ -1,0 +1,172 @@
+#include "formulas/Calorias.h"
+#include "formulas/ConvertTemperatura.h"
+#include "formulas/ConvertVelocidade.h"
+#include "formulas/Determinante.h"
+#include "formulas/OperMatrizes.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+using namespace calvorin;
+using namespace calvorin::formulas;
+
+namespace {
+
+// An input as the window takes it: converted with the system separator, and its text as typed.
+Typed<> in(const char* text) {
+    return {double(strToFloat(text)), text};
+}
+Typed<Real> extended(const char* text) {
+    return {strToFloat(text), text};
+}
+// A 3 x 3 grid typed row by row, "/" between rows.
+OperMatrizes::Operands grid(std::string rows) {
+    std::replace(rows.begin(), rows.end(), '/', ' ');
+    std::istringstream words(rows);
+    OperMatrizes::Operands grid;
+    for (int n = 0; n < 9; ++n) {
+        std::string word;
+        words >> word;
+        grid[n / 3][n % 3] = {double(strToFloat(word)), word};
+    }
+    return grid;
+}
+// Values compared as the windows show them.
+std::string shown(Real value) {
+    return formatGeneral(value.value(), ',');
+}
+
+struct Separator {
+    char saved = decimalSeparator();
+    explicit Separator(char s) { setDecimalSeparator(s); }
+    ~Separator() { setDecimalSeparator(saved); }
+};
+
+const char *const ascending = "1 2 3/4 5 6/7 8 9", *const descending = "9 8 7/6 5 4/3 2 1";
+const char *const identity = "1 0 0/0 1 0/0 0 1", *const big = "1E200 1 1/1 1 1/1 1 1";
+
+// clang-format off
+TEST(OperMatrizes, EachElementByTheOperation) {
+    using enum OperMatrizes::Operation;
+    const struct { OperMatrizes::Operation operation; const char *a, *b; OperMatrizes::Matrix r; } rows[] = {
+        {add, ascending, descending, {{{10, 10, 10}, {10, 10, 10}, {10, 10, 10}}}},
+        {subtract, ascending, descending, {{{-8, -6, -4}, {-2, 0, 2}, {4, 6, 8}}}},
+        {multiply, ascending, descending, {{{30, 24, 18}, {84, 69, 54}, {138, 114, 90}}}},
+        {multiply, identity, descending, {{{9, 8, 7}, {6, 5, 4}, {3, 2, 1}}}}, // A·B, not B·A
+        {add, big, big, {{{2e200, 2, 2}, {2, 2, 2}, {2, 2, 2}}}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(OperMatrizes::calculate(row.operation, grid(row.a), grid(row.b)).answer, row.r);
+    // a product beyond the double range overflows when it is stored
+    EXPECT_THROW(OperMatrizes::calculate(multiply, grid(big), grid(big)), Overflow);
+}
+
+TEST(Determinante, RuleOfSarrus) {
+    const struct { const char* a; double d; } rows[] = {
+        {ascending, 0}, {"2 0 0/0 3 0/0 0 4", 24}, {"1 2 3/0 1 4/5 6 0", 1},
+        {"0 1 0/1 0 0/0 0 1", -1}, // rows swapped: the sign changes
+        {"-2 3 1/0.5 -1 4/2 0 -3", 24.5},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Determinante::calculate(grid(row.a)).answer, row.d);
+    EXPECT_THROW(Determinante::calculate(grid("1E200 0 0/0 1E200 0/0 0 1")), Overflow);
+}
+
+TEST(ConvertTemperatura, BetweenTheThreeScales) {
+    using enum ConvertTemperatura::Scale;
+    const struct { ConvertTemperatura::Scale from; const char* value; const char* on[3]; } rows[] = {
+        {celsius, "100", {"100", "212", "373,15"}},
+        {celsius, "-40", {"-40", "-40", "233,15"}},
+        {celsius, "-273.15", {"-273,15", "-459,67", "0"}},
+        {fahrenheit, "32", {"0", "32", "273,15"}},
+        {fahrenheit, "98.6", {"37", "98,6", "310,15"}},
+        {fahrenheit, "-459.67", {"-273,15", "-459,67", "0"}},
+        {kelvin, "0", {"-273,15", "-459,67", "0"}},
+        {kelvin, "1E4932", {"1E4932", nullptr, "1E4932"}}, // nullptr: overflows
+    };
+    for (const auto& row : rows)
+        for (auto to : {celsius, fahrenheit, kelvin}) {
+            if (to == row.from) continue;
+            if (const char* want = row.on[static_cast<int>(to)])
+                EXPECT_EQ(shown(ConvertTemperatura::calculate(row.from, to, extended(row.value)).answer), want);
+            else
+                EXPECT_THROW(ConvertTemperatura::calculate(row.from, to, extended(row.value)), Overflow);
+        }
+}
+
+TEST(ConvertVelocidade, KmhAndMs) {
+    using enum ConvertVelocidade::Direction;
+    const struct { ConvertVelocidade::Direction direction; const char *v, *answer; } rows[] = {
+        {kmhToMs, "100", "27,7777777777778"}, {kmhToMs, "36", "10"}, {msToKmh, "100", "360"},
+        {msToKmh, "-2.5", "-9"}, {msToKmh, "1E308", "3,6E308"}, // kept extended
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(shown(ConvertVelocidade::calculate(row.direction, in(row.v)).answer), row.answer);
+}
+
+TEST(Calorias, HeatExchanged) {
+    const struct { const char *c, *m, *ti, *tf, *q; } rows[] = {
+        {"1", "100", "20", "80", "6000"},
+        {"0.5", "10", "30", "10", "-100"}, // cooling gives heat off
+        {"1E308", "1E308", "0", "1E308", "1E924"}, // kept extended
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(shown(Calorias::calculate(in(row.c), in(row.m), in(row.ti), in(row.tf)).answer), row.q);
+}
+
+// The worked solutions, inputs as typed under the separator; lines split at "|".
+TEST(MatricesConverters, Steps) {
+    using enum OperMatrizes::Operation;
+    using enum ConvertTemperatura::Scale;
+    using enum ConvertVelocidade::Direction;
+    const struct { const char* window; char separator; std::function<Steps()> steps; const char* lines; } rows[] = {
+        {"TfrmOperMatrizes", ',', [] { return OperMatrizes::calculate(multiply, grid(ascending), grid(descending)).steps; },
+         "Rij = Ai1·B1j + Ai2·B2j + Ai3·B3j|R11 = 1·9 + 2·6 + 3·3 = 30|R12 = 1·8 + 2·5 + 3·2 = 24|"
+         "R13 = 1·7 + 2·4 + 3·1 = 18|R21 = 4·9 + 5·6 + 6·3 = 84|R22 = 4·8 + 5·5 + 6·2 = 69|R23 = 4·7 + 5·4 + 6·1 = 54|"
+         "R31 = 7·9 + 8·6 + 9·3 = 138|R32 = 7·8 + 8·5 + 9·2 = 114|R33 = 7·7 + 8·4 + 9·1 = 90|"
+         "Resultado:|30 24 18|84 69 54|138 114 90"},
+        {"TfrmOperMatrizes", '.', [] { return OperMatrizes::calculate(subtract, grid("0.5 -1 0/0 0 0/0 0 1.25"), grid("-0.25 2 0/0 0 0/0 0 1")).steps; },
+         "Rij = Aij - Bij|R11 = 0.5 - (-0.25) = 0.75|R12 = (-1) - 2 = -3|R13 = 0 - 0 = 0|R21 = 0 - 0 = 0|"
+         "R22 = 0 - 0 = 0|R23 = 0 - 0 = 0|R31 = 0 - 0 = 0|R32 = 0 - 0 = 0|R33 = 1.25 - 1 = 0.25|"
+         "Resultado:|0.75 -3 0|0 0 0|0 0 0.25"},
+        {"TfrmDeterminante", ',', [] { return Determinante::calculate(grid("-2 3 1/0,5 -1 4/2 0 -3")).steps; },
+         "det = a11·a22·a33 + a12·a23·a31 + a13·a21·a32 - a13·a22·a31 - a12·a21·a33 - a11·a23·a32|"
+         "det = (-2)·(-1)·(-3) + 3·4·2 + 1·0,5·0 - 1·(-1)·2 - 3·0,5·(-3) - (-2)·4·0|"
+         "a11·a22·a33 = (-2)·(-1)·(-3) = -6|a12·a23·a31 = 3·4·2 = 24|a13·a21·a32 = 1·0,5·0 = 0|"
+         "a13·a22·a31 = 1·(-1)·2 = -2|a12·a21·a33 = 3·0,5·(-3) = -4,5|a11·a23·a32 = (-2)·4·0 = 0|"
+         "det = (-6) + 24 + 0 - (-2) - (-4,5) - 0 = 24,5|Resposta: 24,5"},
+        {"TfrmConvertTemperatura", ',', [] { return ConvertTemperatura::calculate(celsius, fahrenheit, extended("-40")).steps; },
+         "F = C · 1,8 + 32|F = (-40) · 1,8 + 32|(-40) · 1,8 = -72|(-72) + 32 = -40|F = -40 °F"},
+        {"TfrmConvertTemperatura", ',', [] { return ConvertTemperatura::calculate(celsius, kelvin, extended("36,6")).steps; },
+         "K = C + 273,15|K = 36,6 + 273,15|36,6 + 273,15 = 309,75|K = 309,75 K"},
+        {"TfrmConvertTemperatura", ',', [] { return ConvertTemperatura::calculate(fahrenheit, celsius, extended("98,6")).steps; },
+         "C = (F - 32) · 5 ÷ 9|C = (98,6 - 32) · 5 ÷ 9|98,6 - 32 = 66,6|66,6 · 5 = 333|333 ÷ 9 = 37|C = 37 °C"},
+        {"TfrmConvertTemperatura", '.', [] { return ConvertTemperatura::calculate(fahrenheit, kelvin, extended("98.6")).steps; },
+         "K = (F + 459.67) · 5 ÷ 9|K = (98.6 + 459.67) · 5 ÷ 9|98.6 + 459.67 = 558.27|558.27 · 5 ÷ 9 = 310.15|"
+         "K = 310.15 K"},
+        {"TfrmConvertTemperatura", ',', [] { return ConvertTemperatura::calculate(kelvin, celsius, extended("0")).steps; },
+         "C = K - 273,15|C = 0 - 273,15|0 - 273,15 = -273,15|C = -273,15 °C"},
+        {"TfrmConvertTemperatura", ',', [] { return ConvertTemperatura::calculate(kelvin, fahrenheit, extended("300")).steps; },
+         "F = K · 1,8 - 459,67|F = 300 · 1,8 - 459,67|300 · 1,8 = 540|540 - 459,67 = 80,33|F = 80,33 °F"},
+        {"TfrmConvertVelocidade", ',', [] { return ConvertVelocidade::calculate(kmhToMs, in("72")).steps; },
+         "v(m/seg) = v(Km/h) ÷ 3,6|v(m/seg) = 72 ÷ 3,6|72 ÷ 3,6 = 20|Resposta: 20"},
+        {"TfrmConvertVelocidade", '.', [] { return ConvertVelocidade::calculate(msToKmh, in("-2.5")).steps; },
+         "v(Km/h) = v(m/seg) · 3.6|v(Km/h) = (-2.5) · 3.6|(-2.5) · 3.6 = -9|Resposta: -9"},
+        {"TfrmCalorias", ',', [] { return Calorias::calculate(in("0,22"), in("500"), in("-10"), in("20")).steps; },
+         "Q = c · m · (Tf - Ti)|Q = 0,22 · 500 · (20 - (-10))|0,22 · 500 = 110|20 - (-10) = 30|Q = 110 · 30 = 3300|"
+         "Resposta: 3300"},
+    };
+    for (const auto& row : rows) {
+        Separator separator(row.separator);
+        Steps lines;
+        std::istringstream text(row.lines);
+        for (std::string line; std::getline(text, line, '|');)
+            lines.push_back(line);
+        EXPECT_EQ(row.steps(), lines) << row.window << " " << row.lines;
+    }
+}
+// clang-format on
+
+} // namespace

@@ -1,0 +1,154 @@
+#include "formulas/NTPA.h"
+#include "formulas/STPA.h"
+#include "formulas/TQPA.h"
+#include "formulas/TQPG.h"
+#include "formulas/ptpg.h"
+#include "formulas/stpg.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+using namespace calvorin;
+using namespace calvorin::formulas;
+
+namespace {
+
+// Each formula by its window's name: its answer and worked solution from three inputs in the
+// window's order.
+struct Outcome {
+    Real answer;
+    formulas::Steps steps;
+};
+using Formula = std::function<Outcome(Typed<>, Typed<>, Typed<>)>;
+template <class Result> Outcome outcome(const Result& r) {
+    return {r.answer, r.steps};
+}
+const std::map<std::string, Formula> formula = {
+    {"TQPA", [](auto n, auto a1, auto r) { return outcome(TQPA::calculate(n, a1, r)); }},
+    {"NTPA", [](auto a1, auto an, auto r) { return outcome(NTPA::calculate(a1, an, r)); }},
+    {"STPA", [](auto a1, auto an, auto n) { return outcome(STPA::calculate(a1, an, n)); }},
+    {"TQPG", [](auto a1, auto n, auto q) { return outcome(TQPG::calculate(a1, n, q)); }},
+    {"stpg", [](auto a1, auto n, auto q) { return outcome(stpg::calculate(a1, n, q)); }},
+    {"ptpg", [](auto a1, auto an, auto n) { return outcome(ptpg::calculate(a1, an, n)); }},
+};
+
+// Three inputs and what the formula gives: the answer as the window shows it with a full stop, or
+// the error box's text.
+struct Row {
+    const char* formula;
+    double x, y, z;
+    std::string outcome;
+};
+
+std::string answer(const Row& row) {
+    try {
+        return formatGeneral(formula.at(row.formula)({row.x}, {row.y}, {row.z}).answer.value(), '.');
+    } catch (const MathError& e) {
+        return e.what();
+    }
+}
+
+const char* const invalid = "Invalid floating point operation";
+const char* const byZero = "Floating point division by zero";
+
+TEST(Progressions, FormulasInTheirWindowsOrder) {
+    const Row rows[] = {
+        // number of terms, a1 an r: (an - a1) / r + 1, not rounded, negative as it comes
+        {"NTPA", 2, 20, 3, "7"},
+        {"NTPA", 4, 4, 3, "1"},
+        {"NTPA", 1, 10, 2, "5.5"},
+        {"NTPA", 10, 1, 2, "-3.5"},
+        {"NTPA", 1, 3, 3, "1.66666666666667"},
+        {"NTPA", 1, 2, 0, byZero},
+        {"NTPA", 3, 3, 0, invalid}, // 0 / 0
+        {"NTPA", 3, 3, -0.0, invalid},
+        // sum, a1 an n: the number of terms enters unchanged
+        {"STPA", 1, 100, 100, "5050"},
+        {"STPA", 1, 100, 0, "0"},
+        {"STPA", 1, 2, -3, "-4.5"},
+        {"STPA", 0.5, -0.25, 3, "0.375"},
+        {"STPA", 1e308, 1e308, 1, "1E308"}, // the sum passes the double range in extended precision
+        // any term of a PG, a1 n q
+        {"TQPG", 2, 4, 3, "54"},
+        {"TQPG", 5, 1, 0, "5"}, // 0 to the power 0 is 1
+        {"TQPG", 1, 4, -2, "-8"},
+        {"TQPG", 1, 0, 0, byZero},
+        {"TQPG", 1, 2.5, -2, invalid}, // a negative ratio to a fractional power
+        {"TQPG", 3, 3, 0.5, "0.75"},
+        // sum of a PG, a1 n q
+        {"stpg", 1, 10, 2, "1023"},
+        {"stpg", 3, 0, 2, "0"},
+        {"stpg", 5, 3, 1, invalid}, // 0 / 0
+        {"stpg", 1, 0.5, -2, invalid},
+        {"stpg", 1, 3, -0.5, "0.75"},
+        // product of a PG, a1 an n: the non-negative root
+        {"ptpg", 1, 8, 4, "64"},
+        {"ptpg", -1, 8, 2, "8"},
+        {"ptpg", -1, 8, 3, invalid},
+        {"ptpg", -1, 8, 0.5, invalid},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(answer(row), row.outcome) << row.formula << " " << row.x << " " << row.y << " " << row.z;
+}
+
+// The worked solutions, from the inputs as typed under the decimal separator.
+TEST(Progressions, WorkedSolutions) {
+    const struct {
+        const char* formula;
+        char separator;
+        const char* typed[3];
+        formulas::Steps steps;
+    } rows[] = {
+        {"TQPA",
+         ',',
+         {"5", "-3", "-2"},
+         {"an = a1 + (n - 1) · r", "an = -3 + (5 - 1) · (-2)", "n - 1 = 5 - 1 = 4",
+          "(n - 1) · r = 4 · (-2) = -8", "an = -3 + (-8) = -11"}},
+        {"NTPA",
+         ',',
+         {"1", "-8", "-2"}, // 1, -1, -3, -5, -7: -8 is never reached
+         {"n = (an - a1) / r + 1 = (a1 - an - r) / (-r)", "n = (1 - (-8) - (-2)) / (-(-2))",
+          "a1 - an = 1 - (-8) = 9", "a1 - an - r = 9 - (-2) = 11", "n = 11 / 2 = 5,5"}},
+        {"STPA",
+         ',',
+         {"1", "100", "100"},
+         {"Sn = (a1 + an) · n / 2", "Sn = (1 + 100) · 100 / 2", "a1 + an = 1 + 100 = 101",
+          "(a1 + an) · n = 101 · 100 = 10100", "Sn = 10100 / 2 = 5050"}},
+        {"TQPG",
+         ',',
+         {"1", "4", "-2"},
+         {"an = a1 · q^(n - 1)", "an = 1 · (-2)^(4 - 1)", "n - 1 = 4 - 1 = 3", "q^(n - 1) = (-2)^3 = -8",
+          "an = 1 · (-8) = -8"}},
+        {"TQPG",
+         ',',
+         {"5", "0", "2"}, // the term before the first
+         {"an = a1 · q^(n - 1)", "an = 5 · 2^(0 - 1)", "n - 1 = 0 - 1 = -1", "q^(n - 1) = 2^(-1) = 0,5",
+          "an = 5 · 0,5 = 2,5"}},
+        {"stpg",
+         '.',
+         {"3", "4", "-0.5"}, // 3 - 1.5 + 0.75 - 0.375
+         {"Sn = a1 · (q^n - 1) / (q - 1)", "Sn = 3 · ((-0.5)^4 - 1) / (-0.5 - 1)", "q^n = (-0.5)^4 = 0.0625",
+          "q^n - 1 = 0.0625 - 1 = -0.9375", "a1 · (q^n - 1) = 3 · (-0.9375) = -2.8125",
+          "q - 1 = -0.5 - 1 = -1.5", "Sn = -2.8125 / (-1.5) = 1.875"}},
+        {"ptpg",
+         ',',
+         {"-1", "8", "2"}, // -1 · 8: the magnitude
+         {"|Pn| = √((a1 · an)^n)", "|Pn| = √((-1 · 8)^2)", "a1 · an = -1 · 8 = -8",
+          "(a1 · an)^n = (-8)^2 = 64", "|Pn| = √64 = 8"}},
+    };
+    const char saved = decimalSeparator();
+    for (const auto& row : rows) {
+        setDecimalSeparator(row.separator);
+        Typed<> in[3];
+        for (int i = 0; i < 3; ++i)
+            in[i] = {double(*parseExtended(row.typed[i], row.separator)), row.typed[i]};
+        EXPECT_EQ(formula.at(row.formula)(in[0], in[1], in[2]).steps, row.steps)
+            << row.formula << " " << row.typed[0];
+    }
+    setDecimalSeparator(saved);
+}
+
+} // namespace
