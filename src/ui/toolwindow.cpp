@@ -105,7 +105,7 @@ QLabel* ToolWindow::answer(const QString& caption, const QString& name) {
 
 FlatButton* ToolWindow::button(const QString& name, const QString& caption) {
     FlatButton* b = makeButton(this, name, caption);
-    if (caption == captions::calculate || caption == "Calcular") calculates(b);
+    if (caption == captions::calculate || caption == captions::plainCalculate) calculates(b);
     return b;
 }
 
@@ -207,9 +207,9 @@ std::tuple<FlatButton*, FlatButton*, FlatButton*> ToolWindow::plainButtons(const
                                                                            const QString& calculate,
                                                                            const QString& close,
                                                                            const QString& copy) {
-    FlatButton* calc = button(calculate, "Calcular");
-    FlatButton* copier = button(copy, "Copiar");
-    FlatButton* shut = button(close, "Fechar");
+    FlatButton* calc = button(calculate, captions::plainCalculate);
+    FlatButton* copier = button(copy, captions::copy);
+    FlatButton* shut = button(close, captions::plainClose);
     buttonRow({calc, copier, shut});
     closes(shut);
     copies(copier, answer);

@@ -51,6 +51,9 @@ namespace captions {
 inline const QString calculate = QStringLiteral("&Calcular");
 inline const QString close = QStringLiteral("&Fechar");
 inline const QString copy = QStringLiteral("Copiar");
+// The same three in the windows that caption them without accelerators.
+inline const QString plainCalculate = QStringLiteral("Calcular");
+inline const QString plainClose = QStringLiteral("Fechar");
 } // namespace captions
 
 class ToolWindow : public QWidget {
