@@ -1,9 +1,12 @@
 #include "formulas/Equa2.h"
 
+#include "formulas_fixture.h"
+
 #include <gtest/gtest.h>
 
 using namespace calvorin;
 using namespace calvorin::formulas;
+using namespace calvorin::testing_formulas;
 
 namespace {
 
@@ -30,17 +33,14 @@ TEST(Equa2, StepsOfAWorkedSolution) {
           "xv = (x1 + x2) / 2 = (0 + 0) / 2 = 0", "yv = a·xv² + b·xv + c = 2·0² + 0·0 + 0 = 0", "Cordenadas do vértice: X = 0; Y = 0"}},
         // clang-format on
     };
-    const char saved = decimalSeparator();
     for (const auto& row : rows) {
-        setDecimalSeparator(row.separator);
-        auto in = [](const char* text) { return Typed<>{*text ? double(strToFloat(text)) : 0, text}; };
+        Separator separator(row.separator);
         Equa2::Result r = Equa2::discriminant(in(row.a), in(row.b), in(row.c));
         if (r.delta >= 0) Equa2::roots(r), Equa2::vertex(r);
         Steps expected = {"Δ = b² - 4·a·c", "x = (-b ± √Δ) / (2·a)"};
         expected.insert(expected.end(), row.steps.begin(), row.steps.end());
         EXPECT_EQ(r.steps, expected) << row.a << " " << row.b << " " << row.c;
     }
-    setDecimalSeparator(saved);
 }
 
 } // namespace

@@ -4,12 +4,15 @@
 #include "formulas/MDC.h"
 #include "formulas/Regra3.h"
 
+#include "formulas_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 using namespace calvorin;
 using namespace calvorin::formulas;
+using namespace calvorin::testing_formulas;
 
 namespace {
 
@@ -20,9 +23,6 @@ template <class Answer> std::string outcome(Answer answer) {
     } catch (const Error& e) {
         return std::string("!") + e.what();
     }
-}
-Typed<> v(double x) {
-    return {x, {}};
 }
 
 const char* const invalid = "!Invalid floating point operation";
@@ -111,21 +111,19 @@ TEST(Regra3, TheMissingTermOfTheProportion) {
 // The worked solutions: the inputs as typed, in the order the window converts them, under the
 // decimal separator; the missing term of the rule of three typed empty.
 Steps stepsOf(const std::string& window, const std::vector<const char*>& typed, char separator) {
-    const char saved = decimalSeparator();
-    setDecimalSeparator(separator);
-    std::vector<Typed<>> in;
+    Separator guard(separator);
+    std::vector<Typed<>> x;
     int missing = -1;
     for (const char* text : typed) {
-        if (!*text) missing = int(in.size());
-        in.push_back({*text ? double(strToFloat(text)) : 0, text});
+        if (!*text) missing = int(x.size());
+        x.push_back(in(text));
     }
     Steps steps;
-    if (window == "JurosCompostos") steps = JurosCompostos::calculate(in[0], in[1], in[2]).steps;
-    if (window == "Fatoriais") steps = Fatoriais::calculate(in[0]).steps;
-    if (window == "Combinations") steps = Combinations::calculate(in[0], in[1]).steps;
-    if (window == "MDC") steps = MDC::calculate(in[0], in[1]).steps;
-    if (window == "Regra3") steps = Regra3::calculate(missing, {in[0], in[1], in[2], in[3]}).steps;
-    setDecimalSeparator(saved);
+    if (window == "JurosCompostos") steps = JurosCompostos::calculate(x[0], x[1], x[2]).steps;
+    if (window == "Fatoriais") steps = Fatoriais::calculate(x[0]).steps;
+    if (window == "Combinations") steps = Combinations::calculate(x[0], x[1]).steps;
+    if (window == "MDC") steps = MDC::calculate(x[0], x[1]).steps;
+    if (window == "Regra3") steps = Regra3::calculate(missing, {x[0], x[1], x[2], x[3]}).steps;
     return steps;
 }
 

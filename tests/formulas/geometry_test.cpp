@@ -6,6 +6,8 @@
 #include "formulas/SumAng.h"
 #include "formulas/Trigonometria.h"
 
+#include "formulas_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,6 +15,7 @@
 
 using namespace calvorin;
 using namespace calvorin::formulas;
+using namespace calvorin::testing_formulas;
 
 namespace {
 
@@ -23,10 +26,6 @@ std::string shown(const std::function<Real()>& answer) {
     } catch (const Error& e) {
         return e.what();
     }
-}
-// An input by its value alone, for the answers.
-Typed<> v(double x) {
-    return {x, {}};
 }
 const char* const invalid = "Invalid floating point operation";
 const char* const byZero = "Floating point division by zero";
@@ -126,17 +125,6 @@ TEST(Polygons, SumOfTheAnglesAndDiagonals) {
 }
 
 // ---- the worked solutions: the inputs as typed, under a decimal separator ------------------------
-
-// An input as typed, converted with the separator in force.
-Typed<> in(const char* text) {
-    return {double(strToFloat(text)), text};
-}
-
-struct Separator {
-    char saved = decimalSeparator();
-    explicit Separator(char s) { setDecimalSeparator(s); }
-    ~Separator() { setDecimalSeparator(saved); }
-};
 
 TEST(GeometrySteps, RelationValuesAsTypedEachValueAndTheAnswer) {
     enum { cossec, cos, cotg, sec, sen, tg };

@@ -4,6 +4,8 @@
 #include "formulas/Determinante.h"
 #include "formulas/OperMatrizes.h"
 
+#include "formulas_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -11,13 +13,10 @@
 
 using namespace calvorin;
 using namespace calvorin::formulas;
+using namespace calvorin::testing_formulas;
 
 namespace {
 
-// An input as the window takes it: converted with the system separator, and its text as typed.
-Typed<> in(const char* text) {
-    return {double(strToFloat(text)), text};
-}
 Typed<Real> extended(const char* text) {
     return {strToFloat(text), text};
 }
@@ -37,12 +36,6 @@ OperMatrizes::Operands grid(std::string rows) {
 std::string shown(Real value) {
     return formatGeneral(value.value(), ',');
 }
-
-struct Separator {
-    char saved = decimalSeparator();
-    explicit Separator(char s) { setDecimalSeparator(s); }
-    ~Separator() { setDecimalSeparator(saved); }
-};
 
 const char *const ascending = "1 2 3/4 5 6/7 8 9", *const descending = "9 8 7/6 5 4/3 2 1";
 const char *const identity = "1 0 0/0 1 0/0 0 1", *const big = "1E200 1 1/1 1 1/1 1 1";

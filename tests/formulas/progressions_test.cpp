@@ -5,6 +5,8 @@
 #include "formulas/ptpg.h"
 #include "formulas/stpg.h"
 
+#include "formulas_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,6 +15,7 @@
 
 using namespace calvorin;
 using namespace calvorin::formulas;
+using namespace calvorin::testing_formulas;
 
 namespace {
 
@@ -116,16 +119,11 @@ TEST(Progressions, WorkedSolutions) {
         {"ptpg", ',', {"-1", "8", "2"}, // -1 · 8: the magnitude
          {"|Pn| = √((a1 · an)^n)", "|Pn| = √((-1 · 8)^2)", "a1 · an = -1 · 8 = -8", "(a1 · an)^n = (-8)^2 = 64", "|Pn| = √64 = 8"}},
     };
-    const char saved = decimalSeparator();
     for (const auto& row : rows) {
-        setDecimalSeparator(row.separator);
-        Typed<> in[3];
-        for (int i = 0; i < 3; ++i)
-            in[i] = {double(*parseExtended(row.typed[i], row.separator)), row.typed[i]};
-        EXPECT_EQ(formula.at(row.formula)(in[0], in[1], in[2]).steps, row.steps)
-            << row.formula << " " << row.typed[0];
+        Separator separator(row.separator);
+        const auto& [x, y, z] = row.typed;
+        EXPECT_EQ(formula.at(row.formula)(in(x), in(y), in(z)).steps, row.steps) << row.formula << " " << x;
     }
-    setDecimalSeparator(saved);
 }
 
 // clang-format on
