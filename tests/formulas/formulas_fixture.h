@@ -12,9 +12,13 @@ struct Separator {
 };
 
 // An input by its value alone, for the answers.
-inline formulas::Typed<> v(double x) { return {x, {}}; }
+inline formulas::Typed<> v(double x) {
+    return {x, {}};
+}
 
 // An input as typed, converted with the separator in force; an empty text is 0.
-inline formulas::Typed<> in(const char* text) { return {*text ? double(strToFloat(text)) : 0, text}; }
+inline formulas::Typed<> in(const char* text) {
+    return {*text ? double(strToFloat(text)) : 0, text};
+}
 
 } // namespace calvorin::testing_formulas

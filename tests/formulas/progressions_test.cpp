@@ -48,7 +48,7 @@ struct Row {
 
 std::string answer(const Row& row) {
     try {
-        return formatGeneral(formula.at(row.formula)({row.x, {}}, {row.y, {}}, {row.z, {}}).answer.value(), '.');
+        return formatGeneral(formula.at(row.formula)(v(row.x), v(row.y), v(row.z)).answer.value(), '.');
     } catch (const MathError& e) {
         return e.what();
     }
@@ -67,7 +67,7 @@ TEST(TQPA, AnyTermOfAnArithmeticProgression) {
         {0x1p600, 0, 0x1p600, 0x1p1200L}, // beyond the double range: the term stays extended
     };
     for (const auto& row : rows)
-        EXPECT_EQ(TQPA::calculate({row.n, {}}, {row.a1, {}}, {row.r, {}}).answer.value(), row.term)
+        EXPECT_EQ(TQPA::calculate(v(row.n), v(row.a1), v(row.r)).answer.value(), row.term)
             << row.n << " " << row.a1 << " " << row.r;
 }
 

@@ -97,7 +97,6 @@ TEST_F(AlgebraWindow, RuleOfThreeFindsTheEmptyTermAndRecordsNothing) {
         {.typed = typed("", "6", "4", "0"), .error = "Floating point division by zero."},
     }, {.calculate = "btnCalc"});
 }
-// clang-format on
 
 TEST_F(AlgebraWindow, ACalculationThatEndsWellPublishesItsSteps) {
     const struct {
@@ -117,5 +116,6 @@ TEST_F(AlgebraWindow, ACalculationThatEndsWellPublishesItsSteps) {
         EXPECT_EQ(row.window->steps().value(row.window->steps().size() - 1), row.last);
     }
 }
+// clang-format on
 
 } // namespace

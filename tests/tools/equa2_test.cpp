@@ -22,6 +22,7 @@ protected:
 
 const char* const none = "Sem raízes reais!";
 
+// clang-format off
 // One calculation per row, in order, recording on: answers, then the report lines or the error box.
 TEST_P(Equa2, Calculations) {
     const struct {
@@ -30,7 +31,6 @@ TEST_P(Equa2, Calculations) {
         QStringList lines;                // after the title line
         const char* error = nullptr;
     } cases[] = {
-        // clang-format off
         {{{"txtA", "1"}, {"txtB", "-3"}, {"txtC", "2"}}, {"2", "1", "1,5", "-0,25"}, {"1*x*x-3*x+2", "Resposta 1: 2", "Resposta 2: 1"}},
         {{{"txtA", "1"}, {"txtB", "2"}, {"txtC", "1"}}, {"-1", "-1", "-1", "0"}, {"1*x*x+2*x+1", "Resposta 1: -1", "Resposta 2: -1"}},
         {{{"txtA", "1"}, {"txtB", ""}, {"txtC", "-4"}}, {"2", "-2", "0", "-4"}, {"1*x*x-4", "Resposta 1: 2", "Resposta 2: -2"}},
@@ -41,7 +41,6 @@ TEST_P(Equa2, Calculations) {
         {{{"txtA", "0"}, {"txtB", "2"}}, {}, {}, "Invalid floating point operation."},
         {{{"txtA", ""}, {"txtB", "-2"}}, {}, {}, "Floating point division by zero."},
         {{{"txtA", "-"}}, {}, {}, "'-' is not a valid floating point value."},
-        // clang-format on
     };
     setRecording(true);
     const char* const labels[] = {"lblSol1", "lblSol2", "lblVertex", "lblVertey"};
@@ -94,5 +93,6 @@ TEST_P(Equa2, RightClickOnThePictureOpensItsMenu) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, Equa2, testing::Values(',', '.'));
+// clang-format on
 
 } // namespace

@@ -33,6 +33,7 @@ protected:
     void TearDown() override { destroy(); }
 };
 
+// clang-format off
 TEST_F(Geometry, PythagorasListsEachSidesRelationsWithTheLengthsTheyNeed) {
     // The lengths each relation reads from txt1..txt3, by side, in the list's order.
     const std::pair<const char*, std::vector<const char*>> sides[] = {
@@ -72,7 +73,6 @@ TEST_F(Geometry, PythagorasKeepsItsFormulaUntilAnotherIsPicked) {
                     .report = lines("Teorema de pitágoras|Calculando lado m|Éxpressão utilizada: m = h²/n |Resultado: 2,4")}});
 }
 
-// clang-format off
 TEST_F(Geometry, PythagorasCalculations) {
     expectRows(pitagoras, {
         {.typed = {{"opta", "1"}, {"cmbFormula", "a² = b² + c²"}, {"txt1", "3"}, {"txt2", "4"}, {"txt3", ""}}, .answer = "5",
@@ -152,7 +152,6 @@ TEST_F(Geometry, PolygonsTakeAnyNumberAndRecordNothing) {
         {.typed = typed("4,5"), .error = "'4,5' is not a valid floating point value.", .only = '.'},
     }, plain);
 }
-// clang-format on
 
 TEST_F(Geometry, PublishesTheWorkedSolutionOfACalculationThatEndsWell) {
     click(pitagoras, "Button1"); // no formula chosen: nothing calculated
@@ -165,7 +164,6 @@ TEST_F(Geometry, PublishesTheWorkedSolutionOfACalculationThatEndsWell) {
         Names names;
         const char* relation;
     } rows[] = {
-        // clang-format off
         {"TfrmPitagoras", {{"optc", "1"}, {"cmbFormula", "c² = a*n"}, {"txt1", "4"}, {"txt2", "1"}}, {}, "c² = a*n"},
         {"TfrmTrigonometria", {{"cmbFunction", "Seno"}, {"txtValor", "30"}}, {}, "Seno: sen(x)"},
         {"TfrmDistancia", {{"txtX1", "0"}, {"txtY1", "0"}, {"txtx2", "3"}, {"txty2", "4"}}, {"Button1", "lblSol"}, "d = √((x1 - x2)² + (y1 - y2)²)"},
@@ -173,7 +171,6 @@ TEST_F(Geometry, PublishesTheWorkedSolutionOfACalculationThatEndsWell) {
         {"TfrmPontoReta", {}, plain, "d = |a·x0 + b·y0 + c| / √(a² + b²)"},
         {"TfrmSumAng", {}, plain, "S = (n - 2) · 180°"},
         {"TfrmDiagonais", {}, plain, "d = n · (n - 3) / 2"},
-        // clang-format on
     };
     for (const auto& row : rows) {
         auto* w = static_cast<ToolWindow*>(tool(row.window));
@@ -182,5 +179,6 @@ TEST_F(Geometry, PublishesTheWorkedSolutionOfACalculationThatEndsWell) {
         EXPECT_TRUE(w->steps().last().endsWith(": " + caption(w, row.names.answer))) << row.window;
     }
 }
+// clang-format on
 
 } // namespace

@@ -73,7 +73,6 @@ TEST_F(Progressions, ValidateConvertInTheirOrderShowAndRecordTheInputsAsTyped) {
         {.typed = ptpg("-1", "8", "3"), .error = "Invalid floating point operation."},
     });
 }
-// clang-format on
 
 TEST_F(Progressions, CopyTakesItsOwnAnswerAndCloseHides) {
     const std::pair<const char*, const char*> windows[] = {
@@ -98,14 +97,12 @@ TEST_F(Progressions, PublishesTheStepsWithTheInputsAsTyped) {
         const char* substituted;
         Names names = {};
     } rows[] = {
-        // clang-format off
         {"TfrmTQPA", {{"txtn", "010"}, {"txtpt", "3"}, {"txtq", "2"}}, "an = 3 + (010 - 1) · 2"},
         {"TfrmNTPA", {{"txtPT", "01"}, {"txtUT", "10"}, {"txtQ", "2"}}, "n = (01 - 10 - 2) / (-2)"},
         {"TfrmSTPA", {{"txtpt", "01"}, {"txtut", "100"}, {"txtn", "4"}}, "Sn = (01 + 100) · 4 / 2"},
         {"TfrmTQPG", {{"txtpt", "02"}, {"txtn", "4"}, {"txtq", "3"}}, "an = 02 · 3^(4 - 1)"},
         {"Tfrmstpg", {{"txtpt", "01"}, {"txtn", "10"}, {"txtq", "2"}}, "Sn = 01 · (2^10 - 1) / (2 - 1)", {.answer = "lblresposta"}},
         {"Tfrmptpg", {{"txtpt", "01"}, {"txtut", "8"}, {"txtn", "4"}}, "|Pn| = √((01 · 8)^4)"},
-        // clang-format on
     };
     for (const auto& row : rows) {
         auto* w = static_cast<ToolWindow*>(tool(row.window));
@@ -136,7 +133,6 @@ TEST_F(Progressions, AnyTermOfAPA) {
     const char* const devem = "Os valores devem ser numéricos!";
     const std::string big = "1" + std::string(300, '0');
     const Fields tqpa{"txtn", "txtpt", "txtq"};
-    // clang-format off
     expectRows(w, {
         {.typed = tqpa("007", "3", "-2"), .answer = "-9",
          .report = lines("Termo qualquer de uma PA|Termo a ser encontrado = 007|Primeiro termo da PA = 3|Razão da PA = -2|Termo encontrado = -9")},
@@ -155,7 +151,7 @@ TEST_F(Progressions, AnyTermOfAPA) {
         {.typed = tqpa(big.c_str(), "0", big.c_str()), .answer = "1E600",
          .report = lines(("Termo qualquer de uma PA|Termo a ser encontrado = " + big + "|Primeiro termo da PA = 0|Razão da PA = " + big + "|Termo encontrado = 1E600").c_str())},
     });
-    // clang-format on
 }
+// clang-format on
 
 } // namespace

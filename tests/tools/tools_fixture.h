@@ -46,7 +46,9 @@ struct Fields {
 };
 
 // Report lines written as one text, "|" between lines.
-inline QStringList lines(const char* text) { return QString::fromUtf8(text).split('|'); }
+inline QStringList lines(const char* text) {
+    return QString::fromUtf8(text).split('|');
+}
 
 class ToolFixture {
 protected:
