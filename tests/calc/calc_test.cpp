@@ -33,6 +33,7 @@ struct KeyRow {
     char only = 0;               // the one separator the row is for, written as shown there
 };
 
+// clang-format off
 const KeyRow keyRows[] = {
     // "=" repeats the pending operation on the value now displayed; nothing pending, nothing done
     {"1 2 + 3 =", "15", "Calculadora|Adição|12 + 3 = 15"},
@@ -45,8 +46,7 @@ const KeyRow keyRows[] = {
     {">007 *", "7"},
     {"2 X^Y 1 0 =", "1024", "Calculadora|Cálando uma potênciação|2 elevado a 10|Resposta: 1024"},
     {"2 X^Y 3 = =", "16777216",
-     "Calculadora|Cálando uma potênciação|2 elevado a 3|Resposta: 8|Calculadora|Cálando uma "
-     "potênciação|8 elevado a 8|Resposta: 16777216"},
+     "Calculadora|Cálando uma potênciação|2 elevado a 3|Resposta: 8|Calculadora|Cálando uma potênciação|8 elevado a 8|Resposta: 16777216"},
     // the decimal key writes the separator and begins a new operand after an operation key
     {"2 . 5 + 1 =", "3,5", "Calculadora|Adição|2,5 + 1 = 3,5"},
     {"5 + . 5 =", "5,5", "Calculadora|Adição|5 + 0,5 = 5,5"},
@@ -70,13 +70,10 @@ const KeyRow keyRows[] = {
     {"MR", "0"},
     // arithmetic faults: the lines before the failing step stay
     {"1 / 0 =", "0", "Calculadora|Divisão", "Floating point division by zero."},
-    {">-8 X^Y . 5 =", "0,5", "Calculadora|Cálando uma potênciação|-8 elevado a 0,5",
-     "Invalid floating point operation."},
-    {"0 X^Y >-1 =", "-1", "Calculadora|Cálando uma potênciação|0 elevado a -1",
-     "Floating point division by zero."},
+    {">-8 X^Y . 5 =", "0,5", "Calculadora|Cálando uma potênciação|-8 elevado a 0,5", "Invalid floating point operation."},
+    {"0 X^Y >-1 =", "-1", "Calculadora|Cálando uma potênciação|0 elevado a -1", "Floating point division by zero."},
     // a result beyond the double range is shown, and overflows once it is taken as an operand
-    {">1E308 * 1 0 = =", "1E309", "Calculadora|Multiplicação|1E308 * 10 = 1E309|Calculadora|Multiplicação",
-     "Floating point overflow."},
+    {">1E308 * 1 0 = =", "1E309", "Calculadora|Multiplicação|1E308 * 10 = 1E309|Calculadora|Multiplicação", "Floating point overflow."},
     // the expression mode: the full stop always, no box of its own, the pending operation after it
     // reads even a failed expression's message
     {">2^10 E=", "1024"},
@@ -84,9 +81,9 @@ const KeyRow keyRows[] = {
     {">2,5*2 E=", "Erro na expressão"},
     {"2 + >4*5 E=", "22", "Calculadora|Adição|2 + 20 = 22"},
     {">x E= +", "Erro na expressão", "", "'Erro na expressão' is not a valid floating point value."},
-    {"2 + >2+ E=", "Erro na expressão", "Calculadora|Adição",
-     "'Erro na expressão' is not a valid floating point value."},
+    {"2 + >2+ E=", "Erro na expressão", "Calculadora|Adição", "'Erro na expressão' is not a valid floating point value."},
 };
+// clang-format on
 
 // The engine on a plain display that records every line.
 struct Bench : CalcEngine::Surface {
@@ -159,16 +156,15 @@ TEST_P(CalcWindow, ButtonsDriveTheCalculator) {
         const char* lines = "";
         const char* error = nullptr;
     } const rows[] = {
-        {"btn1 btn2 btnAdd btn3 btnCalc btnCalc", true, "27",
-         "Calculadora|Adição|12 + 3 = 15|Calculadora|Adição|12 + 15 = 27"},
-        {"btn2 btnPotencia btn1 btn0 btnCalc", true, "1024",
-         "Calculadora|Cálando uma potênciação|2 elevado a 10|Resposta: 1024"},
+        // clang-format off
+        {"btn1 btn2 btnAdd btn3 btnCalc btnCalc", true, "27", "Calculadora|Adição|12 + 3 = 15|Calculadora|Adição|12 + 15 = 27"},
+        {"btn2 btnPotencia btn1 btn0 btnCalc", true, "1024", "Calculadora|Cálando uma potênciação|2 elevado a 10|Resposta: 1024"},
         {"chkExp >2^10 btnCalc", true, "1024"},
         {"btn2 btnPonto btn5 btnVezes btn4 btnMenos btn7 btnCalc", false, "-3"},
         {"btn9 FlatButton1 FlatButton8 FlatButton3 btnDivisor btn2 btnCalc", false, "1,5707963267949"},
         {"btn6 btn4 FlatButton2 FlatButton4 btnClear FlatButton5 btnLog", true, "0,602059991327962"},
-        {"btn1 btnDivisor btn0 btnCalc", true, "0", "Calculadora|Divisão",
-         "Floating point division by zero."},
+        {"btn1 btnDivisor btn0 btnCalc", true, "0", "Calculadora|Divisão", "Floating point division by zero."},
+        // clang-format on
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.clicks);

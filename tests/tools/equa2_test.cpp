@@ -22,6 +22,7 @@ protected:
 
 const char* const none = "Sem raízes reais!";
 
+// clang-format off
 // One calculation per row, in order, recording on: answers, then the report lines or the error box.
 TEST_P(Equa2, Calculations) {
     const struct {
@@ -30,24 +31,12 @@ TEST_P(Equa2, Calculations) {
         QStringList lines;                // after the title line
         const char* error = nullptr;
     } cases[] = {
-        {{{"txtA", "1"}, {"txtB", "-3"}, {"txtC", "2"}},
-         {"2", "1", "1,5", "-0,25"},
-         {"1*x*x-3*x+2", "Resposta 1: 2", "Resposta 2: 1"}},
-        {{{"txtA", "1"}, {"txtB", "2"}, {"txtC", "1"}},
-         {"-1", "-1", "-1", "0"},
-         {"1*x*x+2*x+1", "Resposta 1: -1", "Resposta 2: -1"}},
-        {{{"txtA", "1"}, {"txtB", ""}, {"txtC", "-4"}},
-         {"2", "-2", "0", "-4"},
-         {"1*x*x-4", "Resposta 1: 2", "Resposta 2: -2"}},
-        {{{"txtA", "-1"}, {"txtB", "0"}, {"txtC", "4"}},
-         {"-2", "2", "0", "4"},
-         {"-1*x*x+4", "Resposta 1: -2", "Resposta 2: 2"}},
-        {{{"txtA", "2"}, {"txtB", "-0"}, {"txtC", ""}},
-         {"0", "0", "0", "0"},
-         {"2*x*x", "Resposta 1: 0", "Resposta 2: 0"}},
-        {{{"txtA", "1"}, {"txtB", "1"}, {"txtC", "1"}},
-         {none, none, "-", "-"},
-         {"1*x*x+1*x+1", "Sem raízes reais"}},
+        {{{"txtA", "1"}, {"txtB", "-3"}, {"txtC", "2"}}, {"2", "1", "1,5", "-0,25"}, {"1*x*x-3*x+2", "Resposta 1: 2", "Resposta 2: 1"}},
+        {{{"txtA", "1"}, {"txtB", "2"}, {"txtC", "1"}}, {"-1", "-1", "-1", "0"}, {"1*x*x+2*x+1", "Resposta 1: -1", "Resposta 2: -1"}},
+        {{{"txtA", "1"}, {"txtB", ""}, {"txtC", "-4"}}, {"2", "-2", "0", "-4"}, {"1*x*x-4", "Resposta 1: 2", "Resposta 2: -2"}},
+        {{{"txtA", "-1"}, {"txtB", "0"}, {"txtC", "4"}}, {"-2", "2", "0", "4"}, {"-1*x*x+4", "Resposta 1: -2", "Resposta 2: 2"}},
+        {{{"txtA", "2"}, {"txtB", "-0"}, {"txtC", ""}}, {"0", "0", "0", "0"}, {"2*x*x", "Resposta 1: 0", "Resposta 2: 0"}},
+        {{{"txtA", "1"}, {"txtB", "1"}, {"txtC", "1"}}, {none, none, "-", "-"}, {"1*x*x+1*x+1", "Sem raízes reais"}},
         {{{"txtA", "1,5"}}, {}, {}},
         {{{"txtA", "0"}, {"txtB", "2"}}, {}, {}, "Invalid floating point operation."},
         {{{"txtA", ""}, {"txtB", "-2"}}, {}, {}, "Floating point division by zero."},
@@ -78,8 +67,7 @@ TEST_P(Equa2, Calculations) {
 // silver dots every 10 pixels along x and every 2 along y. The curve covers them where it passes:
 // the roots -10 and 10 and the vertex (0, -100) of x² - 100. No roots and a = 0 leave a blank graph.
 TEST_P(Equa2, TheParabolaOnTheGraph) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"1", "-100"}, {"1", "1"}, {"1", "-100"}, {"", "-100"}};
+    const std::pair<const char*, const char*> cases[] = {{"1", "-100"}, {"1", "1"}, {"1", "-100"}, {"", "-100"}};
     for (auto [a, c] : cases) {
         type(w, {{"txtA", a}, {"txtB", ""}, {"txtC", c}});
         click(w, "Button1");
@@ -105,5 +93,6 @@ TEST_P(Equa2, RightClickOnThePictureOpensItsMenu) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Separators, Equa2, testing::Values(',', '.'));
+// clang-format on
 
 } // namespace

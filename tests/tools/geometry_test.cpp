@@ -33,6 +33,7 @@ protected:
     void TearDown() override { destroy(); }
 };
 
+// clang-format off
 TEST_F(Geometry, PythagorasListsEachSidesRelationsWithTheLengthsTheyNeed) {
     // The lengths each relation reads from txt1..txt3, by side, in the list's order.
     const std::pair<const char*, std::vector<const char*>> sides[] = {
@@ -68,135 +69,94 @@ TEST_F(Geometry, PythagorasKeepsItsFormulaUntilAnotherIsPicked) {
     EXPECT_EQ(p->cmbFormula->currentText(), "");
     p->cmbFormula->setCurrentText("m = h²/n "); // not exactly a formula's text
     EXPECT_EQ(p->lbl1->text() + p->lbl2->text() + p->lbl3->text(), "abc");
-    expectRows(p, {{.typed = {{"txt1", "5"}, {"txt2", "3"}, {"txt3", "4"}},
-                    .answer = "2,4",
-                    .report = {"Teorema de pitágoras", "Calculando lado m", "Éxpressão utilizada: m = h²/n ",
-                               "Resultado: 2,4"}}});
+    expectRows(p, {{.typed = {{"txt1", "5"}, {"txt2", "3"}, {"txt3", "4"}}, .answer = "2,4",
+                    .report = lines("Teorema de pitágoras|Calculando lado m|Éxpressão utilizada: m = h²/n |Resultado: 2,4")}});
 }
 
 TEST_F(Geometry, PythagorasCalculations) {
-    expectRows(
-        pitagoras,
-        {
-            {.typed =
-                 {{"opta", "1"}, {"cmbFormula", "a² = b² + c²"}, {"txt1", "3"}, {"txt2", "4"}, {"txt3", ""}},
-             .answer = "5",
-             .report = {"Teorema de pitágoras", "Calculando lado a", "Éxpressão utilizada: a² = b² + c²",
-                        "Resultado: 5"}},
-            {.typed = {{"txt3", "x"}}},                                // checked though unused
-            {.typed = {{"txt1", "3"}, {"txt2", "1,8"}, {"txt3", ""}}}, // the comma fails the check
-            {.typed = {{"txt1", ""}, {"txt2", "4"}}, .error = emptyText},
-            {.typed = {{"txt1", "3"}, {"txt3", "-"}}, .error = minus}, // read when filled
-            {.typed = {{"cmbFormula", "a = (b*c)/h"}, {"txt2", "4"}, {"txt3", ""}},
-             .error = byZero}, // h empty is 0
-            {.typed = {{"optb", "1"}, {"cmbFormula", "b² = a*m"}, {"txt1", "5"}, {"txt2", "1.8"}},
-             .answer = "3",
-             .report = {"Teorema de pitágoras", "Calculando lado b", "Éxpressão utilizada: b² = a*m",
-                        "Resultado: 3"},
-             .only = '.'},
-            {.typed = {{"txt2", "1.8"}}, .error = "'1.8' is not a valid floating point value.", .only = ','},
-        });
+    expectRows(pitagoras, {
+        {.typed = {{"opta", "1"}, {"cmbFormula", "a² = b² + c²"}, {"txt1", "3"}, {"txt2", "4"}, {"txt3", ""}}, .answer = "5",
+         .report = lines("Teorema de pitágoras|Calculando lado a|Éxpressão utilizada: a² = b² + c²|Resultado: 5")},
+        {.typed = {{"txt3", "x"}}},                                // checked though unused
+        {.typed = {{"txt1", "3"}, {"txt2", "1,8"}, {"txt3", ""}}}, // the comma fails the check
+        {.typed = {{"txt1", ""}, {"txt2", "4"}}, .error = emptyText},
+        {.typed = {{"txt1", "3"}, {"txt3", "-"}}, .error = minus}, // read when filled
+        {.typed = {{"cmbFormula", "a = (b*c)/h"}, {"txt2", "4"}, {"txt3", ""}}, .error = byZero}, // h empty is 0
+        {.typed = {{"optb", "1"}, {"cmbFormula", "b² = a*m"}, {"txt1", "5"}, {"txt2", "1.8"}}, .answer = "3",
+         .report = lines("Teorema de pitágoras|Calculando lado b|Éxpressão utilizada: b² = a*m|Resultado: 3"), .only = '.'},
+        {.typed = {{"txt2", "1.8"}}, .error = "'1.8' is not a valid floating point value.", .only = ','},
+    });
 }
 
 TEST_F(Geometry, TrigonometryPicksTheItemNamedAndRecordsNothing) {
-    expectRows(
-        tool("TfrmTrigonometria"),
-        {
-            {.typed = {{"cmbFunction", "Seno"}, {"txtValor", "30"}}, .answer = "0,5"},
-            {.typed = {{"cmbFunction", "seno"}}},
-            {.typed = {{"txtValor", "1,5"}}, .message = precisam},
-            {.typed = {{"txtValor", ""}}, .error = emptyText},
-            {.typed = {{"optRadianos", "1"}, {"cmbFunction", "Seno"}, {"txtValor", "1.5707963267949"}},
-             .answer = "1",
-             .only = '.'},
-            {.typed = {{"optRadianos", "1"}, {"cmbFunction", "Coseno"}, {"txtValor", "."}},
-             .answer = "1",
-             .only = '.'},
-            {.typed = {{"txtValor", "."}}, .error = dot, .only = ','},
-            {.typed = {{"optGraus", "1"}, {"cmbFunction", "Coseno"}, {"txtValor", "60"}}, .answer = "0,5"},
-        });
+    expectRows(tool("TfrmTrigonometria"), {
+        {.typed = {{"cmbFunction", "Seno"}, {"txtValor", "30"}}, .answer = "0,5"},
+        {.typed = {{"cmbFunction", "seno"}}},
+        {.typed = {{"txtValor", "1,5"}}, .message = precisam},
+        {.typed = {{"txtValor", ""}}, .error = emptyText},
+        {.typed = {{"optRadianos", "1"}, {"cmbFunction", "Seno"}, {"txtValor", "1.5707963267949"}}, .answer = "1", .only = '.'},
+        {.typed = {{"optRadianos", "1"}, {"cmbFunction", "Coseno"}, {"txtValor", "."}}, .answer = "1", .only = '.'},
+        {.typed = {{"txtValor", "."}}, .error = dot, .only = ','},
+        {.typed = {{"optGraus", "1"}, {"cmbFunction", "Coseno"}, {"txtValor", "60"}}, .answer = "0,5"},
+    });
 }
 
 TEST_F(Geometry, DistanceBetweenTwoPoints) {
-    expectRows(
-        tool("TfrmDistancia"),
-        {
-            {.typed = {{"txtX1", "0"}, {"txtY1", "-0"}, {"txtx2", "3"}, {"txty2", "4"}},
-             .answer = "5",
-             .report = {"Distância entre dois pontos", "Ponto 1: 0,-0", "Ponto 2: 3,4", "Distância = 5"},
-             .only = ','},
-            {.typed = {{"txtX1", "a"}, {"txtY1", "1.2.3"}}, .message = devem},
-            {.typed = {{"txtX1", "1"}, {"txtY1", "-"}, {"txtx2", ""}}, .error = emptyText}, // x2 before y1
-        },
-        {"Button1", "lblSol"});
+    const Fields typed{"txtX1", "txtY1", "txtx2", "txty2"};
+    expectRows(tool("TfrmDistancia"), {
+        {.typed = typed("0", "-0", "3", "4"), .answer = "5",
+         .report = lines("Distância entre dois pontos|Ponto 1: 0,-0|Ponto 2: 3,4|Distância = 5"), .only = ','},
+        {.typed = typed("a", "1.2.3"), .message = devem},
+        {.typed = typed("1", "-", ""), .error = emptyText}, // x2 before y1
+    }, {"Button1", "lblSol"});
 }
 
 TEST_F(Geometry, SlopeOfALine) {
-    const Inputs down{{"txtx1", "0"}, {"txty1", "0"}, {"txtx2", "4"}, {"txty2", "-2"}};
-    expectRows(
-        tool("TfrmInclination"),
-        {
-            {.typed = down,
-             .answer = "-0,5",
-             .report = {"Inclinação de uma reta", "Ponto 1: 0,0", "Ponto 2: 4,-2", "Inclinação = -0,5"},
-             .only = ','},
-            {.typed = {{"txtx1", "2"}, {"txty1", "1"}, {"txtx2", "2"}, {"txty2", "7"}},
-             .answer = "Divisão por 0!",
-             .report = {"Inclinação de uma reta", "Ponto 1: 2,1", "Ponto 2: 2,7",
-                        "Inclinação = Divisão por 0!"},
-             .only = ','},
-            {.typed = {{"txty2", "+7"}}, .message = devem},
-            {.typed = {{"txtx1", "1"}, {"txty1", ""}, {"txtx2", "-"}, {"txty2", "1"}}, .error = minus},
-        });
+    const Fields typed{"txtx1", "txty1", "txtx2", "txty2"};
+    expectRows(tool("TfrmInclination"), {
+        {.typed = typed("0", "0", "4", "-2"), .answer = "-0,5",
+         .report = lines("Inclinação de uma reta|Ponto 1: 0,0|Ponto 2: 4,-2|Inclinação = -0,5"), .only = ','},
+        {.typed = typed("2", "1", "2", "7"), .answer = "Divisão por 0!",
+         .report = lines("Inclinação de uma reta|Ponto 1: 2,1|Ponto 2: 2,7|Inclinação = Divisão por 0!"), .only = ','},
+        {.typed = {{"txty2", "+7"}}, .message = devem},
+        {.typed = typed("1", "", "-", "1"), .error = minus},
+    });
 }
 
 TEST_F(Geometry, DistanceFromAPointToALine) {
-    expectRows(
-        tool("TfrmPontoReta"),
-        {
-            {.typed = {{"txta", "1"}, {"txtb", "1"}, {"txtc", "1"}, {"txtposix", "1"}, {"txtposiy", "1"}},
-             .answer = "2,12132034355964",
-             .report = {"Calculando a distância entre um ponto e uma reta",
-                        "Resposta obtida: 2,12132034355964"}},
-            {.typed = {{"txta", "x"}}},
-            {.typed = {{"txta", "3"}, {"txtb", "4"}, {"txtc", ""}, {"txtposix", "-"}}, .error = emptyText},
-            {.typed = {{"txtc", "-10"}, {"txtposix", "0"}, {"txtposiy", "-"}}, .error = minus},
-        },
-        plain);
+    const Fields typed{"txta", "txtb", "txtc", "txtposix", "txtposiy"};
+    expectRows(tool("TfrmPontoReta"), {
+        {.typed = typed("1", "1", "1", "1", "1"), .answer = "2,12132034355964",
+         .report = lines("Calculando a distância entre um ponto e uma reta|Resposta obtida: 2,12132034355964")},
+        {.typed = typed("x")},
+        {.typed = typed("3", "4", "", "-"), .error = emptyText},
+        {.typed = {{"txtc", "-10"}, {"txtposix", "0"}, {"txtposiy", "-"}}, .error = minus},
+    }, plain);
 }
 
 TEST_F(Geometry, PolygonsTakeAnyNumberAndRecordNothing) {
-    expectRows(tool("TfrmSumAng"),
-               {
-                   {.typed = {{"txtValor", "3"}}, .answer = "180"},
-                   {.typed = {{"txtValor", "abc"}}},
-                   {.typed = {{"txtValor", "-"}}, .error = minus},
-                   {.typed = {{"txtValor", "4.5"}}, .answer = "450", .only = '.'},
-                   {.typed = {{"txtValor", "4.5"}},
-                    .error = "'4.5' is not a valid floating point value.",
-                    .only = ','},
-                   {.typed = {{"txtValor", "."}}, .answer = "-360", .only = '.'},
-                   {.typed = {{"txtValor", "."}}, .error = dot, .only = ','},
-               },
-               plain);
-    expectRows(tool("TfrmDiagonais"),
-               {
-                   {.typed = {{"txtValor", "4"}}, .answer = "2"},
-                   {.typed = {{"txtValor", "abc"}}, .error = "'abc' is not a valid floating point value."},
-                   {.typed = {{"txtValor", "4,5"}}, .answer = "3,375", .only = ','},
-                   {.typed = {{"txtValor", "4,5"}},
-                    .error = "'4,5' is not a valid floating point value.",
-                    .only = '.'},
-               },
-               plain);
+    const Fields typed{"txtValor"};
+    expectRows(tool("TfrmSumAng"), {
+        {.typed = typed("3"), .answer = "180"},
+        {.typed = typed("abc")},
+        {.typed = typed("-"), .error = minus},
+        {.typed = typed("4.5"), .answer = "450", .only = '.'},
+        {.typed = typed("4.5"), .error = "'4.5' is not a valid floating point value.", .only = ','},
+        {.typed = typed("."), .answer = "-360", .only = '.'},
+        {.typed = typed("."), .error = dot, .only = ','},
+    }, plain);
+    expectRows(tool("TfrmDiagonais"), {
+        {.typed = typed("4"), .answer = "2"},
+        {.typed = typed("abc"), .error = "'abc' is not a valid floating point value."},
+        {.typed = typed("4,5"), .answer = "3,375", .only = ','},
+        {.typed = typed("4,5"), .error = "'4,5' is not a valid floating point value.", .only = '.'},
+    }, plain);
 }
 
 TEST_F(Geometry, PublishesTheWorkedSolutionOfACalculationThatEndsWell) {
     click(pitagoras, "Button1"); // no formula chosen: nothing calculated
     EXPECT_TRUE(pitagoras->steps().isEmpty());
-    calculate(pitagoras,
-              {{"opth", "1"}, {"cmbFormula", "h = (b*c)/a"}, {"txt1", "5"}, {"txt2", "3"}, {"txt3", ""}},
-              ',');
+    calculate(pitagoras, {{"opth", "1"}, {"cmbFormula", "h = (b*c)/a"}, {"txt1", "5"}, {"txt2", "3"}, {"txt3", ""}}, ',');
     EXPECT_EQ(pitagoras->steps().value(1), "h = (3*0)/5"); // an empty length is 0
     const struct {
         const char* window;
@@ -204,19 +164,10 @@ TEST_F(Geometry, PublishesTheWorkedSolutionOfACalculationThatEndsWell) {
         Names names;
         const char* relation;
     } rows[] = {
-        {"TfrmPitagoras",
-         {{"optc", "1"}, {"cmbFormula", "c² = a*n"}, {"txt1", "4"}, {"txt2", "1"}},
-         {},
-         "c² = a*n"},
+        {"TfrmPitagoras", {{"optc", "1"}, {"cmbFormula", "c² = a*n"}, {"txt1", "4"}, {"txt2", "1"}}, {}, "c² = a*n"},
         {"TfrmTrigonometria", {{"cmbFunction", "Seno"}, {"txtValor", "30"}}, {}, "Seno: sen(x)"},
-        {"TfrmDistancia",
-         {{"txtX1", "0"}, {"txtY1", "0"}, {"txtx2", "3"}, {"txty2", "4"}},
-         {"Button1", "lblSol"},
-         "d = √((x1 - x2)² + (y1 - y2)²)"},
-        {"TfrmInclination",
-         {{"txtx1", "2"}, {"txty1", "0"}, {"txtx2", "2"}, {"txty2", "1"}},
-         {},
-         "m = (y1 - y2) / (x1 - x2)"},
+        {"TfrmDistancia", {{"txtX1", "0"}, {"txtY1", "0"}, {"txtx2", "3"}, {"txty2", "4"}}, {"Button1", "lblSol"}, "d = √((x1 - x2)² + (y1 - y2)²)"},
+        {"TfrmInclination", {{"txtx1", "2"}, {"txty1", "0"}, {"txtx2", "2"}, {"txty2", "1"}}, {}, "m = (y1 - y2) / (x1 - x2)"},
         {"TfrmPontoReta", {}, plain, "d = |a·x0 + b·y0 + c| / √(a² + b²)"},
         {"TfrmSumAng", {}, plain, "S = (n - 2) · 180°"},
         {"TfrmDiagonais", {}, plain, "d = n · (n - 3) / 2"},
@@ -225,9 +176,9 @@ TEST_F(Geometry, PublishesTheWorkedSolutionOfACalculationThatEndsWell) {
         auto* w = static_cast<ToolWindow*>(tool(row.window));
         calculate(w, row.typed, ',', row.names);
         EXPECT_EQ(w->steps().value(0), row.relation) << row.window;
-        EXPECT_TRUE(w->steps().last().endsWith(": " + caption(w, row.names.answer)))
-            << row.window; // the answer
+        EXPECT_TRUE(w->steps().last().endsWith(": " + caption(w, row.names.answer))) << row.window;
     }
 }
+// clang-format on
 
 } // namespace

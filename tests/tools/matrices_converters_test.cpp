@@ -33,9 +33,6 @@ Inputs grid(const char* suffix, std::string rows, Inputs inputs = {}) {
 Inputs operands(const char* choice, const char* a, const char* b) {
     return grid("2", b, grid("1", a, {{choice, "1"}}));
 }
-QStringList lines(const char* text) {
-    return QString::fromUtf8(text).split('|');
-}
 
 class MatricesConverters : public ToolFixture, public testing::Test {
 protected:

@@ -23,84 +23,55 @@ protected:
     void TearDown() override { destroy(); }
 };
 
+// clang-format off
 TEST_F(Progressions, ValidateConvertInTheirOrderShowAndRecordTheInputsAsTyped) {
     const std::string huge(400, '9');
-    expectRows(tool("TfrmNTPA"),
-               {
-                   {.typed = {{"txtPT", "02"}, {"txtUT", "20"}, {"txtQ", "3"}},
-                    .answer = "7",
-                    .report = {"Calculando o número de termos de uma PA", "Primeiro termo = 02",
-                               "Último termo = 20", "Razão da PA = 3", "Número de termos = 7"}},
-                   {.typed = {{"txtPT", "1"}, {"txtUT", "10"}, {"txtQ", "2"}},
-                    .answer = "5,5",
-                    .report = {"Calculando o número de termos de uma PA", "Primeiro termo = 1",
-                               "Último termo = 10", "Razão da PA = 2", "Número de termos = 5,5"}},
-                   // the numeric check, once, whatever the number of bad inputs, before any conversion
-                   {.typed = {{"txtPT", "abc"}, {"txtUT", "x"}, {"txtQ", "1e5"}}, .message = precisam},
-                   {.typed = {{"txtPT", "1"}, {"txtUT", "2"}, {"txtQ", "+3"}}, .message = precisam},
-                   {.typed = {{"txtPT", "1"}, {"txtUT", ""}, {"txtQ", "-"}},
-                    .error = "'' is not a valid floating point value."},
-                   {.typed = {{"txtPT", "1"}, {"txtUT", "2"}, {"txtQ", "0"}},
-                    .error = "Floating point division by zero."},
-               });
-    expectRows(tool("TfrmSTPA"),
-               {
-                   {.typed = {{"txtpt", "1"}, {"txtut", "100"}, {"txtn", "0100"}},
-                    .answer = "5050",
-                    .report = {"Soma dos termos de uma PA", "Primeiro termo = 1", "Último termo = 100",
-                               "Número de termos = 0100", "Resposta = 5050"}},
-                   {.typed = {{"txtpt", "1"}, {"txtut", "5-"}, {"txtn", "2"}}, .message = precisam},
-                   {.typed = {{"txtpt", "2"}, {"txtut", "3"}, {"txtn", "-"}},
-                    .error = "'-' is not a valid floating point value."},
-                   // inputs are doubles: a number beyond their range overflows when it is stored
-                   {.typed = {{"txtpt", huge.c_str()}, {"txtut", "1"}, {"txtn", "1"}},
-                    .error = "Floating point overflow."},
-               });
-    expectRows(tool("TfrmTQPG"),
-               {
-                   {.typed = {{"txtpt", "2"}, {"txtn", "04"}, {"txtq", "3"}},
-                    .answer = "54",
-                    .report = {"Termo qualquer de uma PG", "Termo a ser encontrado = 04",
-                               "Primeiro termo da PG = 2", "Razão da PG = 3", "Termo encontrado = 54"}},
-                   {.typed = {{"txtpt", "1"}, {"txtn", "2"}, {"txtq", "1,5"}}, .message = precisam},
-                   {.typed = {{"txtpt", ""}, {"txtn", "-"}, {"txtq", "1"}},
-                    .error = "'' is not a valid floating point value."},
-                   {.typed = {{"txtpt", "1"}, {"txtn", "0"}, {"txtq", "0"}},
-                    .error = "Floating point division by zero."},
-                   {.typed = {{"txtpt", "3"}, {"txtn", "3"}, {"txtq", "0.5"}},
-                    .answer = "0.75",
-                    .report = {"Termo qualquer de uma PG", "Termo a ser encontrado = 3",
-                               "Primeiro termo da PG = 3", "Razão da PG = 0.5", "Termo encontrado = 0.75"},
-                    .only = '.'},
-                   {.typed = {{"txtpt", "3"}, {"txtn", "3"}, {"txtq", "0.5"}},
-                    .error = "'0.5' is not a valid floating point value.",
-                    .only = ','},
-               });
-    expectRows(tool("Tfrmstpg"),
-               {
-                   {.typed = {{"txtpt", "1"}, {"txtn", "10"}, {"txtq", "2"}},
-                    .answer = "1023",
-                    .report = {"Soma dos termos de uma PG", "Primeiro termo = 1", "Número de termos = 10",
-                               "Razão = 2", "Resposta = 1023"}},
-                   {.typed = {{"txtpt", "1"}, {"txtn", "3"}, {"txtq", "0,5"}}, .message = precisam},
-                   {.typed = {{"txtpt", "1"}, {"txtn", ""}, {"txtq", "-"}},
-                    .error = "'' is not a valid floating point value."},
-                   {.typed = {{"txtpt", "5"}, {"txtn", "3"}, {"txtq", "1"}},
-                    .error = "Invalid floating point operation."},
-               },
-               {.answer = "lblresposta"});
-    expectRows(tool("Tfrmptpg"),
-               {
-                   {.typed = {{"txtpt", "-1"}, {"txtut", "8"}, {"txtn", "2"}},
-                    .answer = "8",
-                    .report = {"Produto dos termos de uma PG", "Primeiro termo da PG: -1",
-                               "Último termo da PG: 8", "Número de termos da PG: 2", "Resposta: 8"}},
-                   {.typed = {{"txtpt", "1"}, {"txtut", "x"}, {"txtn", "2"}}, .message = precisam},
-                   {.typed = {{"txtpt", "-"}, {"txtut", "1"}, {"txtn", ""}},
-                    .error = "'-' is not a valid floating point value."},
-                   {.typed = {{"txtpt", "-1"}, {"txtut", "8"}, {"txtn", "3"}},
-                    .error = "Invalid floating point operation."},
-               });
+    const Fields ntpa{"txtPT", "txtUT", "txtQ"}, stpa{"txtpt", "txtut", "txtn"}, tqpg{"txtpt", "txtn", "txtq"};
+    const Fields& stpg = tqpg;
+    const Fields& ptpg = stpa;
+    expectRows(tool("TfrmNTPA"), {
+        {.typed = ntpa("02", "20", "3"), .answer = "7",
+         .report = lines("Calculando o número de termos de uma PA|Primeiro termo = 02|Último termo = 20|Razão da PA = 3|Número de termos = 7")},
+        {.typed = ntpa("1", "10", "2"), .answer = "5,5",
+         .report = lines("Calculando o número de termos de uma PA|Primeiro termo = 1|Último termo = 10|Razão da PA = 2|Número de termos = 5,5")},
+        // the numeric check, once, whatever the number of bad inputs, before any conversion
+        {.typed = ntpa("abc", "x", "1e5"), .message = precisam},
+        {.typed = ntpa("1", "2", "+3"), .message = precisam},
+        {.typed = ntpa("1", "", "-"), .error = "'' is not a valid floating point value."},
+        {.typed = ntpa("1", "2", "0"), .error = "Floating point division by zero."},
+    });
+    expectRows(tool("TfrmSTPA"), {
+        {.typed = stpa("1", "100", "0100"), .answer = "5050",
+         .report = lines("Soma dos termos de uma PA|Primeiro termo = 1|Último termo = 100|Número de termos = 0100|Resposta = 5050")},
+        {.typed = stpa("1", "5-", "2"), .message = precisam},
+        {.typed = stpa("2", "3", "-"), .error = "'-' is not a valid floating point value."},
+        // inputs are doubles: a number beyond their range overflows when it is stored
+        {.typed = stpa(huge.c_str(), "1", "1"), .error = "Floating point overflow."},
+    });
+    expectRows(tool("TfrmTQPG"), {
+        {.typed = tqpg("2", "04", "3"), .answer = "54",
+         .report = lines("Termo qualquer de uma PG|Termo a ser encontrado = 04|Primeiro termo da PG = 2|Razão da PG = 3|Termo encontrado = 54")},
+        {.typed = tqpg("1", "2", "1,5"), .message = precisam},
+        {.typed = tqpg("", "-", "1"), .error = "'' is not a valid floating point value."},
+        {.typed = tqpg("1", "0", "0"), .error = "Floating point division by zero."},
+        {.typed = tqpg("3", "3", "0.5"), .answer = "0.75",
+         .report = lines("Termo qualquer de uma PG|Termo a ser encontrado = 3|Primeiro termo da PG = 3|Razão da PG = 0.5|Termo encontrado = 0.75"), .only = '.'},
+        {.typed = tqpg("3", "3", "0.5"), .error = "'0.5' is not a valid floating point value.", .only = ','},
+    });
+    expectRows(tool("Tfrmstpg"), {
+        {.typed = stpg("1", "10", "2"), .answer = "1023",
+         .report = lines("Soma dos termos de uma PG|Primeiro termo = 1|Número de termos = 10|Razão = 2|Resposta = 1023")},
+        {.typed = stpg("1", "3", "0,5"), .message = precisam},
+        {.typed = stpg("1", "", "-"), .error = "'' is not a valid floating point value."},
+        {.typed = stpg("5", "3", "1"), .error = "Invalid floating point operation."},
+    }, {.answer = "lblresposta"});
+    expectRows(tool("Tfrmptpg"), {
+        {.typed = ptpg("-1", "8", "2"), .answer = "8",
+         .report = lines("Produto dos termos de uma PG|Primeiro termo da PG: -1|Último termo da PG: 8|Número de termos da PG: 2|Resposta: 8")},
+        {.typed = ptpg("1", "x", "2"), .message = precisam},
+        {.typed = ptpg("-", "1", ""), .error = "'-' is not a valid floating point value."},
+        {.typed = ptpg("-1", "8", "3"), .error = "Invalid floating point operation."},
+    });
 }
 
 TEST_F(Progressions, CopyTakesItsOwnAnswerAndCloseHides) {
@@ -130,10 +101,7 @@ TEST_F(Progressions, PublishesTheStepsWithTheInputsAsTyped) {
         {"TfrmNTPA", {{"txtPT", "01"}, {"txtUT", "10"}, {"txtQ", "2"}}, "n = (01 - 10 - 2) / (-2)"},
         {"TfrmSTPA", {{"txtpt", "01"}, {"txtut", "100"}, {"txtn", "4"}}, "Sn = (01 + 100) · 4 / 2"},
         {"TfrmTQPG", {{"txtpt", "02"}, {"txtn", "4"}, {"txtq", "3"}}, "an = 02 · 3^(4 - 1)"},
-        {"Tfrmstpg",
-         {{"txtpt", "01"}, {"txtn", "10"}, {"txtq", "2"}},
-         "Sn = 01 · (2^10 - 1) / (2 - 1)",
-         {.answer = "lblresposta"}},
+        {"Tfrmstpg", {{"txtpt", "01"}, {"txtn", "10"}, {"txtq", "2"}}, "Sn = 01 · (2^10 - 1) / (2 - 1)", {.answer = "lblresposta"}},
         {"Tfrmptpg", {{"txtpt", "01"}, {"txtut", "8"}, {"txtn", "4"}}, "|Pn| = √((01 · 8)^4)"},
     };
     for (const auto& row : rows) {
@@ -145,10 +113,8 @@ TEST_F(Progressions, PublishesTheStepsWithTheInputsAsTyped) {
 
 // Button3 shows the window of any term as it was left, with no calculation.
 TEST_F(Progressions, Button3ShowsTheAnyTermWindow) {
-    const std::pair<const char*, const char*> windows[] = {{"TfrmNTPA", "TfrmTQPA"},
-                                                           {"TfrmSTPA", "TfrmTQPA"},
-                                                           {"Tfrmstpg", "TfrmTQPG"},
-                                                           {"Tfrmptpg", "TfrmTQPG"}};
+    const std::pair<const char*, const char*> windows[] = {
+        {"TfrmNTPA", "TfrmTQPA"}, {"TfrmSTPA", "TfrmTQPA"}, {"Tfrmstpg", "TfrmTQPG"}, {"Tfrmptpg", "TfrmTQPG"}};
     for (auto [name, anyTerm] : windows) {
         QWidget* any = tool(anyTerm);
         type(any, {{"txtn", "4"}});
@@ -166,38 +132,26 @@ TEST_F(Progressions, AnyTermOfAPA) {
     QWidget* w = tool("TfrmTQPA");
     const char* const devem = "Os valores devem ser numéricos!";
     const std::string big = "1" + std::string(300, '0');
-    expectRows(
-        w,
-        {
-            {.typed = {{"txtn", "007"}, {"txtpt", "3"}, {"txtq", "-2"}},
-             .answer = "-9",
-             .report = {"Termo qualquer de uma PA", "Termo a ser encontrado = 007",
-                        "Primeiro termo da PA = 3", "Razão da PA = -2", "Termo encontrado = -9"}},
-            // the numeric check, once, whatever the number of bad inputs, before any conversion
-            {.typed = {{"txtn", "1,5"}, {"txtpt", "1"}, {"txtq", "1"}}, .message = devem},
-            {.typed = {{"txtn", "1"}, {"txtpt", "abc"}, {"txtq", "1.2.3"}}, .message = devem},
-            {.typed = {{"txtn", ""}, {"txtpt", "-"}, {"txtq", " 5"}}, .message = devem},
-            // conversion in the order term, first term, difference
-            {.typed = {{"txtn", ""}, {"txtpt", "-"}, {"txtq", "1"}},
-             .error = "'' is not a valid floating point value."},
-            {.typed = {{"txtn", "1"}, {"txtpt", "-"}, {"txtq", ""}},
-             .error = "'-' is not a valid floating point value."},
-            // a full stop is a decimal point only where it is the separator
-            {.typed = {{"txtn", "2.5"}, {"txtpt", "0.25"}, {"txtq", "2"}},
-             .answer = "3.25",
-             .report = {"Termo qualquer de uma PA", "Termo a ser encontrado = 2.5",
-                        "Primeiro termo da PA = 0.25", "Razão da PA = 2", "Termo encontrado = 3.25"},
-             .only = '.'},
-            {.typed = {{"txtn", "2.5"}, {"txtpt", "0"}, {"txtq", "2"}},
-             .error = "'2.5' is not a valid floating point value.",
-             .only = ','},
-            // the answer shown from the extended value, beyond the double range
-            {.typed = {{"txtn", big.c_str()}, {"txtpt", "0"}, {"txtq", big.c_str()}},
-             .answer = "1E600",
-             .report = {"Termo qualquer de uma PA", "Termo a ser encontrado = " + QString::fromStdString(big),
-                        "Primeiro termo da PA = 0", "Razão da PA = " + QString::fromStdString(big),
-                        "Termo encontrado = 1E600"}},
-        });
+    const Fields tqpa{"txtn", "txtpt", "txtq"};
+    expectRows(w, {
+        {.typed = tqpa("007", "3", "-2"), .answer = "-9",
+         .report = lines("Termo qualquer de uma PA|Termo a ser encontrado = 007|Primeiro termo da PA = 3|Razão da PA = -2|Termo encontrado = -9")},
+        // the numeric check, once, whatever the number of bad inputs, before any conversion
+        {.typed = tqpa("1,5", "1", "1"), .message = devem},
+        {.typed = tqpa("1", "abc", "1.2.3"), .message = devem},
+        {.typed = tqpa("", "-", " 5"), .message = devem},
+        // conversion in the order term, first term, difference
+        {.typed = tqpa("", "-", "1"), .error = "'' is not a valid floating point value."},
+        {.typed = tqpa("1", "-", ""), .error = "'-' is not a valid floating point value."},
+        // a full stop is a decimal point only where it is the separator
+        {.typed = tqpa("2.5", "0.25", "2"), .answer = "3.25",
+         .report = lines("Termo qualquer de uma PA|Termo a ser encontrado = 2.5|Primeiro termo da PA = 0.25|Razão da PA = 2|Termo encontrado = 3.25"), .only = '.'},
+        {.typed = tqpa("2.5", "0", "2"), .error = "'2.5' is not a valid floating point value.", .only = ','},
+        // the answer shown from the extended value, beyond the double range
+        {.typed = tqpa(big.c_str(), "0", big.c_str()), .answer = "1E600",
+         .report = lines(("Termo qualquer de uma PA|Termo a ser encontrado = " + big + "|Primeiro termo da PA = 0|Razão da PA = " + big + "|Termo encontrado = 1E600").c_str())},
+    });
 }
+// clang-format on
 
 } // namespace

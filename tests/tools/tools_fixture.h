@@ -32,6 +32,24 @@ struct SeparatorGuard {
 
 using Inputs = std::vector<std::pair<const char*, const char*>>; // control name, text
 
+// The controls a window's rows fill, in order: with `Fields f{"txtA", "txtB"}`, f("1", "2") types "1"
+// into txtA and "2" into txtB; fewer texts fill the first controls only.
+struct Fields {
+    std::vector<const char*> names;
+    Fields(std::initializer_list<const char*> n) : names(n) {}
+    template <class... Texts> Inputs operator()(Texts... texts) const {
+        Inputs inputs;
+        std::size_t i = 0;
+        (inputs.push_back({names.at(i++), texts}), ...);
+        return inputs;
+    }
+};
+
+// Report lines written as one text, "|" between lines.
+inline QStringList lines(const char* text) {
+    return QString::fromUtf8(text).split('|');
+}
+
 class ToolFixture {
 protected:
     DialogRecorder recorder;
