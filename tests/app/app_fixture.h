@@ -46,6 +46,13 @@ inline void expectShown(const char* className) {
     EXPECT_TRUE(w->isVisible()) << className;
 }
 
+// The three report items' enabled state.
+inline void expectReportItems(const TfrmMain& main, bool start, bool stop, bool restart) {
+    EXPECT_EQ(main.mnuStart->isEnabled(), start);
+    EXPECT_EQ(main.mnuStop->isEnabled(), stop);
+    EXPECT_EQ(main.mnuRestart->isEnabled(), restart);
+}
+
 inline void hideAllWindows() {
     for (QWidget* w : calvorin::WindowRegistry::windows())
         w->hide();

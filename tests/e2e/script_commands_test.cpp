@@ -42,9 +42,7 @@ TEST_F(ScriptCommandsTest, RelatorioStartsRecordingBeforeTheWindowIsFirstSeen) {
     TfrmMain& main = mainWindow();
     calvorin::runGuarded([&] { main.FormShow(); });
     EXPECT_TRUE(calvorin::reportLog().recording());
-    EXPECT_FALSE(main.mnuStart->isEnabled());
-    EXPECT_TRUE(main.mnuStop->isEnabled());
-    EXPECT_FALSE(main.mnuRestart->isEnabled());
+    expectReportItems(main, false, true, false);
 }
 
 } // namespace
