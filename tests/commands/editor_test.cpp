@@ -41,7 +41,6 @@ TEST_F(EditorTest, SavingWritesWindows1252LinesEndedByCrLf) {
         QByteArray file;
     };
     const Save saves[] = {
-        {"sobre", "sobre\r\n"},
         {"calc\ngraf", "calc\r\ngraf\r\n"},
         {"calc\ngraf\n", "calc\r\ngraf\r\n"},
         {"calc\n\ngraf\n\n", "calc\r\n\r\ngraf\r\n\r\n"},
