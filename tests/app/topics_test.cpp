@@ -170,7 +170,6 @@ TEST_F(CreditsTest, HelpLinkShowsHowToHelpWhoseFecharClosesIt) {
     EXPECT_FALSE(meajude.isVisible());
 }
 
-// The program's fixed creation order.
 // clang-format off
 const char* const creationOrder[] = {
     "TfrmMain", "TfrmEqua2", "TfrmTrigonometria", "TfrmSplash", "TfrmAutor", "TfrmJurosCompostos",
