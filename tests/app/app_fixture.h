@@ -39,11 +39,16 @@ inline TfrmMain& mainWindow() {
 
 using testsupport::windowNamed;
 
-// Expects the window of that class to be visible.
 inline void expectShown(const char* className) {
     QWidget* w = windowNamed(className);
     ASSERT_NE(w, nullptr) << className;
     EXPECT_TRUE(w->isVisible()) << className;
+}
+
+inline void expectReportItems(const TfrmMain& main, bool start, bool stop, bool restart) {
+    EXPECT_EQ(main.mnuStart->isEnabled(), start);
+    EXPECT_EQ(main.mnuStop->isEnabled(), stop);
+    EXPECT_EQ(main.mnuRestart->isEnabled(), restart);
 }
 
 inline void hideAllWindows() {

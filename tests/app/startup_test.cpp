@@ -1,12 +1,12 @@
 // The main window's first show: the start-up script runs, then the credits follow.
 #include "app_fixture.h"
 
-#include "ui/frames.h"
 #include "app/infowindows.h"
 #include "app/topics.h"
 #include "platform/guard.h"
 #include "tools/fDeterminante.h"
 #include "tools/fPitagoras.h"
+#include "ui/frames.h"
 
 #include <functional>
 #include <memory>
@@ -37,21 +37,32 @@ TEST_F(StartupTest, FirstShowRunsOnceAfterTheWindowIsVisible) {
 struct ScriptCase {
     const char* name;
     QByteArray bytes; // null: no script at all
+    bool creditsShown;
+    quint8 splash; // the main window's flag afterwards
 };
 
-// None of these lines is a command as written, so the credits follow as usual.
-TEST_F(StartupTest, ScriptsThatMatchNothingLeaveTheCreditsToFollow) {
+// A line that is not a command as written does nothing; a "nosplash" line anywhere keeps the credits
+// from following, though not those a "sobre" line showed.
+TEST_F(StartupTest, ScriptRunsBeforeTheCreditsFollow) {
+    // clang-format off
     const ScriptCase table[] = {
-        {"no script", QByteArray()},
-        {"empty script", QByteArray("")},
-        {"only line ends", QByteArray("\r\n\r\n\r")},
-        {"capital letter", QByteArray("Calc\r\nNOSPLASH\r\n")},
-        {"blank after the word", QByteArray("calc \r\nnosplash \r\n")},
-        {"blank before the word", QByteArray(" nosplash\r\n")},
-        {"lines joined by LF alone", QByteArray("calc\nnosplash\nfim")},
-        {"Ctrl+Z ends the script", QByteArray("\x1Anosplash\r\nfim\r\n")},
-        {"not commands", QByteArray("sair\r\nexit\r\n")},
+        {"no script", QByteArray(), true, 1},
+        {"empty script", QByteArray(""), true, 1},
+        {"only line ends", "\r\n\r\n\r", true, 1},
+        {"capital letter", "Calc\r\nNOSPLASH\r\n", true, 1},
+        {"blank after the word", "calc \r\nnosplash \r\n", true, 1},
+        {"blank before the word", " nosplash\r\n", true, 1},
+        {"lines joined by LF alone", "calc\nnosplash\nfim", true, 1},
+        {"LF alone joins the lines", "pa\nnosplash", true, 1},
+        {"Ctrl+Z ends the script", "\x1Anosplash\r\nfim\r\n", true, 1},
+        {"not commands", "sair\r\nexit\r\n", true, 1},
+        {"nosplash, only line, no line end", "nosplash", false, 0},
+        {"nosplash after CR LF", "nosplash\r\n", false, 0},
+        {"nosplash after another command", "pa\r\nnosplash\r\n", false, 0},
+        {"nosplash after CR alone", "pa\rnosplash", false, 0},
+        {"credits shown by a line keep showing", "sobre\r\nnosplash\r\n", true, 0},
     };
+    // clang-format on
     for (const ScriptCase& row : table) {
         SCOPED_TRACE(row.name);
         hideAllWindows();
@@ -59,11 +70,18 @@ TEST_F(StartupTest, ScriptsThatMatchNothingLeaveTheCreditsToFollow) {
         if (!row.bytes.isNull()) writeScript(row.bytes);
         mainWindow().splash = 1;
         calvorin::runGuarded([] { mainWindow().FormShow(); });
-        EXPECT_TRUE(creditsShown());
-        EXPECT_EQ(mainWindow().splash, 1);
+        EXPECT_EQ(creditsShown(), row.creditsShown);
+        EXPECT_EQ(mainWindow().splash, row.splash);
     }
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_TRUE(exitCodes.empty());
+}
+
+TEST_F(StartupTest, RelatorioStartsRecordingBeforeTheWindowIsFirstSeen) {
+    writeScript("relatorio\r\nnosplash\r\n");
+    calvorin::runGuarded([] { mainWindow().FormShow(); });
+    EXPECT_TRUE(calvorin::reportLog().recording());
+    expectReportItems(mainWindow(), false, true, false);
 }
 
 TEST_F(StartupTest, SplashFlagClearedBeforeTheEndMeansNoCredits) {

@@ -90,7 +90,6 @@ TEST_F(StepsTest, TheAnswerMenuCopiesThatAnswerAndOpensTheSteps) {
 // Every tool window by its calculate button(s): F2 opens its steps, and calculating forgets the
 // last ones, whatever then happens.
 TEST_F(StepsTest, EveryToolWindowOpensItsStepsAndForgetsThemOnCalculate) {
-    // Each window and its calculate button.
     const QStringList tools =
         QString("TfrmTQPA Button1, TfrmNTPA Button1, TfrmSTPA Button1, TfrmTQPG Button1, "
                 "Tfrmstpg Button1, Tfrmptpg Button1, TfrmEqua2 Button1, TfrmJurosCompostos Button1, "

@@ -26,55 +26,35 @@ struct TopicPage {
     std::vector<Link> links; // Label1, Label2, ... in this order
 };
 
+// clang-format off
 const TopicPage topicPages[] = {
-    {"TfrmAnalise",
-     "Análise combinatória",
-     true,
+    {"TfrmAnalise", "Análise combinatória", true,
      {{"Combinações Simples", "TfrmCombinations"}, {"Números fatoriais", "TfrmFatoriais"}}},
-    {"TfrmPA",
-     "Progressões Aritméticas",
-     true,
-     {{"Termo qualquer de uma PA", "TfrmTQPA"},
-      {"Número de termos de uma PA", "TfrmNTPA"},
+    {"TfrmPA", "Progressões Aritméticas", true,
+     {{"Termo qualquer de uma PA", "TfrmTQPA"}, {"Número de termos de uma PA", "TfrmNTPA"},
       {"Soma dos termos de uma PA", "TfrmSTPA"}}},
-    {"TfrmPG",
-     "Progressões Geométricas",
-     true,
-     {{"Termo qualquer de uma PG", "TfrmTQPG"},
-      {"Soma dos termos de uma PG", "Tfrmstpg"},
+    {"TfrmPG", "Progressões Geométricas", true,
+     {{"Termo qualquer de uma PG", "TfrmTQPG"}, {"Soma dos termos de uma PG", "Tfrmstpg"},
       {"Produto dos termos de uma PG", "Tfrmptpg"}}},
-    {"TfrmMatrizes",
-     "Matrizes",
-     false,
+    {"TfrmMatrizes", "Matrizes", false,
      {{"Cálculo de determinantes", "TfrmDeterminante"}, {"Operações com matrizes", "TfrmOperMatrizes"}}},
-    {"TfrmAnalitica",
-     "Geometria análitica",
-     true,
-     {{"Distância entre 2 pontos", "TfrmDistancia"},
-      {"Inclinação de uma reta", "TfrmInclination"},
+    {"TfrmAnalitica", "Geometria análitica", true,
+     {{"Distância entre 2 pontos", "TfrmDistancia"}, {"Inclinação de uma reta", "TfrmInclination"},
       {"Distância entre um ponto e uma reta", "TfrmPontoReta"}}},
-    {"Tfrmtools",
-     "Ferramentas matemáticas",
-     true,
+    {"Tfrmtools", "Ferramentas matemáticas", true,
      {{"Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)", "TfrmConvertTemperatura"},
-      {"Calculadora", "TfrmCalc"},
-      {"Gerador de gráficos", "TfrmGraph"},
-      {"Regra de 3", "TfrmRegra3"}}},
-    {"Tfrmgeometria",
-     "Geometria",
-     true,
-     {{"Geometria analítica", "TfrmAnalitica"},
-      {"Teorema de Pitágoras", "TfrmPitagoras"},
+      {"Calculadora", "TfrmCalc"}, {"Gerador de gráficos", "TfrmGraph"}, {"Regra de 3", "TfrmRegra3"}}},
+    {"Tfrmgeometria", "Geometria", true,
+     {{"Geometria analítica", "TfrmAnalitica"}, {"Teorema de Pitágoras", "TfrmPitagoras"},
       {"Funções trigonométricas", "TfrmTrigonometria"},
       {"Soma dos ângulos internos de um poligono", "TfrmSumAng"},
       {"Número de diagonais de um poligono", "TfrmDiagonais"}}},
-    {"TfrmFisica",
-     "Física/Química",
-     true,
+    {"TfrmFisica", "Física/Química", true,
      {{"Cálculo de calorias gastas por um corpo", "TfrmCalorias"},
       {"Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)", "TfrmConvertTemperatura"},
       {"Conversor de velocidades (Km/h/Metro/seg)", "TfrmConvertVelocidade"}}},
 };
+// clang-format on
 
 class TopicPageTest : public WindowTest {};
 
@@ -132,10 +112,11 @@ TEST_F(CreditsTest, Frame) {
     EXPECT_EQ(splash().lblVersao->text(), "Versão: 2.1.0");
     EXPECT_EQ(splash().btnFechar->text(), "Fechar");
     EXPECT_EQ(splash().lblMeajude->text(), "Quer me ajudar no desenvolvimento do Calvorin?");
-    EXPECT_FALSE(splash().imgPintura->pixmap().isNull()) << "the painting is read from the program's pictures";
+    EXPECT_FALSE(splash().imgPintura->pixmap().isNull())
+        << "the painting is read from the program's pictures";
 }
 
-TEST_F(CreditsTest, EnterEscAndFecharCloseIt) {
+TEST_F(CreditsTest, EnterEscAndFecharCloseItAndTheMakersWindow) {
     const std::pair<const char*, int> keys[] = {
         {"Enter", Qt::Key_Return}, {"keypad Enter", Qt::Key_Enter}, {"Esc", Qt::Key_Escape}};
     // Pressed on the window, or on the button holding the focus, which passes them on.
@@ -149,8 +130,16 @@ TEST_F(CreditsTest, EnterEscAndFecharCloseIt) {
     calvorin::showWindow(&splash());
     pressKey(&splash(), Qt::Key_A);
     EXPECT_TRUE(splash().isVisible()) << "another key leaves it open";
-    splash().btnFechar->click();
-    EXPECT_FALSE(splash().isVisible());
+    auto& autor = calvorin::window<TfrmAutor>();
+    calvorin::showWindow(&autor);
+    pressKey(&autor, Qt::Key_Escape);
+    EXPECT_FALSE(autor.isVisible());
+    for (auto [w, fechar] :
+         {std::pair<QWidget*, QAbstractButton*>{&splash(), splash().btnFechar}, {&autor, autor.btnFechar}}) {
+        calvorin::showWindow(w);
+        fechar->click();
+        EXPECT_FALSE(w->isVisible()) << w->metaObject()->className();
+    }
 }
 
 TEST_F(CreditsTest, PortraitIsTheMainWindowsNewsPictureAtEachShow) {
@@ -181,63 +170,18 @@ TEST_F(CreditsTest, HelpLinkShowsHowToHelpWhoseFecharClosesIt) {
     EXPECT_FALSE(meajude.isVisible());
 }
 
-TEST_F(CreditsTest, MakersWindowClosesWithItsButtonAndKeys) {
-    auto& autor = calvorin::window<TfrmAutor>();
-    calvorin::showWindow(&autor);
-    autor.btnFechar->click();
-    EXPECT_FALSE(autor.isVisible());
-    calvorin::showWindow(&autor);
-    pressKey(&autor, Qt::Key_Escape);
-    EXPECT_FALSE(autor.isVisible());
-}
-
-// The program's fixed creation order.
+// clang-format off
 const char* const creationOrder[] = {
-    "TfrmMain",
-    "TfrmEqua2",
-    "TfrmTrigonometria",
-    "TfrmSplash",
-    "TfrmAutor",
-    "TfrmJurosCompostos",
-    "TfrmFatoriais",
-    "TfrmCombinations",
-    "TfrmTQPA",
-    "TfrmNTPA",
-    "TfrmSTPA",
-    "TfrmTQPG",
-    "Tfrmstpg",
-    "Tfrmptpg",
-    "TfrmPitagoras",
-    "TfrmInclination",
-    "TfrmDistancia",
-    "TfrmRegra3",
-    "TfrmCalorias",
-    "TfrmConvertTemperatura",
-    "TfrmOperMatrizes",
-    "TfrmDeterminante",
-    "TfrmCalc",
-    "TfrmGraph",
-    "TfrmReport",
-    "TfrmViewReport",
-    "TfrmConfirmNR",
-    "TfrmComandos",
-    "TfrmAnalise",
-    "TfrmPA",
-    "TfrmPG",
-    "TfrmMatrizes",
-    "TfrmAnalitica",
-    "TfrmMDC",
-    "TfrmMeajude",
-    "TfrmEditor",
-    "Tfrmtools",
-    "TfrmSumAng",
-    "Tfrmgeometria",
-    "TfrmDiagonais",
-    "TfrmPontoReta",
-    "TfrmConvertVelocidade",
-    "TfrmFisica",
+    "TfrmMain", "TfrmEqua2", "TfrmTrigonometria", "TfrmSplash", "TfrmAutor", "TfrmJurosCompostos",
+    "TfrmFatoriais", "TfrmCombinations", "TfrmTQPA", "TfrmNTPA", "TfrmSTPA", "TfrmTQPG", "Tfrmstpg",
+    "Tfrmptpg", "TfrmPitagoras", "TfrmInclination", "TfrmDistancia", "TfrmRegra3", "TfrmCalorias",
+    "TfrmConvertTemperatura", "TfrmOperMatrizes", "TfrmDeterminante", "TfrmCalc", "TfrmGraph",
+    "TfrmReport", "TfrmViewReport", "TfrmConfirmNR", "TfrmComandos", "TfrmAnalise", "TfrmPA", "TfrmPG",
+    "TfrmMatrizes", "TfrmAnalitica", "TfrmMDC", "TfrmMeajude", "TfrmEditor", "Tfrmtools", "TfrmSumAng",
+    "Tfrmgeometria", "TfrmDiagonais", "TfrmPontoReta", "TfrmConvertVelocidade", "TfrmFisica",
     "TfrmResolucao", // after the fixed order
 };
+// clang-format on
 
 TEST(WindowRegistryOrder, WindowsAreCreatedInTheFixedOrderOneEach) {
     const std::vector<std::string> expected(std::begin(creationOrder), std::end(creationOrder));

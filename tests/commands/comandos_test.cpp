@@ -34,10 +34,9 @@ TEST_F(ComandosTest, StartsAsTheUserFirstSeesIt) {
     EXPECT_EQ(comandos().txtExec->text(), "Executar");
     EXPECT_EQ(comandos().Button2->text(), "Fechar");
     EXPECT_TRUE(comandos().visor->isReadOnly());
-    // Tab only ever reaches the edit.
-    EXPECT_FALSE(comandos().visor->focusPolicy() & Qt::TabFocus);
-    EXPECT_FALSE(comandos().txtExec->focusPolicy() & Qt::TabFocus);
-    EXPECT_FALSE(comandos().Button2->focusPolicy() & Qt::TabFocus);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{comandos().visor, comandos().txtExec, comandos().Button2})
+        EXPECT_FALSE(w->focusPolicy() & Qt::TabFocus) << "Tab only ever reaches the edit";
 }
 
 TEST_F(ComandosTest, EnterAtOnceRunsTheInitialQuestionMark) {

@@ -5,7 +5,6 @@
 #include "platform/dialogs.h"
 
 #include <QAction>
-#include <QFile>
 #include <QTest>
 #include <QToolButton>
 
@@ -15,15 +14,6 @@ namespace {
 
 class EditorTest : public CommandsTest {
 protected:
-    static void writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(name);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    static QByteArray readFile(const QString& name) {
-        QFile file(name);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
     void setText(const QString& text) { editor().texto->setPlainText(text); }
     QString text() { return editor().texto->toPlainText(); }
 };
@@ -51,7 +41,6 @@ TEST_F(EditorTest, SavingWritesWindows1252LinesEndedByCrLf) {
         QByteArray file;
     };
     const Save saves[] = {
-        {"sobre", "sobre\r\n"},
         {"calc\ngraf", "calc\r\ngraf\r\n"},
         {"calc\ngraf\n", "calc\r\ngraf\r\n"},
         {"calc\n\ngraf\n\n", "calc\r\n\r\ngraf\r\n\r\n"},
@@ -159,7 +148,7 @@ TEST_F(EditorTest, WriteFailureIsAnErrorBoxAndRunsNothing) {
     }
 }
 
-TEST_F(EditorTest, ToolbarCutsCopiesAndPastes) {
+TEST_F(EditorTest, ToolbarCutsCopiesPastesAndSaves) {
     setText("calc graf");
     QTextCursor cursor = editor().texto->textCursor();
     cursor.setPosition(0);
@@ -173,9 +162,6 @@ TEST_F(EditorTest, ToolbarCutsCopiesAndPastes) {
     editor().texto->setTextCursor(cursor);
     editor().ToolButton5->click();
     EXPECT_EQ(text(), " grafcalc");
-}
-
-TEST_F(EditorTest, ToolbarSaveWritesTheScript) {
     setText("mdc");
     editor().ToolButton1->click();
     EXPECT_EQ(readFile("autoexec.cv1"), "mdc\r\n");

@@ -10,6 +10,7 @@
 #include "windows.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QStringList>
@@ -77,6 +78,16 @@ protected:
             return e.code;
         }
         return std::nullopt;
+    }
+
+    static void writeFile(const QString& name, const QByteArray& bytes) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    static QByteArray readFile(const QString& name) {
+        QFile file(name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
     TfrmComandos& comandos() { return calvorin::window<TfrmComandos>(); }

@@ -150,36 +150,21 @@ const Case cases[] = {
     {"ajuda?", Via::Typed, {}},
 };
 
-const char* viaName(Via via) {
-    switch (via) {
-    case Via::Script:
-        return "script";
-    case Via::Typed:
-        return "typed";
-    case Via::Window:
-        return "window";
-    }
-    return "";
-}
+const char* const viaNames[] = {"script", "typed", "window"}; // in the order of Via
 
 } // namespace
 
 TEST_F(CommandsTest, EveryLineDoesWhatItsCommandSays) {
     for (const Case& c : cases) {
-        SCOPED_TRACE(QString("line \"%1\" %2").arg(c.line, viaName(c.via)).toStdString());
+        SCOPED_TRACE(QString("line \"%1\" %2").arg(c.line, viaNames[int(c.via)]).toStdString());
         restart();
         const auto code = exitCodeOf([&] {
-            switch (c.via) {
-            case Via::Script:
-                execute(c.line, calvorin::korvanta::Script);
-                break;
-            case Via::Typed:
-                execute(c.line, calvorin::korvanta::Interactive);
-                break;
-            case Via::Window:
+            if (c.via == Via::Window) {
                 comandos().txtcomando->setText(c.line);
                 comandos().txtExecClick();
-                break;
+            } else {
+                execute(c.line,
+                        c.via == Via::Script ? calvorin::korvanta::Script : calvorin::korvanta::Interactive);
             }
         });
         EXPECT_EQ(effects, c.effects);
@@ -190,11 +175,8 @@ TEST_F(CommandsTest, EveryLineDoesWhatItsCommandSays) {
 }
 
 TEST_F(CommandsTest, ScriptFileRunsEveryLineInScriptMode) {
-    QFile file("autoexec.cv1");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("calc\r\nCalc\r\nver\r\nvers\xE3o\r\nnosplash\rgraf\x1A"
-               "sobre\r\n");
-    file.close();
+    writeFile("autoexec.cv1", "calc\r\nCalc\r\nver\r\nvers\xE3o\r\nnosplash\rgraf\x1A"
+                              "sobre\r\n");
     calvorin::korvanta::runFile("autoexec.cv1");
     EXPECT_EQ(effects, QStringList({"TfrmCalc", "TfrmSplash", "TfrmSplash", "TfrmGraph"}));
     EXPECT_EQ(comandos().lines(), intro + version);
@@ -202,10 +184,7 @@ TEST_F(CommandsTest, ScriptFileRunsEveryLineInScriptMode) {
 }
 
 TEST_F(CommandsTest, ScriptEndsTheProgramAtFim) {
-    QFile file("autoexec.cv1");
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("calc\r\nfim\r\ngraf\r\n");
-    file.close();
+    writeFile("autoexec.cv1", "calc\r\nfim\r\ngraf\r\n");
     EXPECT_EQ(exitCodeOf([] { calvorin::korvanta::runFile("autoexec.cv1"); }), 1);
     EXPECT_EQ(effects, QStringList{"TfrmCalc"});
 }

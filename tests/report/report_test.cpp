@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace calvorin {
 void PrintTo(const RecordingState& s, std::ostream* os) {
     *os << (s.recording ? "recording" : "not recording") << (s.resumable ? ", resumable" : "");
@@ -72,12 +74,34 @@ protected:
         f.write(b);
     }
     QStringList files() { return QDir(dir.path()).entryList(QDir::Files, QDir::Name); }
+
+    // Does what starts a report and expects the log to be that header, with a time either side of a
+    // second's tick.
+    void expectStarted(const std::function<void()>& start, const QStringList& header) {
+        const QString before = longTimeText();
+        start();
+        const QString after = longTimeText();
+        const auto at = [&](const QString& time) { return QStringList(header).replaceInStrings("%T", time); };
+        EXPECT_TRUE(log.lines() == at(before) || log.lines() == at(after))
+            << log.lines().join('|').toStdString();
+    }
+
+    // The save dialog cancelled (no name), or answered with a file that cannot be made.
+    struct Unsaved {
+        const char* name;
+        QStringList errors;
+    };
+    const Unsaved unsaved[2] = {{nullptr, {}}, {"sem/pasta", {"Cannot create file sem/pasta.txt."}}};
+    void answer(const Unsaved& u) {
+        recorder.saveAnswers.clear();
+        u.name ? recorder.answerSave(u.name) : recorder.answerCancel();
+    }
 };
 
-// The time line carries the time of the moment it was written; either side of a second's tick.
-void expectTimeLine(const QString& line, const QString& prefix, const QString& before, const QString& after) {
-    EXPECT_TRUE(line == prefix + before || line == prefix + after) << line.toStdString();
-}
+// What starting a report writes, the long one from Iniciar on an empty log, the short one in place of
+// a log with text; %T is the time of that moment.
+const QStringList longHeader = {"Relatório do Calvorin 2.1", "Gerado em : %T", ""};
+const QStringList shortHeader = {"Relatório do Calvorin 2.0", "Gerado em: %T"};
 
 // ---- the log ---------------------------------------------------------------------------------
 
@@ -106,18 +130,13 @@ TEST_F(Report, AppendAddsOneLastLineEvenAfterAnUnfinishedLine) {
     log.append("um");
     log.append("");
     log.append("três");
+    viewer().txtReport->undo(); // appended lines are not the user's to undo
     EXPECT_EQ(log.lines(), QStringList({"um", "", "três"}));
     viewer().txtReport->setPlainText("digitado sem quebra");
     log.append("depois");
     EXPECT_EQ(log.lines(), QStringList({"digitado sem quebra", "depois"}));
     EXPECT_EQ(signalled, QStringList({"um", "", "três", "depois"}));
     EXPECT_FALSE(viewer().isVisible()) << "append shows nothing";
-}
-
-TEST_F(Report, AppendedLinesCannotBeUndoneInTheViewer) {
-    log.append("linha");
-    viewer().txtReport->undo();
-    EXPECT_EQ(log.lines(), QStringList({"linha"}));
 }
 
 TEST_F(Report, ViewerShowsTheLiveLogAndItsEditsAreTheLog) {
@@ -140,67 +159,55 @@ TEST_F(Report, TabTypesATabInTheViewer) {
 
 // ---- starting a report -------------------------------------------------------------------------
 
+// A log whose every character was deleted counts as empty again.
 TEST_F(Report, StartWithEmptyLogWritesTheLongHeaderAndRecords) {
-    for (const State& from : {idle, stopped}) {
+    for (const auto& [from, deleted] : {std::pair{idle, false}, {stopped, false}, {recordingState, true}}) {
         viewer().txtReport->clear();
         enter(from);
-        const QString before = longTimeText();
-        pressIniciar();
-        const QString after = longTimeText();
-        const QStringList l = log.lines();
-        ASSERT_EQ(l.size(), 3);
-        EXPECT_EQ(l[0], "Relatório do Calvorin 2.1");
-        expectTimeLine(l[1], "Gerado em : ", before, after);
-        EXPECT_EQ(l[2], "");
+        if (deleted) {
+            log.append("cálculo");
+            QTextCursor c = viewer().txtReport->textCursor();
+            c.select(QTextCursor::Document);
+            c.removeSelectedText();
+        }
+        expectStarted([&] { pressIniciar(); }, longHeader);
         EXPECT_EQ(state(), recordingState);
         EXPECT_FALSE(confirm().isVisible());
         EXPECT_FALSE(generator().isVisible());
     }
 }
 
+// A lone line end is text too.
 TEST_F(Report, StartWithTextAsksAndChangesNothing) {
-    for (const State& from : {idle, recordingState, stopped}) {
-        confirm().hide();
-        viewer().txtReport->setPlainText("antigo\n");
-        enter(from);
-        pressIniciar();
-        EXPECT_TRUE(confirm().isVisible());
-        EXPECT_EQ(state(), from);
-        EXPECT_EQ(log.lines(), QStringList({"antigo"}));
-        EXPECT_FALSE(generator().isVisible()) << "Iniciar hides the generator in every case";
-    }
+    for (const auto& [text, lines] : {std::pair<QString, QStringList>{"antigo\n", {"antigo"}}, {"\n", {""}}})
+        for (const State& from : {idle, recordingState, stopped}) {
+            confirm().hide();
+            viewer().txtReport->setPlainText(text);
+            enter(from);
+            pressIniciar();
+            EXPECT_TRUE(confirm().isVisible());
+            EXPECT_EQ(state(), from);
+            EXPECT_EQ(log.lines(), lines);
+            EXPECT_FALSE(generator().isVisible()) << "Iniciar hides the generator in every case";
+        }
 }
 
 TEST_F(Report, StartFromCodeHidesNothing) {
     generator().show();
-    report::start();
+    expectStarted(report::start, longHeader);
     EXPECT_TRUE(generator().isVisible());
-    EXPECT_EQ(log.lines().size(), 3);
 }
 
-TEST_F(Report, DeletingAllTextMeansNoConfirmation) {
-    report::start();
-    log.append("cálculo");
-    QTextCursor c = viewer().txtReport->textCursor();
-    c.select(QTextCursor::Document);
-    c.removeSelectedText();
-    pressIniciar();
-    EXPECT_FALSE(confirm().isVisible());
-    EXPECT_EQ(log.lines().size(), 3);
-}
-
-TEST_F(Report, WhitespaceAloneIsNotEmpty) {
-    viewer().txtReport->setPlainText("\n");
-    report::start();
-    EXPECT_TRUE(confirm().isVisible());
-}
-
-TEST_F(Report, GeneratorCancelOnlyHides) {
-    generator().show();
-    generator().btnCancelar->click();
-    EXPECT_FALSE(generator().isVisible());
-    EXPECT_EQ(state(), idle);
-    EXPECT_TRUE(log.isEmpty());
+TEST_F(Report, GeneratorCancelAndViewerFecharOnlyHide) {
+    log.append("fica");
+    for (auto [w, button] : {std::pair<QWidget*, QAbstractButton*>{&generator(), generator().btnCancelar},
+                             {&viewer(), viewer().btnFechar}}) {
+        w->show();
+        button->click();
+        EXPECT_FALSE(w->isVisible());
+        EXPECT_EQ(state(), idle);
+        EXPECT_EQ(log.lines(), QStringList({"fica"}));
+    }
 }
 
 TEST_F(Report, StopAndResumeKeepTheLogWithoutASecondHeader) {
@@ -230,13 +237,7 @@ TEST_F(Report, StartAnotherWithoutSavingWritesTheShortHeader) {
         viewer().txtReport->setPlainText("antigo\n");
         enter(c.from);
         report::start();
-        const QString before = longTimeText();
-        confirm().Button2->click();
-        const QString after = longTimeText();
-        const QStringList l = log.lines();
-        ASSERT_EQ(l.size(), 2);
-        EXPECT_EQ(l[0], "Relatório do Calvorin 2.0");
-        expectTimeLine(l[1], "Gerado em: ", before, after);
+        expectStarted([&] { confirm().Button2->click(); }, shortHeader);
         EXPECT_EQ(state(), c.after);
         EXPECT_FALSE(confirm().isVisible());
     }
@@ -248,76 +249,64 @@ TEST_F(Report, StartAnotherSavingSavesThenStartsAndStaysOpen) {
     enter(stopped);
     report::start();
     recorder.answerSave("primeiro");
-    confirm().Button1->click();
+    expectStarted([&] { confirm().Button1->click(); }, shortHeader);
     EXPECT_EQ(bytes("primeiro.txt"), QByteArray("antigo\r\nrelat\xf3rio\r\n"));
-    QStringList l = log.lines();
-    ASSERT_EQ(l.size(), 2);
-    EXPECT_EQ(l[0], "Relatório do Calvorin 2.0");
     EXPECT_EQ(state(), (State{true, true}));
     EXPECT_TRUE(confirm().isVisible());
 
     // Pressing again saves the new two-line report and starts yet another.
+    const QStringList first = log.lines();
     recorder.answerSave("segundo");
-    confirm().Button1->click();
-    EXPECT_EQ(bytes("segundo.txt"), toWindows1252(l.join("\r\n") + "\r\n"));
-    EXPECT_EQ(log.lines().size(), 2);
+    expectStarted([&] { confirm().Button1->click(); }, shortHeader);
+    EXPECT_EQ(bytes("segundo.txt"), toWindows1252(first.join("\r\n") + "\r\n"));
     EXPECT_EQ(recorder.saveInitialNames, QStringList({"CVRelatório", "primeiro"}));
     EXPECT_EQ(recorder.saveFilters, QStringList({"Arquivos texto|*.txt", "Arquivos texto|*.txt"}));
 }
 
-TEST_F(Report, StartAnotherSavingDoesNotStartWhenTheSaveDidNotHappen) {
-    struct Case {
-        const char* name;
-        bool cancel;
-        QStringList errors;
+// Cancelar, or saving when the save did not happen, starts nothing; only Cancelar closes the window.
+TEST_F(Report, ConfirmationWithoutASaveChangesNothing) {
+    const struct {
+        State from;
+        TFlatButton* TfrmConfirmNR::*button;
+        Unsaved save;
+    } cases[] = {
+        {recordingState, &TfrmConfirmNR::Button3, unsaved[0]},
+        {stopped, &TfrmConfirmNR::Button1, unsaved[0]},
+        {stopped, &TfrmConfirmNR::Button1, unsaved[1]},
     };
-    const Case cases[] = {
-        {"", true, {}},
-        {"sem/pasta", false, {"Cannot create file sem/pasta.txt."}},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.save.name ? c.save.name : "cancelled");
         recorder.errors.clear();
         viewer().txtReport->setPlainText("antigo\n");
-        enter(stopped);
+        enter(c.from);
         report::start();
-        if (c.cancel)
-            recorder.answerCancel();
-        else
-            recorder.answerSave(c.name);
-        confirm().Button1->click();
-        EXPECT_EQ(recorder.errors, c.errors) << c.name;
-        EXPECT_EQ(log.lines(), QStringList({"antigo"})) << c.name;
-        EXPECT_EQ(state(), stopped) << c.name;
-        EXPECT_TRUE(confirm().isVisible()) << c.name;
-        EXPECT_TRUE(files().isEmpty()) << c.name;
+        answer(c.save);
+        (confirm().*c.button)->click();
+        EXPECT_EQ(recorder.errors, c.save.errors);
+        EXPECT_EQ(log.lines(), QStringList({"antigo"}));
+        EXPECT_EQ(state(), c.from);
+        EXPECT_EQ(confirm().isVisible(), c.button == &TfrmConfirmNR::Button1);
+        EXPECT_TRUE(files().isEmpty());
     }
-}
-
-TEST_F(Report, ConfirmationCancelChangesNothing) {
-    viewer().txtReport->setPlainText("antigo\n");
-    enter(recordingState);
-    report::start();
-    confirm().Button3->click();
-    EXPECT_FALSE(confirm().isVisible());
-    EXPECT_EQ(state(), recordingState);
-    EXPECT_EQ(log.lines(), QStringList({"antigo"}));
 }
 
 // ---- saving from the viewer --------------------------------------------------------------------
 
 TEST_F(Report, ViewerSaveAppendsTxtAlwaysAndReplacesTheFile) {
-    struct Case {
-        const char* chosen;
-        const char* written;
-    };
-    const Case cases[] = {{"x", "x.txt"}, {"x.txt", "x.txt.txt"}, {"CVRelatório", "CVRelatório.txt"}};
-    viewer().txtReport->setPlainText("Relatório do Calvorin 2.1\n\tação €\n\n");
-    const QByteArray expected("Relat\xf3rio do Calvorin 2.1\r\n\ta\xe7\xe3o \x80\r\n\r\n");
-    for (const Case& c : cases) {
+    const struct {
+        const char *chosen, *written;
+        bool emptyLog; // saves an empty file
+    } cases[] = {{"x", "x.txt", false},
+                 {"x.txt", "x.txt.txt", false},
+                 {"CVRelatório", "CVRelatório.txt", false},
+                 {"vazio", "vazio.txt", true}};
+    const QByteArray report("Relat\xf3rio do Calvorin 2.1\r\n\ta\xe7\xe3o \x80\r\n\r\n");
+    for (const auto& c : cases) {
+        viewer().txtReport->setPlainText(c.emptyLog ? "" : "Relatório do Calvorin 2.1\n\tação €\n\n");
         writeBytes(c.written, "old contents that are longer than the report ......................");
         recorder.answerSave(QString::fromUtf8(c.chosen));
         viewer().btnSalvar->click();
-        EXPECT_EQ(bytes(QString::fromUtf8(c.written)), expected) << c.chosen;
+        EXPECT_EQ(bytes(QString::fromUtf8(c.written)), c.emptyLog ? QByteArray() : report) << c.chosen;
     }
     EXPECT_TRUE(recorder.errors.isEmpty());
 }
@@ -334,27 +323,19 @@ TEST_F(Report, ViewerSaveDialogRemembersTheLastName) {
     EXPECT_EQ(recorder.saveFilters.first(), "Arquivos texto|*.txt");
 }
 
-TEST_F(Report, ViewerCancelWritesAndOverwritesNothing) {
+TEST_F(Report, ViewerSaveThatDidNotHappenKeepsTheFileAndTheLog) {
     writeBytes("CVRelatório.txt", "guardado");
     log.append("novo");
-    recorder.answerCancel();
-    viewer().btnSalvar->click();
-    EXPECT_EQ(bytes("CVRelatório.txt"), "guardado");
-    EXPECT_EQ(files(), QStringList({"CVRelatório.txt"}));
-}
-
-TEST_F(Report, ViewerWriteFailureShowsTheErrorBox) {
-    log.append("novo");
-    recorder.answerSave("sem/pasta");
-    viewer().btnSalvar->click();
-    EXPECT_EQ(recorder.errors, QStringList({"Cannot create file sem/pasta.txt."}));
-    EXPECT_EQ(log.lines(), QStringList({"novo"}));
-}
-
-TEST_F(Report, EmptyLogSavesAnEmptyFile) {
-    recorder.answerSave("vazio");
-    viewer().btnSalvar->click();
-    EXPECT_EQ(bytes("vazio.txt"), QByteArray());
+    for (const Unsaved& u : unsaved) {
+        SCOPED_TRACE(u.name ? u.name : "cancelled");
+        recorder.errors.clear();
+        answer(u);
+        viewer().btnSalvar->click();
+        EXPECT_EQ(recorder.errors, u.errors);
+        EXPECT_EQ(bytes("CVRelatório.txt"), "guardado");
+        EXPECT_EQ(files(), QStringList({"CVRelatório.txt"}));
+        EXPECT_EQ(log.lines(), QStringList({"novo"}));
+    }
 }
 
 TEST_F(Report, EveryButtonIsFlat) {
@@ -362,14 +343,6 @@ TEST_F(Report, EveryButtonIsFlat) {
         for (QAbstractButton* b : w->findChildren<QAbstractButton*>())
             EXPECT_TRUE(qobject_cast<TFlatButton*>(b))
                 << w->metaObject()->className() << " " << b->text().toStdString();
-}
-
-TEST_F(Report, ViewerClosesByHiding) {
-    viewer().show();
-    log.append("fica");
-    viewer().btnFechar->click();
-    EXPECT_FALSE(viewer().isVisible());
-    EXPECT_EQ(log.lines(), QStringList({"fica"}));
 }
 
 } // namespace
