@@ -17,6 +17,8 @@
 
 #include <functional>
 #include <stdexcept>
+#include <tuple>
+#include <vector>
 
 using namespace calvorin;
 
@@ -88,29 +90,21 @@ void whenModal(const std::function<void()>& open, const std::function<void(QWidg
     EXPECT_TRUE(seen) << "no modal window came up";
 }
 
-TEST(RealDialogs, MessageBoxHasOkAndTheApplicationTitle) {
-    whenModal([] { dialogs().message("Olá"); },
-              [](QWidget* w) {
-                  auto* box = qobject_cast<QMessageBox*>(w);
-                  ASSERT_NE(box, nullptr);
-                  EXPECT_EQ(box->windowTitle(), "Calvorin 2.1");
-                  EXPECT_EQ(box->text(), "Olá");
-                  EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-                  EXPECT_NE(box->icon(), QMessageBox::Critical);
-                  box->button(QMessageBox::Ok)->click();
-              });
-}
-
-TEST(RealDialogs, ErrorBoxHasTheStopIcon) {
-    whenModal([] { showErrorBox("Division by zero"); },
-              [](QWidget* w) {
-                  auto* box = qobject_cast<QMessageBox*>(w);
-                  ASSERT_NE(box, nullptr);
-                  EXPECT_EQ(box->icon(), QMessageBox::Critical);
-                  EXPECT_EQ(box->windowTitle(), "Calvorin 2.1");
-                  EXPECT_EQ(box->text(), "Division by zero.");
-                  box->button(QMessageBox::Ok)->click();
-              });
+TEST(RealDialogs, MessageAndErrorBoxesHaveOkAndTheApplicationTitle) {
+    const std::tuple<std::function<void()>, const char*, bool> boxes[] = {
+        {[] { dialogs().message("Olá"); }, "Olá", false},
+        {[] { showErrorBox("Division by zero"); }, "Division by zero.", true}, // the stop icon
+    };
+    for (const auto& [open, text, critical] : boxes)
+        whenModal(open, [&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), "Calvorin 2.1");
+            EXPECT_EQ(box->text(), QString::fromUtf8(text));
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+            EXPECT_EQ(box->icon() == QMessageBox::Critical, critical);
+            box->button(QMessageBox::Ok)->click();
+        });
 }
 
 TEST(RealDialogs, SaveDialogIsQtsOwnAndGivesTheChosenName) {
@@ -199,28 +193,24 @@ TEST_P(Guard, TurnsAnErrorIntoTheErrorBox) {
     EXPECT_EQ(rec.errors, c.shown ? QStringList{QString::fromUtf8(c.shown)} : QStringList{});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Guard,
-    testing::Values(GuardCase{"nothing", [] {}, nullptr},
-                    GuardCase{"conversion", [] { throw ConvertError::floatValue("abc"); },
-                              "'abc' is not a valid floating point value."},
-                    GuardCase{"empty conversion", [] { throw ConvertError::floatValue(""); },
-                              "'' is not a valid floating point value."},
-                    GuardCase{"integer conversion", [] { throw ConvertError::integerValue("1,5"); },
-                              "'1,5' is not a valid integer value."},
-                    GuardCase{"invalid", [] { throw InvalidOperation(); },
-                              "Invalid floating point operation."},
-                    GuardCase{"zero divide", [] { throw ZeroDivide(); }, "Floating point division by zero."},
-                    GuardCase{"overflow", [] { throw Overflow(); }, "Floating point overflow."},
-                    GuardCase{"integer division", [] { throw IntDivideByZero(); }, "Division by zero."},
-                    GuardCase{"file", [] { throw FileError::cannotCreate("relatório.txt"); },
-                              "Cannot create file relatório.txt."},
-                    GuardCase{"a name ending in a full stop still gets one",
-                              [] { throw FileError::cannotRead("x."); }, "Cannot read file x.."},
-                    GuardCase{"foreign exception", [] { throw std::out_of_range("index out of range"); },
-                              "index out of range."},
-                    GuardCase{"not an exception at all", [] { throw 42; }, "Unknown error."}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, Guard, testing::ValuesIn(std::vector<GuardCase>{
+    {"nothing", [] {}, nullptr},
+    {"conversion", [] { throw ConvertError::floatValue("abc"); }, "'abc' is not a valid floating point value."},
+    {"empty conversion", [] { throw ConvertError::floatValue(""); }, "'' is not a valid floating point value."},
+    {"integer conversion", [] { throw ConvertError::integerValue("1,5"); },
+     "'1,5' is not a valid integer value."},
+    {"invalid", [] { throw InvalidOperation(); }, "Invalid floating point operation."},
+    {"zero divide", [] { throw ZeroDivide(); }, "Floating point division by zero."},
+    {"overflow", [] { throw Overflow(); }, "Floating point overflow."},
+    {"integer division", [] { throw IntDivideByZero(); }, "Division by zero."},
+    {"file", [] { throw FileError::cannotCreate("relatório.txt"); }, "Cannot create file relatório.txt."},
+    {"a name ending in a full stop still gets one", [] { throw FileError::cannotRead("x."); },
+     "Cannot read file x.."},
+    {"foreign exception", [] { throw std::out_of_range("index out of range"); }, "index out of range."},
+    {"not an exception at all", [] { throw 42; }, "Unknown error."}}),
     [](const testing::TestParamInfo<GuardCase>& info) { return "case" + std::to_string(info.index); });
+// clang-format on
 
 class Thrower : public QObject {
 public:

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace calvorin;
 
 namespace {
@@ -41,31 +43,25 @@ TEST_P(ScriptLines, FollowTheScriptRules) {
     EXPECT_EQ(splitScriptLines(GetParam().bytes), GetParam().lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ScriptLines,
-    testing::Values(SplitCase{"crlf", "nosplash\r\ncalc\r\n", {"nosplash", "calc"}},
-                    SplitCase{"cr_only", "nosplash\rcalc\r", {"nosplash", "calc"}},
-                    SplitCase{"lf_only_is_one_line", "nosplash\ncalc\n", {"nosplash\ncalc\n"}},
-                    SplitCase{"cr_lf_lf_keeps_the_second_lf", "calc\r\n\ngraf\r\n", {"calc", "\ngraf"}},
-                    SplitCase{"lf_before_cr_stays_in_the_line", "calc\n\rgraf", {"calc\n", "graf"}},
-                    SplitCase{"ctrl_z_ends_the_file",
-                              "calc\r\ngr\x1A"
-                              "af\r\nmdc\r\n",
-                              {"calc", "gr"}},
-                    SplitCase{"ctrl_z_at_a_line_start", "calc\r\n\x1Amdc", {"calc"}},
-                    SplitCase{"last_line_without_end", "calc\r\ngraf", {"calc", "graf"}},
-                    SplitCase{"empty_file", "", {}}, SplitCase{"only_ctrl_z", "\x1A", {}},
-                    SplitCase{"one_cr", "\r", {""}}, SplitCase{"one_crlf", "\r\n", {""}},
-                    SplitCase{"empty_lines_are_kept", "\r\n\r\ncalc\r\n", {"", "", "calc"}},
-                    SplitCase{"blanks_are_kept", " calc \r\n", {" calc "}},
-                    SplitCase{"windows_1252_small_a_tilde", "vers\xE3o\r\n", {QString::fromUtf8("versão")}},
-                    SplitCase{"windows_1252_capital_a_tilde", "VERS\xC3O", {QString::fromUtf8("VERSÃO")}},
-                    SplitCase{"windows_1252_cedilla",
-                              "combina\xE7\xF5"
-                              "es",
-                              {QString::fromUtf8("combinações")}},
-                    SplitCase{"windows_1252_euro", "\x80", {QString::fromUtf8("€")}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, ScriptLines, testing::ValuesIn(std::vector<SplitCase>{
+    {"crlf", "nosplash\r\ncalc\r\n", {"nosplash", "calc"}},
+    {"cr_only", "nosplash\rcalc\r", {"nosplash", "calc"}},
+    {"lf_only_is_one_line", "nosplash\ncalc\n", {"nosplash\ncalc\n"}},
+    {"cr_lf_lf_keeps_the_second_lf", "calc\r\n\ngraf\r\n", {"calc", "\ngraf"}},
+    {"lf_before_cr_stays_in_the_line", "calc\n\rgraf", {"calc\n", "graf"}},
+    {"ctrl_z_ends_the_file", "calc\r\ngr\x1A" "af\r\nmdc\r\n", {"calc", "gr"}},
+    {"ctrl_z_at_a_line_start", "calc\r\n\x1Amdc", {"calc"}},
+    {"last_line_without_end", "calc\r\ngraf", {"calc", "graf"}},
+    {"empty_file", "", {}}, {"only_ctrl_z", "\x1A", {}}, {"one_cr", "\r", {""}}, {"one_crlf", "\r\n", {""}},
+    {"empty_lines_are_kept", "\r\n\r\ncalc\r\n", {"", "", "calc"}},
+    {"blanks_are_kept", " calc \r\n", {" calc "}},
+    {"windows_1252_small_a_tilde", "vers\xE3o\r\n", {QString::fromUtf8("versão")}},
+    {"windows_1252_capital_a_tilde", "VERS\xC3O", {QString::fromUtf8("VERSÃO")}},
+    {"windows_1252_cedilla", "combina\xE7\xF5" "es", {QString::fromUtf8("combinações")}},
+    {"windows_1252_euro", "\x80", {QString::fromUtf8("€")}}}),
     [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Plain ASCII is read without the codec: it must come out as the codec reads it.
 TEST(ScriptFile, EveryAsciiByteReadsAsTheCodePageHasIt) {
