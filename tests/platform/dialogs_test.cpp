@@ -107,50 +107,52 @@ TEST(RealDialogs, MessageAndErrorBoxesHaveOkAndTheApplicationTitle) {
         });
 }
 
-TEST(RealDialogs, SaveDialogIsQtsOwnAndGivesTheChosenName) {
-    QTemporaryDir dir;
-    SaveDialog save("CVRelatório", "Arquivos texto|*.txt");
+// Opens `save` and hands Qt's file dialog to `inspect`; gives what the dialog answered.
+std::optional<QString> whenSaving(SaveDialog& save, const std::function<void(QFileDialog*)>& inspect) {
     std::optional<QString> chosen;
     whenModal([&] { chosen = save.execute(); },
               [&](QWidget* w) {
                   auto* dialog = qobject_cast<QFileDialog*>(w);
                   ASSERT_NE(dialog, nullptr);
-                  EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
-                  EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-                  EXPECT_EQ(dialog->nameFilters(), QStringList{"Arquivos texto (*.txt)"});
-                  dialog->setDirectory(dir.path());
-                  dialog->selectFile("meu relatório");
-                  static_cast<QDialog*>(dialog)->accept();
+                  inspect(dialog);
               });
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(*chosen, dir.filePath("meu relatório"));
-    EXPECT_EQ(save.fileName(), *chosen);
+    return chosen;
+}
+
+TEST(RealDialogs, SaveDialogIsQtsOwnAndGivesTheChosenName) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath("meu relatório");
+    SaveDialog save("CVRelatório", "Arquivos texto|*.txt");
+    std::optional<QString> chosen = whenSaving(save, [&](QFileDialog* dialog) {
+        EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"Arquivos texto (*.txt)"});
+        dialog->setDirectory(dir.path());
+        dialog->selectFile("meu relatório");
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(chosen, std::optional<QString>(name));
+    EXPECT_EQ(save.fileName(), name);
 
     // The next use opens where the last one ended, and a cancel there keeps that name.
-    whenModal([&] { chosen = save.execute(); },
-              [&](QWidget* w) {
-                  auto* dialog = qobject_cast<QFileDialog*>(w);
-                  ASSERT_NE(dialog, nullptr);
-                  EXPECT_EQ(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
-                  EXPECT_EQ(dialog->selectedFiles().value(0), dir.filePath("meu relatório"));
-                  static_cast<QDialog*>(dialog)->reject();
-              });
+    chosen = whenSaving(save, [&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
+        EXPECT_EQ(dialog->selectedFiles().value(0), name);
+        static_cast<QDialog*>(dialog)->reject();
+    });
     EXPECT_EQ(chosen, std::nullopt);
-    EXPECT_EQ(save.fileName(), dir.filePath("meu relatório"));
+    EXPECT_EQ(save.fileName(), name);
 }
 
 TEST(RealDialogs, SaveDialogGivesTheChosenFilterAndOpensWithIt) {
     SaveDialog save("CVGráfico", "Imagem PNG|*.png|Imagem SVG|*.svg");
-    for (int pass = 0; pass < 2; ++pass)
-        whenModal([&] { save.execute(); },
-                  [&](QWidget* w) {
-                      auto* dialog = static_cast<QFileDialog*>(w);
-                      EXPECT_EQ(dialog->selectedNameFilter(),
-                                pass ? "Imagem SVG (*.svg)" : "Imagem PNG (*.png)");
-                      dialog->selectNameFilter("Imagem SVG (*.svg)");
-                      dialog->selectFile(QDir::temp().filePath("figura"));
-                      static_cast<QDialog*>(dialog)->accept();
-                  });
+    for (const char* shown : {"Imagem PNG (*.png)", "Imagem SVG (*.svg)"})
+        whenSaving(save, [&](QFileDialog* dialog) {
+            EXPECT_EQ(dialog->selectedNameFilter(), shown);
+            dialog->selectNameFilter("Imagem SVG (*.svg)");
+            dialog->selectFile(QDir::temp().filePath("figura"));
+            static_cast<QDialog*>(dialog)->accept();
+        });
     EXPECT_EQ(save.filterIndex(), 1);
 }
 
@@ -158,17 +160,15 @@ TEST(RealDialogs, SaveDialogGivesTheChosenFilterAndOpensWithIt) {
 TEST(RealDialogs, SaveDialogSpeaksTheUsersLanguage) {
     ASSERT_TRUE(loadQtTranslations(QLocale(QLocale::Portuguese, QLocale::Brazil))) << "qt6-translations-l10n";
     SaveDialog save("CVRelatório", "Arquivos texto|*.txt");
-    whenModal([&] { save.execute(); },
-              [](QWidget* w) {
-                  auto* dialog = static_cast<QFileDialog*>(w);
-                  EXPECT_EQ(dialog->windowTitle(), "Salvar como");
-                  EXPECT_EQ(dialog->labelText(QFileDialog::LookIn), "Procurar em:");
-                  EXPECT_EQ(dialog->labelText(QFileDialog::FileName), "&Nome do arquivo:");
-                  EXPECT_EQ(dialog->labelText(QFileDialog::Reject), "Cancelar");
-                  EXPECT_EQ(dialog->nameFilters(), QStringList{"Arquivos texto (*.txt)"});
-              });
+    whenSaving(save, [](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Salvar como");
+        EXPECT_EQ(dialog->labelText(QFileDialog::LookIn), "Procurar em:");
+        EXPECT_EQ(dialog->labelText(QFileDialog::FileName), "&Nome do arquivo:");
+        EXPECT_EQ(dialog->labelText(QFileDialog::Reject), "Cancelar");
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"Arquivos texto (*.txt)"});
+    });
     EXPECT_FALSE(loadQtTranslations(QLocale::c())) << "Qt speaks English without translations";
-    whenModal([&] { save.execute(); }, [](QWidget* w) { EXPECT_EQ(w->windowTitle(), "Save As"); });
+    whenSaving(save, [](QFileDialog* dialog) { EXPECT_EQ(dialog->windowTitle(), "Save As"); });
 }
 
 // ---- the guard ------------------------------------------------------------------------------
