@@ -124,6 +124,12 @@ protected:
     }
     static std::tuple<QColor, QColor, QColor> flatLook() { return {kBorderGrey, kBorderGrey, kParentColour}; }
     static std::tuple<QColor, QColor, QColor> raisedLook() { return {Qt::white, Qt::black, kFlatGrey}; }
+    // Not hovered, drawn flat, and no button of the class followed by the hover timer.
+    static void expectFlat(TFlatButton* w) {
+        EXPECT_FALSE(w->isHovered());
+        EXPECT_EQ(look(w), flatLook());
+        EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    }
 };
 
 TEST_F(FlatButtonTest, PaintsEachDrawState) {
@@ -180,8 +186,7 @@ TEST_F(FlatButtonTest, LeavingOntoTheBackgroundFlattensOnTheTimersTick) {
     ASSERT_TRUE(TFlatButton::hoverGroup().timer()->isActive());
     hoverBackground();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !a->isHovered(); }, 5000));
-    EXPECT_EQ(look(a), flatLook());
-    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    expectFlat(a);
     EXPECT_FALSE(TFlatButton::hoverGroup().timer()->isActive());
 }
 
@@ -189,8 +194,7 @@ TEST_F(FlatButtonTest, NoHighlightWhileNoWindowOfTheProgramIsActive) {
     flat::setActiveCheck([] { return false; });
     hover(a);
     flat::setActiveCheck(nullptr);
-    EXPECT_FALSE(a->isHovered());
-    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    expectFlat(a);
 }
 
 TEST_F(FlatButtonTest, PressingAndDraggingOutReleasesWithoutAClick) {
@@ -207,9 +211,7 @@ TEST_F(FlatButtonTest, PressingAndDraggingOutReleasesWithoutAClick) {
     QTest::mouseMove(a, {40, 40});
     QTest::mouseRelease(a, Qt::LeftButton, {}, {40, 40});
     EXPECT_EQ(clicks.count(), 0);
-    EXPECT_FALSE(a->isHovered());
-    EXPECT_EQ(look(a), flatLook());
-    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    expectFlat(a);
 }
 
 TEST_F(FlatButtonTest, ReleasingInsideClicksOnceAndStaysRaised) {
@@ -225,9 +227,7 @@ TEST_F(FlatButtonTest, AClickHandlerThatDisablesTheButtonLeavesItFlat) {
     QObject::connect(a, &QAbstractButton::clicked, a, [this] { a->setEnabled(false); });
     hover(a);
     QTest::mouseClick(a, Qt::LeftButton);
-    EXPECT_FALSE(a->isHovered());
-    EXPECT_EQ(look(a), flatLook());
-    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    expectFlat(a);
     hover(b);
     EXPECT_TRUE(b->isHovered());
 }
@@ -236,12 +236,11 @@ TEST_F(FlatButtonTest, DisabledButtonIgnoresTheMouseAndDrawsAnEmbossedCaption) {
     QSignalSpy clicks(a, &QAbstractButton::clicked);
     hover(a);
     a->setEnabled(false);
-    EXPECT_FALSE(a->isHovered());
-    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    expectFlat(a);
     QTest::mouseClick(a, Qt::LeftButton);
     hover(a);
     EXPECT_EQ(clicks.count(), 0);
-    EXPECT_EQ(look(a), flatLook());
+    expectFlat(a);
 
     b->move(10, 100); // out of the way of the wider caption
     a->resize(120, 25);
@@ -296,7 +295,7 @@ TEST_F(FlatButtonTest, HidingTheWindowMidPressDropsThePressAndTheTimer) {
     EXPECT_FALSE(a->isPressing());
     EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
     showActive();
-    EXPECT_EQ(look(a), flatLook());
+    expectFlat(a);
 }
 
 TEST(FlatControls, ScreenReadersSeeOrdinaryControls) {
