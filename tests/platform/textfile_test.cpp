@@ -88,39 +88,34 @@ TEST(ScriptFile, UnreadableFileRaisesAFileError) {
 
 // ---- writing --------------------------------------------------------------------------------
 
-TEST(LinesFile, EveryLineEndsInCrLfInWindows1252) {
+// Each row replaces the file the row before wrote, the first one a longer older file.
+TEST(LinesFile, EveryLineEndsInCrLfInWindows1252AndReadsBack) {
+    const struct {
+        QStringList lines;
+        QByteArray bytes;
+        QStringList readBack = {}; // empty: the lines as written
+    } cases[] = {
+        // clang-format off
+        {{QString::fromUtf8("Relatório do Calvorin 2.1"), "", "2 + 3 = 5"},
+         "Relat\xF3rio do Calvorin 2.1\r\n\r\n2 + 3 = 5\r\n"},
+        {{"novo"}, "novo\r\n"},
+        {{}, ""}, // the file stays, empty
+        {{QString::fromUtf8("versão"), QString::fromUtf8("combinações"), "", "calc"},
+         "vers\xE3o\r\ncombina\xE7\xF5" "es\r\n\r\ncalc\r\n"},
+        // Never a Ctrl+Z for what the code page lacks: it would end the script there when read back.
+        {{QString::fromUtf8("Ω = 1 \U0001F600"), "calc"}, "? = 1 ?\r\ncalc\r\n", {"? = 1 ?", "calc"}},
+        // clang-format on
+    };
     QTemporaryDir dir;
     const QString path = dir.filePath("CVRelatório.txt");
-    writeLinesFile(path, {QString::fromUtf8("Relatório do Calvorin 2.1"), "", "2 + 3 = 5"});
-    EXPECT_EQ(fileBytes(path), QByteArray("Relat\xF3rio do Calvorin 2.1\r\n\r\n2 + 3 = 5\r\n"));
-}
-
-TEST(LinesFile, ReplacesAnExistingFileAndWritesNothingForNoLines) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("r.txt");
-    writeBytes(path, "old contents that are longer");
-    writeLinesFile(path, {"novo"});
-    EXPECT_EQ(fileBytes(path), QByteArray("novo\r\n"));
-    writeLinesFile(path, {});
-    EXPECT_TRUE(QFile::exists(path));
-    EXPECT_EQ(fileBytes(path), QByteArray());
-}
-
-TEST(LinesFile, WhatItWritesReadsBackAsTheSameLines) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("autoexec.cv1");
-    const QStringList lines{QString::fromUtf8("versão"), QString::fromUtf8("combinações"), "", "calc"};
-    writeLinesFile(path, lines);
-    EXPECT_EQ(readScriptFile(path), lines);
-}
-
-TEST(LinesFile, CharacterOutsideTheCodePageNeverBecomesCtrlZ) {
-    // A Ctrl+Z in the file would end the script at that point when it is read back.
-    QTemporaryDir dir;
-    const QString path = dir.filePath("autoexec.cv1");
-    writeLinesFile(path, {QString::fromUtf8("Ω = 1 \U0001F600"), "calc"});
-    EXPECT_FALSE(fileBytes(path).contains('\x1A'));
-    EXPECT_EQ(readScriptFile(path), (QStringList{"? = 1 ?", "calc"}));
+    writeBytes(path, QByteArray(100, 'x'));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.toStdString());
+        writeLinesFile(path, c.lines);
+        ASSERT_TRUE(QFile::exists(path));
+        EXPECT_EQ(fileBytes(path), c.bytes);
+        EXPECT_EQ(readScriptFile(path), c.readBack.isEmpty() ? c.lines : c.readBack);
+    }
 }
 
 TEST(LinesFile, SurrogateWithoutItsPartnerBecomesAQuestionMark) {
