@@ -295,12 +295,9 @@ class Control:
 class Window(Control):
     """A top-level window, and the steps a case takes in it by the captions the user sees."""
 
-    def edit(self, label):
-        """The edit named after the label beside it (its caption, e.g. "Razão da PA:")."""
-        return self.find("text", label)
-
     def fill(self, label, text):
-        return self.edit(label).type(text)
+        """Types into the edit named after the label beside it (its caption, e.g. "Razão da PA:")."""
+        return self.find("text", label).type(text)
 
     def click(self, caption):
         """Presses a push button by its caption without the "&"."""

@@ -129,18 +129,16 @@ QByteArray corruptScan() {
     return damaged.replace(damaged.size() / 2, 64, QByteArray(64, '\xFF'));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, BadJpeg,
-    testing::Values(BadCase{"empty", QByteArray()}, BadCase{"two_bytes", QByteArray("\xFF\xD8")},
-                    BadCase{"header_only", paintingBytes().left(200)},
-                    BadCase{"truncated_half", paintingBytes().left(paintingBytes().size() / 2)},
-                    BadCase{"without_end_marker", paintingBytes().left(paintingBytes().size() - 2)},
-                    BadCase{"random", randomBytes(4000, 7)},
-                    BadCase{"random_after_a_jpeg_start",
-                            QByteArray("\xFF\xD8\xFF\xE0") + randomBytes(4000, 11)},
-                    BadCase{"corrupt_scan_data", corruptScan()}, BadCase{"png", pngBytes()},
-                    BadCase{"text", QByteArray("not a picture at all")}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, BadJpeg, testing::ValuesIn(std::vector<BadCase>{
+    {"empty", QByteArray()}, {"two_bytes", QByteArray("\xFF\xD8")}, {"header_only", paintingBytes().left(200)},
+    {"truncated_half", paintingBytes().left(paintingBytes().size() / 2)},
+    {"without_end_marker", paintingBytes().left(paintingBytes().size() - 2)},
+    {"random", randomBytes(4000, 7)},
+    {"random_after_a_jpeg_start", QByteArray("\xFF\xD8\xFF\xE0") + randomBytes(4000, 11)},
+    {"corrupt_scan_data", corruptScan()}, {"png", pngBytes()}, {"text", QByteArray("not a picture at all")}}),
     [](const testing::TestParamInfo<BadCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 TEST(BadJpeg, DamagedBytesGiveAnEmptyPictureOrTheWholeOne) {
     QRandomGenerator rng(2026);
