@@ -42,17 +42,25 @@ def progression(app):
     w.label("2")
 
 
-@case
-def report(app):
+def record_progression(app):
+    """Starts the report, works the progression and opens the report's window: its text area."""
     app.menu("Sistema", "Gerador de relatórios", "Iniciar geração de relatório")
     app.window("Gerador de relatórios").click("Iniciar")
     app.gone("Gerador de relatórios")  # recording from here on
     term_of_progression(app)
     app.menu("Sistema", "Gerador de relatórios", "Visualizar relatório")
-    area = app.window("Relatório").find("text", "")
-    lines = ["Termo qualquer de uma PA", "Termo a ser encontrado = 10", "Primeiro termo da PA = 2",
-             "Razão da PA = 3", "Termo encontrado = 29"]
-    wait_for(f"the report to hold {lines}", lambda: all(line in area.text().splitlines() for line in lines))
+    return app.window("Relatório").find("text", "")
+
+
+def wait_for_lines(what, area, lines):
+    wait_for(f"{what} to hold {lines}", lambda: all(line in area.text().splitlines() for line in lines))
+
+
+@case
+def report(app):
+    wait_for_lines("the report", record_progression(app),
+                   ["Termo qualquer de uma PA", "Termo a ser encontrado = 10", "Primeiro termo da PA = 2",
+                    "Razão da PA = 3", "Termo encontrado = 29"])
 
 
 def paste_nothing_into(app, area, *other_pastes):
@@ -70,18 +78,14 @@ def paste_nothing_into(app, area, *other_pastes):
 def paste_nothing(app):
     """Nothing was ever copied on this X server: pasting into the report or the script pastes
     nothing, and the program and its report go on."""
-    app.menu("Sistema", "Gerador de relatórios", "Iniciar geração de relatório")
-    app.window("Gerador de relatórios").click("Iniciar")
-    app.gone("Gerador de relatórios")
-    term_of_progression(app)
-    app.menu("Sistema", "Gerador de relatórios", "Visualizar relatório")
-    paste_nothing_into(app, app.window("Relatório").find("text", ""))
+    paste_nothing_into(app, record_progression(app))
     app.menu("Sistema", "Inicialização do programa", "Editar script de inicialização")
     editor = app.window("Script de inicialização")
     paste_nothing_into(app, editor.find("text", ""), lambda: editor.find("menu item", "Colar").press())
 
 
-def twelve_plus_three(app):
+@case
+def calculator(app):
     """The calculator's keys as a screen reader presses them; the display is its one edit without a label."""
     app.menu("Problemas", "Ferramentas", "Calculadora")
     w = app.window("Calculadora")
@@ -89,12 +93,6 @@ def twelve_plus_three(app):
     for key in ("1", "2", "+", "3", "="):
         w.click(key)
     wait_for("the display to show 15", lambda: display.text() == "15")
-    return w
-
-
-@case
-def calculator(app):
-    twelve_plus_three(app)
 
 
 @case
@@ -110,31 +108,20 @@ def trigonometry(app):
     w.label("0.5")
 
 
-def x_squared_minus_four(app):
-    """x² - 4 = 0 in the second-degree equations: the roots 2 and -2."""
+@case
+def steps(app):
+    """x² - 4 = 0 in the second-degree equations, then F2 on that window: the worked solution shows
+    Δ, √Δ, both roots and the vertex."""
     app.menu("Problemas", "Algebra", "Equações de segundo grau")
     w = app.window("Equações de 2° Grau")
     w.fill("X²", "1")
     w.fill("= 0", "-4")
     w.click("Calcular")
-    w.label("-2")
-    return w
-
-
-def steps_of_x_squared_minus_four(app):
-    """Then F2 on that window: the worked solution."""
-    w = x_squared_minus_four(app)
     w.label("-2").click_with("b1")  # the pointer over the window, where the keys go
     w.key(0xFFBF)  # F2
-    return app.window("Resolução passo a passo")
-
-
-@case
-def steps(app):
-    """The worked solution shows Δ, √Δ, both roots and the vertex."""
-    area = steps_of_x_squared_minus_four(app).find("text", "Passos")
-    lines = ["Δ = 0 + 16 = 16", "√Δ = 4", "Resposta 1: 2", "Resposta 2: -2", "Cordenadas do vértice: X = 0; Y = -4"]
-    wait_for(f"the steps to hold {lines}", lambda: all(line in area.text().splitlines() for line in lines))
+    wait_for_lines("the steps", app.window("Resolução passo a passo").find("text", "Passos"),
+                   ["Δ = 0 + 16 = 16", "√Δ = 4", "Resposta 1: 2", "Resposta 2: -2",
+                    "Cordenadas do vértice: X = 0; Y = -4"])
 
 
 def main(program, names):

@@ -49,6 +49,16 @@ def _transient(error):
     return type(error).__module__.startswith("gi") and hasattr(error, "domain")
 
 
+def _unless_gone(action, gone=None):
+    """action(), or `gone` when a D-Bus error says what it acted on went away meanwhile."""
+    try:
+        return action()
+    except Exception as e:
+        if not _transient(e):
+            raise
+        return gone
+
+
 def _role(name):
     """Atspi.Role.PUSH_BUTTON from "push button"."""
     return getattr(Atspi.Role, name.upper().replace(" ", "_"))
@@ -197,14 +207,20 @@ class Control:
         for child in self.children():
             yield from child.walk()
 
+    def _has(self, state):
+        return self.acc.get_state_set().contains(getattr(Atspi.StateType, state))
+
     def showing(self):
-        return self.acc.get_state_set().contains(Atspi.StateType.SHOWING)
+        return self._has("SHOWING")
 
     def enabled(self):
-        return self.acc.get_state_set().contains(Atspi.StateType.ENABLED)
+        return self._has("ENABLED")
 
     def checked(self):
-        return self.acc.get_state_set().contains(Atspi.StateType.CHECKED)
+        return self._has("CHECKED")
+
+    def pressed(self):
+        return self._has("PRESSED")
 
     def extents(self):
         """(x, y, width, height) on the screen."""
@@ -237,24 +253,13 @@ class Control:
                 return self
         raise AssertionError(f"{self!r} offers {offered}, none of {list(names)}")
 
-    def pressed(self):
-        return self.acc.get_state_set().contains(Atspi.StateType.PRESSED)
-
     def press(self):
         """Acts on the control and waits for its click to be over: a pressed button stays down a
         moment before its handler runs, so what the handler draws is only there after that."""
         wait_for(f"{self!r} enabled", self.enabled)
         self.act("press", "toggle", "click")
-
-        def released():
-            try:
-                return not self.pressed()
-            except Exception as e:  # gone with the window it closed
-                if not _transient(e):
-                    raise
-                return True
-
-        wait_for(f"{self!r} released", released)
+        # a button gone with the window it closed counts as released
+        wait_for(f"{self!r} released", lambda: _unless_gone(lambda: not self.pressed(), True))
         return self
 
     # ---- real input through the X server, for what only a real key or button reaches ----
@@ -290,12 +295,9 @@ class Control:
 class Window(Control):
     """A top-level window, and the steps a case takes in it by the captions the user sees."""
 
-    def edit(self, label):
-        """The edit named after the label beside it (its caption, e.g. "Razão da PA:")."""
-        return self.find("text", label)
-
     def fill(self, label, text):
-        return self.edit(label).type(text)
+        """Types into the edit named after the label beside it (its caption, e.g. "Razão da PA:")."""
+        return self.find("text", label).type(text)
 
     def click(self, caption):
         """Presses a push button by its caption without the "&"."""
@@ -332,8 +334,7 @@ class App:
         self.root = Control(wait_for("the program on the accessibility bus", self._find_root))
 
     def _find_root(self):
-        if self.process.poll() is not None:
-            raise AssertionError(f"the program ended with exit code {self.process.returncode}")
+        self.running()
         desktop = Atspi.get_desktop(0)
         for i in range(desktop.get_child_count()):
             app = desktop.get_child_at_index(i)
@@ -341,21 +342,16 @@ class App:
                 return app
         return None
 
+    def _shown(self, title):
+        return next((Window(w.acc) for w in self.root.children() if w.name == title and w.showing()), None)
+
     def window(self, title, deadline=DEADLINE):
         """A shown top-level window by its caption."""
-
-        def shown():
-            for w in self.root.children():
-                if w.name == title and w.showing():
-                    return Window(w.acc)
-            return None
-
-        return wait_for(f"window {title!r}", shown, deadline)
+        return wait_for(f"window {title!r}", lambda: self._shown(title), deadline)
 
     def gone(self, title):
         """Waits until no window of that caption is shown."""
-        wait_for(f"window {title!r} to close",
-                 lambda: not any(w.name == title and w.showing() for w in self.root.children()))
+        wait_for(f"window {title!r} to close", lambda: self._shown(title) is None)
 
     def running(self):
         """True while the program runs; fails saying how it ended otherwise."""
@@ -376,10 +372,6 @@ class App:
 
     def quit(self):
         """Ends the program through its own menu and gives the exit code."""
-        try:
-            self.menu("Sistema", "Fechar")
-        except Exception as e:  # it may end before it answers the press
-            if not _transient(e):
-                raise
+        _unless_gone(lambda: self.menu("Sistema", "Fechar"))  # it may end before it answers the press
         wait_for("the program to end", lambda: self.process.poll() is not None)
         return self.process.returncode

@@ -17,6 +17,8 @@
 
 #include <functional>
 #include <stdexcept>
+#include <tuple>
+#include <vector>
 
 using namespace calvorin;
 
@@ -88,75 +90,69 @@ void whenModal(const std::function<void()>& open, const std::function<void(QWidg
     EXPECT_TRUE(seen) << "no modal window came up";
 }
 
-TEST(RealDialogs, MessageBoxHasOkAndTheApplicationTitle) {
-    whenModal([] { dialogs().message("Olá"); },
-              [](QWidget* w) {
-                  auto* box = qobject_cast<QMessageBox*>(w);
-                  ASSERT_NE(box, nullptr);
-                  EXPECT_EQ(box->windowTitle(), "Calvorin 2.1");
-                  EXPECT_EQ(box->text(), "Olá");
-                  EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
-                  EXPECT_NE(box->icon(), QMessageBox::Critical);
-                  box->button(QMessageBox::Ok)->click();
-              });
+TEST(RealDialogs, MessageAndErrorBoxesHaveOkAndTheApplicationTitle) {
+    const std::tuple<std::function<void()>, const char*, bool> boxes[] = {
+        {[] { dialogs().message("Olá"); }, "Olá", false},
+        {[] { showErrorBox("Division by zero"); }, "Division by zero.", true}, // the stop icon
+    };
+    for (const auto& [open, text, critical] : boxes)
+        whenModal(open, [&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->windowTitle(), "Calvorin 2.1");
+            EXPECT_EQ(box->text(), QString::fromUtf8(text));
+            EXPECT_EQ(box->standardButtons(), QMessageBox::Ok);
+            EXPECT_EQ(box->icon() == QMessageBox::Critical, critical);
+            box->button(QMessageBox::Ok)->click();
+        });
 }
 
-TEST(RealDialogs, ErrorBoxHasTheStopIcon) {
-    whenModal([] { showErrorBox("Division by zero"); },
-              [](QWidget* w) {
-                  auto* box = qobject_cast<QMessageBox*>(w);
-                  ASSERT_NE(box, nullptr);
-                  EXPECT_EQ(box->icon(), QMessageBox::Critical);
-                  EXPECT_EQ(box->windowTitle(), "Calvorin 2.1");
-                  EXPECT_EQ(box->text(), "Division by zero.");
-                  box->button(QMessageBox::Ok)->click();
-              });
-}
-
-TEST(RealDialogs, SaveDialogIsQtsOwnAndGivesTheChosenName) {
-    QTemporaryDir dir;
-    SaveDialog save("CVRelatório", "Arquivos texto|*.txt");
+// Opens `save` and hands Qt's file dialog to `inspect`; gives what the dialog answered.
+std::optional<QString> whenSaving(SaveDialog& save, const std::function<void(QFileDialog*)>& inspect) {
     std::optional<QString> chosen;
     whenModal([&] { chosen = save.execute(); },
               [&](QWidget* w) {
                   auto* dialog = qobject_cast<QFileDialog*>(w);
                   ASSERT_NE(dialog, nullptr);
-                  EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
-                  EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-                  EXPECT_EQ(dialog->nameFilters(), QStringList{"Arquivos texto (*.txt)"});
-                  dialog->setDirectory(dir.path());
-                  dialog->selectFile("meu relatório");
-                  static_cast<QDialog*>(dialog)->accept();
+                  inspect(dialog);
               });
-    ASSERT_TRUE(chosen.has_value());
-    EXPECT_EQ(*chosen, dir.filePath("meu relatório"));
-    EXPECT_EQ(save.fileName(), *chosen);
+    return chosen;
+}
+
+TEST(RealDialogs, SaveDialogIsQtsOwnAndGivesTheChosenName) {
+    QTemporaryDir dir;
+    const QString name = dir.filePath("meu relatório");
+    SaveDialog save("CVRelatório", "Arquivos texto|*.txt");
+    std::optional<QString> chosen = whenSaving(save, [&](QFileDialog* dialog) {
+        EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"Arquivos texto (*.txt)"});
+        dialog->setDirectory(dir.path());
+        dialog->selectFile("meu relatório");
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    EXPECT_EQ(chosen, std::optional<QString>(name));
+    EXPECT_EQ(save.fileName(), name);
 
     // The next use opens where the last one ended, and a cancel there keeps that name.
-    whenModal([&] { chosen = save.execute(); },
-              [&](QWidget* w) {
-                  auto* dialog = qobject_cast<QFileDialog*>(w);
-                  ASSERT_NE(dialog, nullptr);
-                  EXPECT_EQ(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
-                  EXPECT_EQ(dialog->selectedFiles().value(0), dir.filePath("meu relatório"));
-                  static_cast<QDialog*>(dialog)->reject();
-              });
+    chosen = whenSaving(save, [&](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->directory().absolutePath(), QDir(dir.path()).absolutePath());
+        EXPECT_EQ(dialog->selectedFiles().value(0), name);
+        static_cast<QDialog*>(dialog)->reject();
+    });
     EXPECT_EQ(chosen, std::nullopt);
-    EXPECT_EQ(save.fileName(), dir.filePath("meu relatório"));
+    EXPECT_EQ(save.fileName(), name);
 }
 
 TEST(RealDialogs, SaveDialogGivesTheChosenFilterAndOpensWithIt) {
     SaveDialog save("CVGráfico", "Imagem PNG|*.png|Imagem SVG|*.svg");
-    for (int pass = 0; pass < 2; ++pass)
-        whenModal([&] { save.execute(); },
-                  [&](QWidget* w) {
-                      auto* dialog = static_cast<QFileDialog*>(w);
-                      EXPECT_EQ(dialog->selectedNameFilter(),
-                                pass ? "Imagem SVG (*.svg)" : "Imagem PNG (*.png)");
-                      dialog->selectNameFilter("Imagem SVG (*.svg)");
-                      dialog->selectFile(QDir::temp().filePath("figura"));
-                      static_cast<QDialog*>(dialog)->accept();
-                  });
+    for (const char* shown : {"Imagem PNG (*.png)", "Imagem SVG (*.svg)"})
+        whenSaving(save, [&](QFileDialog* dialog) {
+            EXPECT_EQ(dialog->selectedNameFilter(), shown);
+            dialog->selectNameFilter("Imagem SVG (*.svg)");
+            dialog->selectFile(QDir::temp().filePath("figura"));
+            static_cast<QDialog*>(dialog)->accept();
+        });
     EXPECT_EQ(save.filterIndex(), 1);
 }
 
@@ -164,17 +160,15 @@ TEST(RealDialogs, SaveDialogGivesTheChosenFilterAndOpensWithIt) {
 TEST(RealDialogs, SaveDialogSpeaksTheUsersLanguage) {
     ASSERT_TRUE(loadQtTranslations(QLocale(QLocale::Portuguese, QLocale::Brazil))) << "qt6-translations-l10n";
     SaveDialog save("CVRelatório", "Arquivos texto|*.txt");
-    whenModal([&] { save.execute(); },
-              [](QWidget* w) {
-                  auto* dialog = static_cast<QFileDialog*>(w);
-                  EXPECT_EQ(dialog->windowTitle(), "Salvar como");
-                  EXPECT_EQ(dialog->labelText(QFileDialog::LookIn), "Procurar em:");
-                  EXPECT_EQ(dialog->labelText(QFileDialog::FileName), "&Nome do arquivo:");
-                  EXPECT_EQ(dialog->labelText(QFileDialog::Reject), "Cancelar");
-                  EXPECT_EQ(dialog->nameFilters(), QStringList{"Arquivos texto (*.txt)"});
-              });
+    whenSaving(save, [](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Salvar como");
+        EXPECT_EQ(dialog->labelText(QFileDialog::LookIn), "Procurar em:");
+        EXPECT_EQ(dialog->labelText(QFileDialog::FileName), "&Nome do arquivo:");
+        EXPECT_EQ(dialog->labelText(QFileDialog::Reject), "Cancelar");
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"Arquivos texto (*.txt)"});
+    });
     EXPECT_FALSE(loadQtTranslations(QLocale::c())) << "Qt speaks English without translations";
-    whenModal([&] { save.execute(); }, [](QWidget* w) { EXPECT_EQ(w->windowTitle(), "Save As"); });
+    whenSaving(save, [](QFileDialog* dialog) { EXPECT_EQ(dialog->windowTitle(), "Save As"); });
 }
 
 // ---- the guard ------------------------------------------------------------------------------
@@ -199,28 +193,24 @@ TEST_P(Guard, TurnsAnErrorIntoTheErrorBox) {
     EXPECT_EQ(rec.errors, c.shown ? QStringList{QString::fromUtf8(c.shown)} : QStringList{});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Guard,
-    testing::Values(GuardCase{"nothing", [] {}, nullptr},
-                    GuardCase{"conversion", [] { throw ConvertError::floatValue("abc"); },
-                              "'abc' is not a valid floating point value."},
-                    GuardCase{"empty conversion", [] { throw ConvertError::floatValue(""); },
-                              "'' is not a valid floating point value."},
-                    GuardCase{"integer conversion", [] { throw ConvertError::integerValue("1,5"); },
-                              "'1,5' is not a valid integer value."},
-                    GuardCase{"invalid", [] { throw InvalidOperation(); },
-                              "Invalid floating point operation."},
-                    GuardCase{"zero divide", [] { throw ZeroDivide(); }, "Floating point division by zero."},
-                    GuardCase{"overflow", [] { throw Overflow(); }, "Floating point overflow."},
-                    GuardCase{"integer division", [] { throw IntDivideByZero(); }, "Division by zero."},
-                    GuardCase{"file", [] { throw FileError::cannotCreate("relatório.txt"); },
-                              "Cannot create file relatório.txt."},
-                    GuardCase{"a name ending in a full stop still gets one",
-                              [] { throw FileError::cannotRead("x."); }, "Cannot read file x.."},
-                    GuardCase{"foreign exception", [] { throw std::out_of_range("index out of range"); },
-                              "index out of range."},
-                    GuardCase{"not an exception at all", [] { throw 42; }, "Unknown error."}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, Guard, testing::ValuesIn(std::vector<GuardCase>{
+    {"nothing", [] {}, nullptr},
+    {"conversion", [] { throw ConvertError::floatValue("abc"); }, "'abc' is not a valid floating point value."},
+    {"empty conversion", [] { throw ConvertError::floatValue(""); }, "'' is not a valid floating point value."},
+    {"integer conversion", [] { throw ConvertError::integerValue("1,5"); },
+     "'1,5' is not a valid integer value."},
+    {"invalid", [] { throw InvalidOperation(); }, "Invalid floating point operation."},
+    {"zero divide", [] { throw ZeroDivide(); }, "Floating point division by zero."},
+    {"overflow", [] { throw Overflow(); }, "Floating point overflow."},
+    {"integer division", [] { throw IntDivideByZero(); }, "Division by zero."},
+    {"file", [] { throw FileError::cannotCreate("relatório.txt"); }, "Cannot create file relatório.txt."},
+    {"a name ending in a full stop still gets one", [] { throw FileError::cannotRead("x."); },
+     "Cannot read file x.."},
+    {"foreign exception", [] { throw std::out_of_range("index out of range"); }, "index out of range."},
+    {"not an exception at all", [] { throw 42; }, "Unknown error."}}),
     [](const testing::TestParamInfo<GuardCase>& info) { return "case" + std::to_string(info.index); });
+// clang-format on
 
 class Thrower : public QObject {
 public:

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 using namespace calvorin;
 
@@ -76,20 +77,15 @@ TEST_P(HelpRequest, OpensTheViewerWhereAsked) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, HelpRequest,
-                         testing::Values(RequestCase{"cv21.hlp", 1, "", true, "search"},
-                                         RequestCase{"cv21.hlp", 1, "comandos", true, "search"},
-                                         RequestCase{"cv21.hlp", 2, "comandos", true, "comandos"},
-                                         RequestCase{"cv21.hlp", 2, "korvanta", true, "korvanta"},
-                                         RequestCase{"cv21.hlp", 2, "novidades", true, "novidades"},
-                                         RequestCase{"Cv21.hlp", 2, "calculadora", true, "calculadora"},
-                                         RequestCase{"CV21.HLP", 2, "KORVANTA", true, "korvanta"},
-                                         RequestCase{"C:\\Calvorin\\cv21.hlp", 2, "comandos", true,
-                                                     "comandos"},
-                                         RequestCase{"cv21.hlp", 2, "naoexiste", true, ""},
-                                         RequestCase{"cv21.hlp", 2, "", true, ""},
-                                         RequestCase{"outro.hlp", 2, "comandos", false, ""},
-                                         RequestCase{"cv21.hlp", 3, "comandos", false, ""}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, HelpRequest, testing::ValuesIn(std::vector<RequestCase>{
+    {"cv21.hlp", 1, "", true, "search"}, {"cv21.hlp", 1, "comandos", true, "search"},
+    {"cv21.hlp", 2, "comandos", true, "comandos"}, {"cv21.hlp", 2, "korvanta", true, "korvanta"},
+    {"cv21.hlp", 2, "novidades", true, "novidades"}, {"Cv21.hlp", 2, "calculadora", true, "calculadora"},
+    {"CV21.HLP", 2, "KORVANTA", true, "korvanta"}, {"C:\\Calvorin\\cv21.hlp", 2, "comandos", true, "comandos"},
+    {"cv21.hlp", 2, "naoexiste", true, ""}, {"cv21.hlp", 2, "", true, ""},
+    {"outro.hlp", 2, "comandos", false, ""}, {"cv21.hlp", 3, "comandos", false, ""}}));
+// clang-format on
 
 TEST_F(Help, UnknownTopicSaysSoOnTheContents) {
     helpRequest("cv21.hlp", 2, "naoexiste");
@@ -131,52 +127,14 @@ TEST_F(Help, ContentsLinksJumpToTheirTopics) {
 TEST_F(Help, CommandTopicListsEveryCommandWord) {
     helpRequest("cv21.hlp", 2, "comandos");
     const QString text = helpViewer()->txtTopico->toPlainText();
-    const char* words[] = {"versão",
-                           "ver",
-                           "clr",
-                           "limpar",
-                           "clear",
-                           "pa",
-                           "pg",
-                           "ntpa",
-                           "stpa",
-                           "tqpa",
-                           "stpg",
-                           "tqpg",
-                           "ptpg",
-                           "equa2",
-                           "tools",
-                           "ferramentas",
-                           "regra3",
-                           "graf",
-                           "celfar",
-                           "calc",
-                           "fim",
-                           "end",
-                           "calorias",
-                           "combinações",
-                           "determinante",
-                           "dist",
-                           "juros",
-                           "fatorial",
-                           "pitagoras",
-                           "sobre",
-                           "trig",
-                           "trigonometria",
-                           "opermatrix",
-                           "inclin",
-                           "mdc",
-                           "sumang",
-                           "geometria",
-                           "diagonais",
-                           "nosplash",
-                           "relatorio",
-                           "?",
-                           "ajuda",
-                           "help",
-                           "fisica",
-                           "quimica",
-                           "convertvelocidade"};
+    // clang-format off
+    const char* words[] = {
+        "versão", "ver", "clr", "limpar", "clear", "pa", "pg", "ntpa", "stpa", "tqpa", "stpg", "tqpg",
+        "ptpg", "equa2", "tools", "ferramentas", "regra3", "graf", "celfar", "calc", "fim", "end",
+        "calorias", "combinações", "determinante", "dist", "juros", "fatorial", "pitagoras", "sobre", "trig",
+        "trigonometria", "opermatrix", "inclin", "mdc", "sumang", "geometria", "diagonais", "nosplash",
+        "relatorio", "?", "ajuda", "help", "fisica", "quimica", "convertvelocidade"};
+    // clang-format on
     // Each word stands alone at the start of a table cell, alone or in a list of words.
     const QStringList cells = text.split(QRegularExpression("[\\n\\t]"), Qt::SkipEmptyParts);
     for (const char* w : words) {
@@ -229,17 +187,15 @@ QString folder(int n) {
     return "C:\\" + QString(n - 4, 'x') + "\\";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ShellLaunch,
-    testing::Values(LaunchCase{"winhelp.exe", "cv21.hlp", true}, LaunchCase{"WinHelp.EXE", "CV21.HLP", true},
-                    LaunchCase{"C:\\WINDOWS\\winhelp.exe", "C:\\Calvorin\\cv21.hlp", true},
-                    LaunchCase{"winhelp.exe", "", true}, LaunchCase{"winhelp.exe", "outro.hlp", false},
-                    LaunchCase{"notepad.exe", "cv21.hlp", false}, LaunchCase{"", "", false},
-                    LaunchCase{"winhelp.exe.bak", "cv21.hlp", false},
-                    // 79 characters pass whole, 80 are cut
-                    LaunchCase{folder(68) + "winhelp.exe", "cv21.hlp", true},
-                    LaunchCase{folder(69) + "winhelp.exe", "cv21.hlp", false},
-                    LaunchCase{"winhelp.exe", folder(71) + "cv21.hlp", true},
-                    LaunchCase{"winhelp.exe", folder(72) + "cv21.hlp", false}));
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, ShellLaunch, testing::ValuesIn(std::vector<LaunchCase>{
+    {"winhelp.exe", "cv21.hlp", true}, {"WinHelp.EXE", "CV21.HLP", true},
+    {"C:\\WINDOWS\\winhelp.exe", "C:\\Calvorin\\cv21.hlp", true}, {"winhelp.exe", "", true},
+    {"winhelp.exe", "outro.hlp", false}, {"notepad.exe", "cv21.hlp", false},
+    {"", "", false}, {"winhelp.exe.bak", "cv21.hlp", false},
+    // 79 characters pass whole, 80 are cut
+    {folder(68) + "winhelp.exe", "cv21.hlp", true}, {folder(69) + "winhelp.exe", "cv21.hlp", false},
+    {"winhelp.exe", folder(71) + "cv21.hlp", true}, {"winhelp.exe", folder(72) + "cv21.hlp", false}}));
+// clang-format on
 
 } // namespace

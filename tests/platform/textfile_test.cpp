@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace calvorin;
 
 namespace {
@@ -41,31 +43,25 @@ TEST_P(ScriptLines, FollowTheScriptRules) {
     EXPECT_EQ(splitScriptLines(GetParam().bytes), GetParam().lines);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ScriptLines,
-    testing::Values(SplitCase{"crlf", "nosplash\r\ncalc\r\n", {"nosplash", "calc"}},
-                    SplitCase{"cr_only", "nosplash\rcalc\r", {"nosplash", "calc"}},
-                    SplitCase{"lf_only_is_one_line", "nosplash\ncalc\n", {"nosplash\ncalc\n"}},
-                    SplitCase{"cr_lf_lf_keeps_the_second_lf", "calc\r\n\ngraf\r\n", {"calc", "\ngraf"}},
-                    SplitCase{"lf_before_cr_stays_in_the_line", "calc\n\rgraf", {"calc\n", "graf"}},
-                    SplitCase{"ctrl_z_ends_the_file",
-                              "calc\r\ngr\x1A"
-                              "af\r\nmdc\r\n",
-                              {"calc", "gr"}},
-                    SplitCase{"ctrl_z_at_a_line_start", "calc\r\n\x1Amdc", {"calc"}},
-                    SplitCase{"last_line_without_end", "calc\r\ngraf", {"calc", "graf"}},
-                    SplitCase{"empty_file", "", {}}, SplitCase{"only_ctrl_z", "\x1A", {}},
-                    SplitCase{"one_cr", "\r", {""}}, SplitCase{"one_crlf", "\r\n", {""}},
-                    SplitCase{"empty_lines_are_kept", "\r\n\r\ncalc\r\n", {"", "", "calc"}},
-                    SplitCase{"blanks_are_kept", " calc \r\n", {" calc "}},
-                    SplitCase{"windows_1252_small_a_tilde", "vers\xE3o\r\n", {QString::fromUtf8("versão")}},
-                    SplitCase{"windows_1252_capital_a_tilde", "VERS\xC3O", {QString::fromUtf8("VERSÃO")}},
-                    SplitCase{"windows_1252_cedilla",
-                              "combina\xE7\xF5"
-                              "es",
-                              {QString::fromUtf8("combinações")}},
-                    SplitCase{"windows_1252_euro", "\x80", {QString::fromUtf8("€")}}),
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Table, ScriptLines, testing::ValuesIn(std::vector<SplitCase>{
+    {"crlf", "nosplash\r\ncalc\r\n", {"nosplash", "calc"}},
+    {"cr_only", "nosplash\rcalc\r", {"nosplash", "calc"}},
+    {"lf_only_is_one_line", "nosplash\ncalc\n", {"nosplash\ncalc\n"}},
+    {"cr_lf_lf_keeps_the_second_lf", "calc\r\n\ngraf\r\n", {"calc", "\ngraf"}},
+    {"lf_before_cr_stays_in_the_line", "calc\n\rgraf", {"calc\n", "graf"}},
+    {"ctrl_z_ends_the_file", "calc\r\ngr\x1A" "af\r\nmdc\r\n", {"calc", "gr"}},
+    {"ctrl_z_at_a_line_start", "calc\r\n\x1Amdc", {"calc"}},
+    {"last_line_without_end", "calc\r\ngraf", {"calc", "graf"}},
+    {"empty_file", "", {}}, {"only_ctrl_z", "\x1A", {}}, {"one_cr", "\r", {""}}, {"one_crlf", "\r\n", {""}},
+    {"empty_lines_are_kept", "\r\n\r\ncalc\r\n", {"", "", "calc"}},
+    {"blanks_are_kept", " calc \r\n", {" calc "}},
+    {"windows_1252_small_a_tilde", "vers\xE3o\r\n", {QString::fromUtf8("versão")}},
+    {"windows_1252_capital_a_tilde", "VERS\xC3O", {QString::fromUtf8("VERSÃO")}},
+    {"windows_1252_cedilla", "combina\xE7\xF5" "es", {QString::fromUtf8("combinações")}},
+    {"windows_1252_euro", "\x80", {QString::fromUtf8("€")}}}),
     [](const testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 // Plain ASCII is read without the codec: it must come out as the codec reads it.
 TEST(ScriptFile, EveryAsciiByteReadsAsTheCodePageHasIt) {
@@ -92,39 +88,34 @@ TEST(ScriptFile, UnreadableFileRaisesAFileError) {
 
 // ---- writing --------------------------------------------------------------------------------
 
-TEST(LinesFile, EveryLineEndsInCrLfInWindows1252) {
+// Each row replaces the file the row before wrote, the first one a longer older file.
+TEST(LinesFile, EveryLineEndsInCrLfInWindows1252AndReadsBack) {
+    const struct {
+        QStringList lines;
+        QByteArray bytes;
+        QStringList readBack = {}; // empty: the lines as written
+    } cases[] = {
+        // clang-format off
+        {{QString::fromUtf8("Relatório do Calvorin 2.1"), "", "2 + 3 = 5"},
+         "Relat\xF3rio do Calvorin 2.1\r\n\r\n2 + 3 = 5\r\n"},
+        {{"novo"}, "novo\r\n"},
+        {{}, ""}, // the file stays, empty
+        {{QString::fromUtf8("versão"), QString::fromUtf8("combinações"), "", "calc"},
+         "vers\xE3o\r\ncombina\xE7\xF5" "es\r\n\r\ncalc\r\n"},
+        // Never a Ctrl+Z for what the code page lacks: it would end the script there when read back.
+        {{QString::fromUtf8("Ω = 1 \U0001F600"), "calc"}, "? = 1 ?\r\ncalc\r\n", {"? = 1 ?", "calc"}},
+        // clang-format on
+    };
     QTemporaryDir dir;
     const QString path = dir.filePath("CVRelatório.txt");
-    writeLinesFile(path, {QString::fromUtf8("Relatório do Calvorin 2.1"), "", "2 + 3 = 5"});
-    EXPECT_EQ(fileBytes(path), QByteArray("Relat\xF3rio do Calvorin 2.1\r\n\r\n2 + 3 = 5\r\n"));
-}
-
-TEST(LinesFile, ReplacesAnExistingFileAndWritesNothingForNoLines) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("r.txt");
-    writeBytes(path, "old contents that are longer");
-    writeLinesFile(path, {"novo"});
-    EXPECT_EQ(fileBytes(path), QByteArray("novo\r\n"));
-    writeLinesFile(path, {});
-    EXPECT_TRUE(QFile::exists(path));
-    EXPECT_EQ(fileBytes(path), QByteArray());
-}
-
-TEST(LinesFile, WhatItWritesReadsBackAsTheSameLines) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("autoexec.cv1");
-    const QStringList lines{QString::fromUtf8("versão"), QString::fromUtf8("combinações"), "", "calc"};
-    writeLinesFile(path, lines);
-    EXPECT_EQ(readScriptFile(path), lines);
-}
-
-TEST(LinesFile, CharacterOutsideTheCodePageNeverBecomesCtrlZ) {
-    // A Ctrl+Z in the file would end the script at that point when it is read back.
-    QTemporaryDir dir;
-    const QString path = dir.filePath("autoexec.cv1");
-    writeLinesFile(path, {QString::fromUtf8("Ω = 1 \U0001F600"), "calc"});
-    EXPECT_FALSE(fileBytes(path).contains('\x1A'));
-    EXPECT_EQ(readScriptFile(path), (QStringList{"? = 1 ?", "calc"}));
+    writeBytes(path, QByteArray(100, 'x'));
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes.toStdString());
+        writeLinesFile(path, c.lines);
+        ASSERT_TRUE(QFile::exists(path));
+        EXPECT_EQ(fileBytes(path), c.bytes);
+        EXPECT_EQ(readScriptFile(path), c.readBack.isEmpty() ? c.lines : c.readBack);
+    }
 }
 
 TEST(LinesFile, SurrogateWithoutItsPartnerBecomesAQuestionMark) {

@@ -9,8 +9,6 @@
 
 namespace {
 
-const QColor kFlatGrey(235, 234, 225), kPressedGrey(217, 214, 197), kBorderGrey(160, 150, 131);
-
 struct Creation {
     const char* className;
     std::function<QWidget*(QWidget*)> make;
@@ -23,41 +21,23 @@ TEST(FlatControls, PublishedColoursAndSizesAtCreation) {
     QPalette pal = parent.palette();
     pal.setColor(QPalette::Window, kParentColour);
     parent.setPalette(pal);
+    // clang-format off
     const std::vector<Creation> table = {
-        {"TFlatButton",
-         [](QWidget* p) { return new TFlatButton(p); },
-         {25, 25},
-         {{"ColorFocused", kFlatGrey},
-          {"ColorDown", kPressedGrey},
-          {"ColorBorder", kBorderGrey},
-          {"ColorHighLight", Qt::white},
-          {"ColorShadow", Qt::black},
-          {"Color", kParentColour}}},
-        {"TFlatEdit",
-         [](QWidget* p) { return new TFlatEdit(p); },
-         {},
+        {"TFlatButton", create<TFlatButton>, {25, 25},
+         {{"ColorFocused", kFlatGrey}, {"ColorDown", kPressedGrey}, {"ColorBorder", kBorderGrey},
+          {"ColorHighLight", Qt::white}, {"ColorShadow", Qt::black}, {"Color", kParentColour}}},
+        {"TFlatEdit", create<TFlatEdit>, {},
          {{"ColorFlat", kFlatGrey}, {"ColorFocused", Qt::white}, {"ColorBorder", kBorderGrey}}},
-        {"TFlatRadioButton",
-         [](QWidget* p) { return new TFlatRadioButton(p); },
-         {121, 17},
-         {{"ColorFocused", Qt::white},
-          {"ColorDown", kPressedGrey},
-          {"ColorBorder", kBorderGrey},
-          {"ColorDot", Qt::black},
-          {"Color", kParentColour}}},
-        {"TFlatCheckBox",
-         [](QWidget* p) { return new TFlatCheckBox(p); },
-         {121, 17},
-         {{"ColorFocused", Qt::white},
-          {"ColorDown", kPressedGrey},
-          {"ColorBorder", kBorderGrey},
-          {"ColorCheck", Qt::black},
-          {"Color", kParentColour}}},
-        {"TFlatComboBox",
-         [](QWidget* p) { return new TFlatComboBox(p); },
-         {},
+        {"TFlatRadioButton", create<TFlatRadioButton>, {121, 17},
+         {{"ColorFocused", Qt::white}, {"ColorDown", kPressedGrey}, {"ColorBorder", kBorderGrey},
+          {"ColorDot", Qt::black}, {"Color", kParentColour}}},
+        {"TFlatCheckBox", create<TFlatCheckBox>, {121, 17},
+         {{"ColorFocused", Qt::white}, {"ColorDown", kPressedGrey}, {"ColorBorder", kBorderGrey},
+          {"ColorCheck", Qt::black}, {"Color", kParentColour}}},
+        {"TFlatComboBox", create<TFlatComboBox>, {},
          {{"ColorArrow", Qt::black}, {"ColorArrowBackground", kPressedGrey}, {"ColorBorder", kBorderGrey}}},
     };
+    // clang-format on
     for (const auto& row : table) {
         SCOPED_TRACE(row.className);
         QWidget* w = row.make(&parent);
@@ -75,10 +55,6 @@ TEST(FlatControls, PublishedColoursAndSizesAtCreation) {
 TEST(FlatControls, OrdinaryPropertiesAreAlsoPublishedUnderTheirOwnNames) {
     using Make = std::function<QWidget*(QWidget*)>;
     using Shown = std::function<QVariant(QWidget*)>;
-    const Make button = [](QWidget* p) { return new TFlatButton(p); };
-    const Make radio = [](QWidget* p) { return new TFlatRadioButton(p); };
-    const Make check = [](QWidget* p) { return new TFlatCheckBox(p); };
-    const Make edit = [](QWidget* p) { return new TFlatEdit(p); };
     const Make combo = [](QWidget* p) {
         auto* c = new TFlatComboBox(p);
         c->addItems({"Seno", "Coseno"});
@@ -100,11 +76,11 @@ TEST(FlatControls, OrdinaryPropertiesAreAlsoPublishedUnderTheirOwnNames) {
         QVariant expected; // what the control then shows
     };
     const Row table[] = {
-        {button, "Caption", "&Calcular", caption, "&Calcular"},
-        {radio, "Caption", "&Graus", caption, "&Graus"},
-        {radio, "Checked", true, checked, true},
-        {check, "Checked", true, checked, true},
-        {edit, "Text", "2,5", text, "2,5"},
+        {create<TFlatButton>, "Caption", "&Calcular", caption, "&Calcular"},
+        {create<TFlatRadioButton>, "Caption", "&Graus", caption, "&Graus"},
+        {create<TFlatRadioButton>, "Checked", true, checked, true},
+        {create<TFlatCheckBox>, "Checked", true, checked, true},
+        {create<TFlatEdit>, "Text", "2,5", text, "2,5"},
         {combo, "ItemIndex", 1, chosen, "Coseno"},
         {combo, "Items", QStringList{"x", "y", "z"}, last, "z"},
         {combo, "Items", QStringList{"x", "y", "z"}, chosen, ""}, // a new list leaves nothing chosen
@@ -148,6 +124,12 @@ protected:
     }
     static std::tuple<QColor, QColor, QColor> flatLook() { return {kBorderGrey, kBorderGrey, kParentColour}; }
     static std::tuple<QColor, QColor, QColor> raisedLook() { return {Qt::white, Qt::black, kFlatGrey}; }
+    // Not hovered, drawn flat, and no button of the class followed by the hover timer.
+    static void expectFlat(TFlatButton* w) {
+        EXPECT_FALSE(w->isHovered());
+        EXPECT_EQ(look(w), flatLook());
+        EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    }
 };
 
 TEST_F(FlatButtonTest, PaintsEachDrawState) {
@@ -156,23 +138,16 @@ TEST_F(FlatButtonTest, PaintsEachDrawState) {
         std::function<void(TFlatButton*)> enter;
         std::tuple<QColor, QColor, QColor> expected;
     };
+    // clang-format off
     const std::vector<Row> table = {
         {"idle", [](TFlatButton*) {}, flatLook()},
         {"mouse over", [](TFlatButton* w) { hover(w); }, raisedLook()},
-        {"pressed",
-         [](TFlatButton* w) {
-             hover(w);
-             QTest::mousePress(w, Qt::LeftButton);
-         },
+        {"pressed", [](TFlatButton* w) { hover(w); QTest::mousePress(w, Qt::LeftButton); },
          {Qt::black, Qt::white, kPressedGrey}},
         {"disabled", [](TFlatButton* w) { w->setEnabled(false); }, flatLook()},
-        {"disabled under the mouse",
-         [](TFlatButton* w) {
-             hover(w);
-             w->setEnabled(false);
-         },
-         flatLook()},
+        {"disabled under the mouse", [](TFlatButton* w) { hover(w); w->setEnabled(false); }, flatLook()},
     };
+    // clang-format on
     for (const auto& row : table) {
         SCOPED_TRACE(row.state);
         auto* w = new TFlatButton(&window);
@@ -211,8 +186,7 @@ TEST_F(FlatButtonTest, LeavingOntoTheBackgroundFlattensOnTheTimersTick) {
     ASSERT_TRUE(TFlatButton::hoverGroup().timer()->isActive());
     hoverBackground();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !a->isHovered(); }, 5000));
-    EXPECT_EQ(look(a), flatLook());
-    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    expectFlat(a);
     EXPECT_FALSE(TFlatButton::hoverGroup().timer()->isActive());
 }
 
@@ -220,8 +194,7 @@ TEST_F(FlatButtonTest, NoHighlightWhileNoWindowOfTheProgramIsActive) {
     flat::setActiveCheck([] { return false; });
     hover(a);
     flat::setActiveCheck(nullptr);
-    EXPECT_FALSE(a->isHovered());
-    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    expectFlat(a);
 }
 
 TEST_F(FlatButtonTest, PressingAndDraggingOutReleasesWithoutAClick) {
@@ -238,9 +211,7 @@ TEST_F(FlatButtonTest, PressingAndDraggingOutReleasesWithoutAClick) {
     QTest::mouseMove(a, {40, 40});
     QTest::mouseRelease(a, Qt::LeftButton, {}, {40, 40});
     EXPECT_EQ(clicks.count(), 0);
-    EXPECT_FALSE(a->isHovered());
-    EXPECT_EQ(look(a), flatLook());
-    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    expectFlat(a);
 }
 
 TEST_F(FlatButtonTest, ReleasingInsideClicksOnceAndStaysRaised) {
@@ -256,9 +227,7 @@ TEST_F(FlatButtonTest, AClickHandlerThatDisablesTheButtonLeavesItFlat) {
     QObject::connect(a, &QAbstractButton::clicked, a, [this] { a->setEnabled(false); });
     hover(a);
     QTest::mouseClick(a, Qt::LeftButton);
-    EXPECT_FALSE(a->isHovered());
-    EXPECT_EQ(look(a), flatLook());
-    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    expectFlat(a);
     hover(b);
     EXPECT_TRUE(b->isHovered());
 }
@@ -267,12 +236,11 @@ TEST_F(FlatButtonTest, DisabledButtonIgnoresTheMouseAndDrawsAnEmbossedCaption) {
     QSignalSpy clicks(a, &QAbstractButton::clicked);
     hover(a);
     a->setEnabled(false);
-    EXPECT_FALSE(a->isHovered());
-    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
+    expectFlat(a);
     QTest::mouseClick(a, Qt::LeftButton);
     hover(a);
     EXPECT_EQ(clicks.count(), 0);
-    EXPECT_EQ(look(a), flatLook());
+    expectFlat(a);
 
     b->move(10, 100); // out of the way of the wider caption
     a->resize(120, 25);
@@ -327,7 +295,7 @@ TEST_F(FlatButtonTest, HidingTheWindowMidPressDropsThePressAndTheTimer) {
     EXPECT_FALSE(a->isPressing());
     EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
     showActive();
-    EXPECT_EQ(look(a), flatLook());
+    expectFlat(a);
 }
 
 TEST(FlatControls, ScreenReadersSeeOrdinaryControls) {
@@ -370,18 +338,18 @@ TEST(FlatControls, ScreenReadersSeeOrdinaryControls) {
 
 TEST(FlatHoverTimers, OneTimerPerClassLivesWithItsControls) {
     using Group = std::function<FlatHoverGroup&()>;
-    const std::vector<std::pair<Group, std::function<QWidget*()>>> table = {
-        {TFlatButton::hoverGroup, [] { return new TFlatButton; }},
-        {TFlatRadioButton::hoverGroup, [] { return new TFlatRadioButton; }},
-        {TFlatCheckBox::hoverGroup, [] { return new TFlatCheckBox; }},
+    const std::vector<std::pair<Group, std::function<QWidget*(QWidget*)>>> table = {
+        {TFlatButton::hoverGroup, create<TFlatButton>},
+        {TFlatRadioButton::hoverGroup, create<TFlatRadioButton>},
+        {TFlatCheckBox::hoverGroup, create<TFlatCheckBox>},
     };
     for (const auto& [group, make] : table) {
         ASSERT_EQ(group().timer(), nullptr);
-        std::unique_ptr<QWidget> first(make());
+        std::unique_ptr<QWidget> first(make(nullptr));
         QTimer* timer = group().timer();
         ASSERT_NE(timer, nullptr);
         EXPECT_EQ(timer->interval(), 100);
-        std::unique_ptr<QWidget> second(make());
+        std::unique_ptr<QWidget> second(make(nullptr));
         EXPECT_EQ(group().timer(), timer);
         first.reset();
         EXPECT_EQ(group().timer(), timer);

@@ -7,7 +7,6 @@
 
 namespace {
 
-const QColor kPressedGrey(217, 214, 197), kBorderGrey(160, 150, 131);
 const QColor kIdle(250, 240, 200); // ColorFlat, distinct from the white of ColorFocused
 
 class FlatEditTest : public FlatWindowTest {

@@ -7,8 +7,6 @@
 
 namespace {
 
-const QColor kPressedGrey(217, 214, 197), kBorderGrey(160, 150, 131);
-
 class FlatOptionTest : public FlatWindowTest {
 protected:
     QWidget* box = nullptr; // a group box of its own, as in the program's windows
@@ -62,10 +60,12 @@ TEST_F(FlatOptionTest, ClickingARadioButtonChecksItAndUnchecksItsGroupOnTheSameP
     EXPECT_EQ(clicked.count(), 1);
 }
 
-TEST_F(FlatOptionTest, RadioButtonChecksOnlyWhenReleasedOverIt) {
-    QTest::mousePress(r1, Qt::LeftButton);
-    QTest::mouseRelease(r1, Qt::LeftButton, {}, {5, 40});
-    EXPECT_FALSE(r1->isChecked());
+TEST_F(FlatOptionTest, RadioAndCheckBoxChangeOnlyWhenReleasedOverThem) {
+    for (QAbstractButton* w : std::initializer_list<QAbstractButton*>{r1, chk}) {
+        QTest::mousePress(w, Qt::LeftButton);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, {5, 40});
+        EXPECT_FALSE(w->isChecked()) << w->text().toStdString();
+    }
     r1->setChecked(true);
     r1->setChecked(false); // unlike a click, the program may clear it
     EXPECT_EQ(checks(), (std::vector<bool>{false, false, false, false}));
@@ -103,12 +103,6 @@ TEST_F(FlatOptionTest, CheckBoxTogglesByClickAcceleratorAndSpaceBar) {
     }
 }
 
-TEST_F(FlatOptionTest, CheckBoxReleasedOutsideDoesNotToggle) {
-    QTest::mousePress(chk, Qt::LeftButton);
-    QTest::mouseRelease(chk, Qt::LeftButton, {}, {5, 40});
-    EXPECT_FALSE(chk->isChecked());
-}
-
 // The indicator's fill, outline and mark, sampled at the same places in every state.
 struct IndicatorPoints {
     QPoint fill, outline, mark, clear; // clear: inside the indicator, never marked
@@ -120,11 +114,17 @@ struct IndicatorCase {
     IndicatorPoints at; // relative to the indicator's top-left corner
 };
 
+// The pixel at p from the indicator's top-left corner.
+QColor indicatorPixel(FlatOptionButton* w, QPoint p) {
+    const QPoint corner = w->indicatorRect().topLeft();
+    return pixelAt(w, corner.x() + p.x(), corner.y() + p.y());
+}
+
 const std::vector<IndicatorCase> kIndicators = {
     // Circle in a 10-pixel square; dot 4 x 4, 3 pixels in.
-    {"radio", [](QWidget* p) { return new TFlatRadioButton(p); }, {{2, 5}, {0, 5}, {4, 4}, {5, 8}}},
+    {"radio", create<TFlatRadioButton>, {{2, 5}, {0, 5}, {4, 4}, {5, 8}}},
     // Box 11 x 11; the tick's strokes stop short of their end points, so (6,8) stays clear.
-    {"check box", [](QWidget* p) { return new TFlatCheckBox(p); }, {{1, 1}, {0, 5}, {2, 4}, {6, 8}}},
+    {"check box", create<TFlatCheckBox>, {{1, 1}, {0, 5}, {2, 4}, {6, 8}}},
 };
 
 TEST_F(FlatOptionTest, IndicatorFillFollowsFocusHoverAndPressing) {
@@ -149,10 +149,8 @@ TEST_F(FlatOptionTest, IndicatorFillFollowsFocusHoverAndPressing) {
             w->setGeometry(160, 80, 121, 17);
             w->show();
             setup(w);
-            const QPoint corner = w->indicatorRect().topLeft();
-            EXPECT_EQ(pixelAt(w, corner.x() + ind.at.fill.x(), corner.y() + ind.at.fill.y()), fill);
-            EXPECT_EQ(pixelAt(w, corner.x() + ind.at.outline.x(), corner.y() + ind.at.outline.y()),
-                      kBorderGrey);
+            EXPECT_EQ(indicatorPixel(w, ind.at.fill), fill);
+            EXPECT_EQ(indicatorPixel(w, ind.at.outline), kBorderGrey);
             if (w->isPressing()) QTest::mouseRelease(w, Qt::LeftButton, {}, {300, 300});
             delete w;
         }
@@ -179,10 +177,10 @@ TEST_F(FlatOptionTest, CheckedMarkAndLayout) {
             const QPoint corner = w->indicatorRect().topLeft();
             EXPECT_EQ(corner, layout == 0 ? QPoint(1, 3) : QPoint(121 - 1 - w->indicatorRect().width(), 3));
             const QColor expected = markColour.isValid() ? markColour : asPixel(flat::systemShadow(*w));
-            EXPECT_EQ(pixelAt(w, corner.x() + ind.at.mark.x(), corner.y() + ind.at.mark.y()), expected);
-            EXPECT_NE(pixelAt(w, corner.x() + ind.at.clear.x(), corner.y() + ind.at.clear.y()), expected);
+            EXPECT_EQ(indicatorPixel(w, ind.at.mark), expected);
+            EXPECT_NE(indicatorPixel(w, ind.at.clear), expected);
             w->setChecked(false);
-            EXPECT_NE(pixelAt(w, corner.x() + ind.at.mark.x(), corner.y() + ind.at.mark.y()), expected);
+            EXPECT_NE(indicatorPixel(w, ind.at.mark), expected);
             delete w;
         }
     }

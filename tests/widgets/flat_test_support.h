@@ -9,6 +9,12 @@
 #include <gtest/gtest.h>
 
 inline const QColor kParentColour{200, 220, 240};
+inline const QColor kFlatGrey(235, 234, 225), kPressedGrey(217, 214, 197), kBorderGrey(160, 150, 131);
+
+// A control of class T, for the tables that make one of each.
+template <class T> T* create(QWidget* parent = nullptr) {
+    return new T(parent);
+}
 
 inline QColor pixelAt(QWidget* w, int x, int y) {
     return w->grab().toImage().pixelColor(x, y);
