@@ -30,6 +30,7 @@ QToolButton* makeToolButton(QToolBar* bar, const char* name, const char* picture
     whenFirstNeeded(bar->window(),
                     [button, picture] { button->setIcon(QIcon(QString(":/pictures/") + picture)); });
     button->setToolTip(hint);
+    button->setAccessibleName(hint); // a picture alone names nothing for a screen reader
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     bar->addWidget(button);

@@ -1,10 +1,10 @@
 // Inputs in windows laid out by hand, and in rows where the caption follows its edit, are read out
-// with their own label.
+// with their own label; the editor's picture buttons by their hint.
 #include "app_fixture.h"
 
 #include <QAccessible>
 
-TEST(Accessibility, InputsAreNamedAfterTheirOwnLabel) {
+TEST(Accessibility, ControlsAreNamedAfterTheirLabelOrHint) {
     const struct {
         const char *window, *input, *name;
     } rows[] = {
@@ -14,6 +14,8 @@ TEST(Accessibility, InputsAreNamedAfterTheirOwnLabel) {
         {"TfrmPontoReta", "txtposiy", "y"},
         {"TfrmPitagoras", "cmbFormula", "Formula a ser utilizada:"},
         {"TfrmMDC", "txtFat2", "Números a se calcular o MDC:"},
+        {"TfrmEditor", "ToolButton1", "Salvar"}, {"TfrmEditor", "ToolButton3", "Recortar"},
+        {"TfrmEditor", "ToolButton4", "Copiar"}, {"TfrmEditor", "ToolButton5", "Colar"},
     };
     for (const auto& row : rows) {
         QWidget* input = apptest::windowNamed(row.window)->findChild<QWidget*>(row.input);
