@@ -84,8 +84,7 @@ def paste_nothing(app):
     paste_nothing_into(app, editor.find("text", ""), lambda: editor.find("menu item", "Colar").press())
 
 
-@case
-def calculator(app):
+def twelve_plus_three(app):
     """The calculator's keys as a screen reader presses them; the display is its one edit without a label."""
     app.menu("Problemas", "Ferramentas", "Calculadora")
     w = app.window("Calculadora")
@@ -93,6 +92,12 @@ def calculator(app):
     for key in ("1", "2", "+", "3", "="):
         w.click(key)
     wait_for("the display to show 15", lambda: display.text() == "15")
+    return w
+
+
+@case
+def calculator(app):
+    twelve_plus_three(app)
 
 
 @case
@@ -108,18 +113,30 @@ def trigonometry(app):
     w.label("0.5")
 
 
-@case
-def steps(app):
-    """x² - 4 = 0 in the second-degree equations, then F2 on that window: the worked solution shows
-    Δ, √Δ, both roots and the vertex."""
+# The quadratic and its worked solution are also what scripts/screenshots.py pictures.
+def x_squared_minus_four(app):
+    """x² - 4 = 0 in the second-degree equations: the roots 2 and -2."""
     app.menu("Problemas", "Algebra", "Equações de segundo grau")
     w = app.window("Equações de 2° Grau")
     w.fill("X²", "1")
     w.fill("= 0", "-4")
     w.click("Calcular")
+    w.label("-2")
+    return w
+
+
+def steps_of_x_squared_minus_four(app):
+    """Then F2 on that window: the worked solution."""
+    w = x_squared_minus_four(app)
     w.label("-2").click_with("b1")  # the pointer over the window, where the keys go
     w.key(0xFFBF)  # F2
-    wait_for_lines("the steps", app.window("Resolução passo a passo").find("text", "Passos"),
+    return app.window("Resolução passo a passo")
+
+
+@case
+def steps(app):
+    """The worked solution shows Δ, √Δ, both roots and the vertex."""
+    wait_for_lines("the steps", steps_of_x_squared_minus_four(app).find("text", "Passos"),
                    ["Δ = 0 + 16 = 16", "√Δ = 4", "Resposta 1: 2", "Resposta 2: -2",
                     "Cordenadas do vértice: X = 0; Y = -4"])
 
