@@ -134,16 +134,32 @@ TfrmCalc::TfrmCalc(QWidget* parent) : ToolWindow(parent) {
     for (const auto& [b, handler] : handlers)
         onClick(b, handler);
     closes(btnFechar);
+    txtVisor->installEventFilter(this);
+    connect(txtVisor, &QLineEdit::textChanged, this, [this] { kept_ = {}; });
     finish("Calculadora", false);
+}
+
+// A line edit drops its selection when it loses the focus, as it does to the key clicked next.
+bool TfrmCalc::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtVisor && event->type() == QEvent::FocusOut)
+        kept_ = {txtVisor->selectionStart(), txtVisor->selectionLength()};
+    return ToolWindow::eventFilter(watched, event);
+}
+
+// "Copiar" and "Colar" act on the selection the display had before the key took the focus.
+void TfrmCalc::restoreSelection() {
+    if (!txtVisor->hasFocus() && kept_.start >= 0) txtVisor->setSelection(kept_.start, kept_.length);
 }
 
 // Only the selection goes to the clipboard; with nothing selected the clipboard keeps its text.
 void TfrmCalc::FlatButton6Click() {
+    restoreSelection();
     if (txtVisor->hasSelectedText()) setClipboardText(txtVisor->selectedText());
 }
 
 // At the caret, over the selection, unchecked: the display is an ordinary edit.
 void TfrmCalc::FlatButton7Click() {
+    restoreSelection();
     txtVisor->insert(clipboardText());
 }
 

@@ -50,10 +50,17 @@ public slots:
     void FlatButton8Click() { engine_.invertSign(); }
     void btnajudaClick();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void restoreSelection();
     QString displayText() const override;
     void setDisplayText(const QString& text) override;
     void recordLine(const QString& line) override;
 
     calvorin::CalcEngine engine_{*this, parser};
+    struct {
+        int start = -1, length = 0;
+    } kept_; // the display's selection when it last lost the focus
 };

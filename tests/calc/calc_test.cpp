@@ -5,6 +5,8 @@
 #include "platform/help.h"
 #include "tools/tools_fixture.h"
 
+#include <QTest>
+
 #include <algorithm>
 #include <utility>
 
@@ -182,12 +184,19 @@ TEST_P(CalcWindow, ButtonsDriveTheCalculator) {
 
 TEST_P(CalcWindow, ClipboardHelpAndClosingKeepTheState) {
     TfrmCalc calc;
+    calc.show(); // clicked where they lie, the keys take the focus from the display
+    calc.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&calc));
+    const auto clickAt = [&](QWidget* b) {
+        QTest::mouseClick(calc.windowHandle(), Qt::LeftButton, {}, b->mapTo(&calc, b->rect().center()));
+    };
     calc.txtVisor->setText("12345");
+    calc.txtVisor->setFocus();
     calc.txtVisor->setSelection(1, 3);
-    calc.FlatButton6->click();
+    clickAt(calc.FlatButton6);
     EXPECT_EQ(clipboardText(), "234");
     setClipboardText("x+");
-    calc.FlatButton7->click(); // over the selection, unchecked
+    clickAt(calc.FlatButton7); // over the selection, unchecked
     EXPECT_EQ(calc.txtVisor->text(), "1x+5");
 
     calc.btnajuda->click();
