@@ -108,7 +108,7 @@ TfrmEditor::TfrmEditor(QWidget* parent) : QMainWindow(parent) {
 }
 
 QStringList TfrmEditor::scriptLines() const {
-    const QString text = texto->toPlainText();
+    const QString text = textOf(*texto->document());
     if (text.isEmpty()) return {};
     QStringList lines = text.split(u'\n');
     if (text.endsWith(u'\n')) lines.removeLast();

@@ -5,6 +5,10 @@
 
 namespace calvorin {
 
+// A document's text as typed, each line break a '\n': toPlainText() would also turn every no-break
+// space into a blank, and the files we write must keep it.
+QString textOf(const QTextDocument& document);
+
 class Memo : public QPlainTextEdit {
     Q_OBJECT
 public:

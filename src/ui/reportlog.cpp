@@ -1,5 +1,7 @@
 #include "ui/reportlog.h"
 
+#include "platform/memo.h"
+
 #include <QPlainTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -39,8 +41,7 @@ void ReportLog::clear() {
 }
 
 QStringList ReportLog::lines() const {
-    QString text = document_->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n')).replace(QChar::LineSeparator, QLatin1Char('\n'));
+    QString text = textOf(*document_);
     if (text.isEmpty()) return {};
     if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
     return text.split(QLatin1Char('\n'));

@@ -49,6 +49,7 @@ TEST_F(EditorTest, SavingWritesWindows1252LinesEndedByCrLf) {
         {"versão\ncombinações", "vers\xE3o\r\ncombina\xE7\xF5"
                                 "es\r\n"},
         {" calc ", " calc \r\n"},
+        {"calc\u00A0", "calc\xA0\r\n"}, // a no-break space stays one
     };
     for (const Save& s : saves) {
         SCOPED_TRACE(s.memo.toStdString());
