@@ -72,7 +72,7 @@ TfrmEqua2::TfrmEqua2(QWidget* parent) : ToolWindow(parent) {
     equation->setSpacing(4);
     for (QWidget* w : std::initializer_list<QWidget*>{txtA, Label1, txtB, X, txtC, Label2})
         equation->addWidget(w, qobject_cast<QLineEdit*>(w) ? 1 : 0);
-    grid()->addLayout(equation, 0, 0, 1, 4);
+    grid()->addLayout(equation, 0, 0, 1, 3);
     // Each coefficient is read out with the term that follows it.
     labelControl(Label1, txtA);
     labelControl(X, txtB);
@@ -104,15 +104,22 @@ TfrmEqua2::TfrmEqua2(QWidget* parent) : ToolWindow(parent) {
         QWidget* widget;
         int row, column, columns;
     } cells[] = {
-        {Label7, 1, 0, 1},     {lblSol1, 1, 1, 1},     {FlatButton1, 1, 2, 2}, {Label8, 2, 0, 1},
-        {lblSol2, 2, 1, 1},    {FlatButton2, 2, 2, 2}, {Label4, 3, 0, 4},      {Label5, 4, 0, 1},
-        {lblVertex, 4, 1, 1},  {Label6, 4, 2, 1},      {lblVertey, 4, 3, 1},   {Label3, 5, 0, 4},
-        {graphArea_, 6, 0, 4},
+        {Label7, 1, 0, 1}, {lblSol1, 1, 1, 1}, {FlatButton1, 1, 2, 1},
+        {Label8, 2, 0, 1}, {lblSol2, 2, 1, 1}, {FlatButton2, 2, 2, 1},
+        {Label4, 3, 0, 3}, {Label3, 5, 0, 3},  {graphArea_, 6, 0, 3},
     };
     for (const auto& c : cells)
         grid()->addWidget(c.widget, c.row, c.column, 1, c.columns);
-    grid()->setColumnStretch(1, 1); // the answers beside their captions
-    grid()->setColumnStretch(3, 1);
+    grid()->setHorizontalSpacing(4);
+    grid()->setColumnStretch(1, 1); // each root takes all the room its Copy button leaves
+    // The two coordinates share the whole row, so that fifteen digits of each show.
+    auto* vertex = new QHBoxLayout;
+    vertex->setSpacing(4);
+    vertex->addWidget(Label5);
+    vertex->addWidget(lblVertex, 1);
+    vertex->addWidget(Label6);
+    vertex->addWidget(lblVertey, 1);
+    grid()->addLayout(vertex, 4, 0, 1, 3);
     buttonRow(
         {Button1 = button("Button1", captions::calculate), Button2 = button("Button2", captions::close)});
     onClick(Button1, &TfrmEqua2::Button1Click);

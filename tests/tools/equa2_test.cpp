@@ -36,6 +36,8 @@ TEST_P(Equa2, Calculations) {
         {{{"txtA", "1"}, {"txtB", ""}, {"txtC", "-4"}}, {"2", "-2", "0", "-4"}, {"1*x*x-4", "Resposta 1: 2", "Resposta 2: -2"}},
         {{{"txtA", "-1"}, {"txtB", "0"}, {"txtC", "4"}}, {"-2", "2", "0", "4"}, {"-1*x*x+4", "Resposta 1: -2", "Resposta 2: 2"}},
         {{{"txtA", "2"}, {"txtB", "-0"}, {"txtC", ""}}, {"0", "0", "0", "0"}, {"2*x*x", "Resposta 1: 0", "Resposta 2: 0"}},
+        {{{"txtA", "3"}, {"txtB", "-7"}, {"txtC", "1"}}, {"2,18046042171637", "0,152872911616963", "1,16666666666667", "-3,08333333333333"},
+         {"3*x*x-7*x+1", "Resposta 1: 2,18046042171637", "Resposta 2: 0,152872911616963"}},
         {{{"txtA", "1"}, {"txtB", "1"}, {"txtC", "1"}}, {none, none, "-", "-"}, {"1*x*x+1*x+1", "Sem raízes reais"}},
         {{{"txtA", "1,5"}}, {}, {}},
         {{{"txtA", "0"}, {"txtB", "2"}}, {}, {}, "Invalid floating point operation."},
@@ -43,6 +45,7 @@ TEST_P(Equa2, Calculations) {
         {{{"txtA", "-"}}, {}, {}, "'-' is not a valid floating point value."},
     };
     setRecording(true);
+    w->show(); // laid out, so that each answer can be seen whole
     const char* const labels[] = {"lblSol1", "lblSol2", "lblVertex", "lblVertey"};
     QStringList shown = {"-", "-", "-", "-"}, expected;
     for (const auto& c : cases) {
@@ -52,9 +55,14 @@ TEST_P(Equa2, Calculations) {
         click(w, "Button1");
         for (std::size_t i = 0; i < c.answers.size(); ++i)
             shown[i] = decimal(c.answers[i]);
-        for (int i = 0; i < 4; ++i)
+        for (int i = 0; i < 4; ++i) {
             EXPECT_EQ(caption(w, labels[i]), shown[i]);
-        if (!c.lines.isEmpty()) expected << "Calculando uma equação de segundo grau" << c.lines;
+            const QLabel* l = control<QLabel>(w, labels[i]);
+            EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width()) << labels[i];
+        }
+        if (!c.lines.isEmpty()) expected << "Calculando uma equação de segundo grau";
+        for (const QString& line : c.lines)
+            expected << decimal(line.toUtf8());
         EXPECT_EQ(reportLog().lines(), expected);
         EXPECT_EQ(recorder.errors, c.error ? QStringList{c.error} : QStringList{});
     }
