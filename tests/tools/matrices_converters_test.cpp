@@ -79,7 +79,8 @@ TEST_F(MatricesConverters, OperMatrizes) {
 }
 
 TEST_F(MatricesConverters, Determinante) {
-    expectRows(tool("TfrmDeterminante"), {
+    QWidget* w = tool("TfrmDeterminante");
+    expectRows(w, {
         {.typed = grid("", "2 0 0/0 3 0/0 0 4"), .answer = "24",
          .report = lines("Cálculo do determinante de uma matrix 3x3|Matriz:|2 0 0|0 3 0|0 0 4|Determinante = 24")},
         {.typed = grid("", "0,5 0 0/0 1 0/0 0 -1"), .answer = "-0,5",
@@ -89,7 +90,14 @@ TEST_F(MatricesConverters, Determinante) {
         {.typed = grid("", "1 2 3/4 _ abc/7 8 9"), .error = "'' is not a valid floating point value."},
         {.typed = grid("", "1 2 3/4 1,5 6/7 8 9"), .error = "'1,5' is not a valid floating point value.", .only = '.'},
         {.typed = grid("", "1E200 0 0/0 1E200 0/0 0 1"), .error = "Floating point overflow."},
+        {.typed = grid("", "1E-100 0 0/0 -1,23456789012345E-100 0/0 0 1E-100"), .answer = "-1,23456789012345E-300",
+         .report = lines("Cálculo do determinante de uma matrix 3x3|Matriz:|1E-100 0 0|0 -1,23456789012345E-100 0|"
+                         "0 0 1E-100|Determinante = -1,23456789012345E-300"), .only = ','},
     });
+    // The longest answer is seen whole.
+    w->show();
+    const auto* answer = control<QLabel>(w, "lblResposta");
+    EXPECT_LE(answer->fontMetrics().horizontalAdvance(answer->text()), answer->contentsRect().width());
 }
 
 TEST_F(MatricesConverters, ConvertVelocidade) {
