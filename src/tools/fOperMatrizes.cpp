@@ -6,28 +6,44 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace calvorin;
 
 TfrmOperMatrizes::TfrmOperMatrizes(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmOperMatrizes");
     // The grids stand left to right: first matrix, the operation with the buttons beneath it, second
-    // matrix, "=", result. The nine edits of a matrix share what the rest leaves of the width.
-    layout()->setContentsMargins(6, 4, 6, 4);
+    // matrix, "=", result. The operands are short typed numbers; the result takes all the room the rest
+    // leaves, enough for five characters (29403, -1,5), and the start of a longer one shows.
+    layout()->setContentsMargins(2, 4, 2, 4);
+    grid()->setHorizontalSpacing(2);
     const int gridColumn[] = {0, 2, 4};
+    // Widths from the texts to show: the edits draw no margin of their own, so the text starts after
+    // QLineEdit's 2 px and must end before the 1 px outline.
+    const auto width = [](const FlatEdit* e, const char* text) {
+        return e->fontMetrics().horizontalAdvance(QString::fromLatin1(text)) + 2 + 1;
+    };
     for (int m = 1; m <= 3; ++m) {
         auto* matrix = new QGridLayout;
-        matrix->setSpacing(2);
+        matrix->setSpacing(1);
         for (int i = 1; i <= 3; ++i)
             for (int j = 1; j <= 3; ++j) {
                 FlatEdit* e = edit(QString("t%1%2%3").arg(i).arg(j).arg(m));
-                e->setMinimumWidth(24);
+                const QMargins margins = e->textMargins();
+                e->setTextMargins(0, margins.top(), 0, margins.bottom());
+                if (m == 3) { // the result
+                    e->setMinimumWidth(width(e, "29403") + 1);
+                    answers(e);
+                } else { // an operand, shown from its sign once typed
+                    e->setFixedWidth(std::max(width(e, "-12"), width(e, "1.5")));
+                    connectGuarded(e, &QLineEdit::editingFinished, e, [e] { e->home(false); });
+                }
                 t_[m - 1][i - 1][j - 1] = e;
-                if (m == 3) answers(e); // the result
                 matrix->addWidget(e, i - 1, j - 1);
             }
         grid()->addLayout(matrix, 0, gridColumn[m - 1], Qt::AlignVCenter);
-        grid()->setColumnStretch(gridColumn[m - 1], 1);
     }
+    grid()->setColumnStretch(4, 1);
     optAdd = radio("optAdd", "Adição", true);
     optMinus = radio("optMinus", "Subtração");
     optMult = radio("optMult", "Multiplicação");
@@ -36,7 +52,7 @@ TfrmOperMatrizes::TfrmOperMatrizes(QWidget* parent) : ToolWindow(parent) {
     RadioGroup1->layout()->setSpacing(0);
     Label1 = label("Label1", "=");
     QFont big = Label1->font();
-    big.setPointSize(24);
+    big.setPointSize(16); // large, yet leaving the result its room
     Label1->setFont(big);
     grid()->addWidget(Label1, 0, 3, Qt::AlignCenter);
 
@@ -78,8 +94,11 @@ void TfrmOperMatrizes::Button1Click() {
                                                         : Operation::multiply;
     const Result result = calculate(operation, a, b);
     for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
+        for (int j = 0; j < 3; ++j) {
             t_[2][i][j]->setText(format(result.answer[i][j]));
+            // A result too long to show whole shows its sign and first digits.
+            t_[2][i][j]->setCursorPosition(0);
+        }
 
     const QString title = optAdd->isChecked()     ? "Adição de matrizes"
                           : optMinus->isChecked() ? "Subtração de matrizes"

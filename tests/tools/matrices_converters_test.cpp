@@ -76,6 +76,10 @@ TEST_F(MatricesConverters, OperMatrizes) {
                                   ',', names);
     EXPECT_EQ(shown.errors, QStringList{"Floating point overflow."});
     EXPECT_EQ(control<QLineEdit>(w, "t113")->text(), "anterior");
+    // A result too long for its edit shows its sign and first digits, not its end.
+    calculate(w, operands("optAdd", "-123456789012345 0 0/0 0 0/0 0 0", "0 0 0/0 0 0/0 0 0"), '.', names);
+    EXPECT_EQ(control<QLineEdit>(w, "t113")->text(), "-123456789012345");
+    EXPECT_EQ(control<QLineEdit>(w, "t113")->cursorPosition(), 0);
 }
 
 TEST_F(MatricesConverters, Determinante) {
