@@ -1,6 +1,7 @@
 #include "tools/fOperMatrizes.h"
 
 #include "formulas/OperMatrizes.h"
+#include "ui/frames.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -18,11 +19,6 @@ TfrmOperMatrizes::TfrmOperMatrizes(QWidget* parent) : ToolWindow(parent) {
     layout()->setContentsMargins(2, 4, 2, 4);
     grid()->setHorizontalSpacing(2);
     const int gridColumn[] = {0, 2, 4};
-    // Widths from the texts to show: the edits draw no margin of their own, so the text starts after
-    // QLineEdit's 2 px and must end before the 1 px outline.
-    const auto width = [](const FlatEdit* e, const char* text) {
-        return e->fontMetrics().horizontalAdvance(QString::fromLatin1(text)) + 2 + 1;
-    };
     for (int m = 1; m <= 3; ++m) {
         auto* matrix = new QGridLayout;
         matrix->setSpacing(1);
@@ -31,18 +27,33 @@ TfrmOperMatrizes::TfrmOperMatrizes(QWidget* parent) : ToolWindow(parent) {
                 FlatEdit* e = edit(QString("t%1%2%3").arg(i).arg(j).arg(m));
                 const QMargins margins = e->textMargins();
                 e->setTextMargins(0, margins.top(), 0, margins.bottom());
-                if (m == 3) { // the result
-                    e->setMinimumWidth(width(e, "29403") + 1);
+                if (m == 3) // the result
                     answers(e);
-                } else { // an operand, shown from its sign once typed
-                    e->setFixedWidth(std::max(width(e, "-12"), width(e, "1.5")));
+                else // an operand, shown from its sign once typed
                     connectGuarded(e, &QLineEdit::editingFinished, e, [e] { e->home(false); });
-                }
                 t_[m - 1][i - 1][j - 1] = e;
                 matrix->addWidget(e, i - 1, j - 1);
             }
         grid()->addLayout(matrix, 0, gridColumn[m - 1], Qt::AlignVCenter);
     }
+    // Widths from the texts to show, measured once for all 27 edits (they share one font) and only
+    // when the window is first needed. The edits draw no margin of their own, so the text starts
+    // after QLineEdit's 2 px and must end before the 1 px outline.
+    whenFirstNeeded(this, [this] {
+        const QFontMetrics metrics = t_[0][0][0]->fontMetrics();
+        const auto width = [&](const char* text) {
+            return metrics.horizontalAdvance(QLatin1String(text)) + 2 + 1;
+        };
+        const int operand = std::max(width("-12"), width("1.5")), result = width("29403") + 1;
+        for (int m = 0; m < 3; ++m)
+            for (const auto& row : t_[m])
+                for (FlatEdit* e : row) {
+                    if (m == 2)
+                        e->setMinimumWidth(result);
+                    else
+                        e->setFixedWidth(operand);
+                }
+    });
     grid()->setColumnStretch(4, 1);
     optAdd = radio("optAdd", "Adição", true);
     optMinus = radio("optMinus", "Subtração");
