@@ -113,6 +113,12 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     row->addWidget(area, 1);
     createPanels(area);
     setCentralWidget(central);
+    // Every link is reached with Tab and followed with Enter or Space; the window opens with the
+    // focus before the first one, so that the first Tab lands on "Algebra".
+    for (LinkLabel* link : findChildren<LinkLabel*>())
+        link->setFocusPolicy(Qt::TabFocus);
+    central->setFocusPolicy(Qt::ClickFocus);
+    central->setFocus();
 
     calvorin::applyFrame(this, calvorin::Frame{"Calvorin 2.1", calvorin::Border::Single, false, true, true});
 }

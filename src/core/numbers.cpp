@@ -26,18 +26,18 @@ char decimalSeparator() { return g_separator; }
 void setDecimalSeparator(char separator) { g_separator = separator ? separator : '.'; }
 
 bool isNumeric(std::string_view text) {
-    int stops = 0;
+    int marks = 0; // full stops and system separators together
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         if (isDigit(c)) continue;
-        if (c == '.') {
-            ++stops;
+        if (c == '.' || c == g_separator) {
+            ++marks;
             continue;
         }
         if (c == '-' && i == 0) continue;
         return false;
     }
-    return stops <= 1;
+    return marks <= 1;
 }
 
 std::optional<Extended> parseExtended(std::string_view text, char separator) {

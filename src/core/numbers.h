@@ -14,7 +14,9 @@ namespace calvorin {
 char decimalSeparator();
 void setDecimalSeparator(char separator);
 
-// Digits, at most one full stop, a minus sign only in first place. The empty text passes.
+// Digits, at most one decimal mark, a minus sign only in first place. The empty text passes.
+// The full stop and the system decimal separator are both marks, counted together: under a comma
+// locale "2,5" passes (and converts), "2.5" passes and then fails conversion, "2.5,1" fails.
 bool isNumeric(std::string_view text);
 
 // Text to extended with the given decimal separator; nothing when the text is not a number or

@@ -73,6 +73,9 @@ TfrmGraph::TfrmGraph(QWidget* parent) : ToolWindow(parent) {
     onClick(btnMenoszoom, &TfrmGraph::btnMenoszoomClick);
     onClick(FlatButton3, &TfrmGraph::FlatButton3Click);
     closes(FlatButton1);
+    // Return draws the function, or applies the scales from either scale edit.
+    submits(txtExpression, btnDraw);
+    submits(GroupBox1, FlatButton3);
     // The controls are placed by hand (the plotter must be free to grow), so the size is fixed here.
     setFixedSize(358, 324);
     finish("Gerador de gráficos", false, true);

@@ -16,8 +16,10 @@ TfrmDeterminante::TfrmDeterminante(QWidget* parent) : ToolWindow(parent) {
     row({t21 = edit("t21"), t22 = edit("t22"), t23 = edit("t23")});
     row({t31 = edit("t31"), t32 = edit("t32"), t33 = edit("t33")});
     // Narrow enough to leave the answer room for its longest text, -1,23456789012345E-300.
-    for (QLineEdit* e : {t11, t12, t13, t21, t22, t23, t31, t32, t33})
+    for (QLineEdit* e : {t11, t12, t13, t21, t22, t23, t31, t32, t33}) {
         e->setFixedWidth(34);
+        showsFromStart(e); // 123456 shows as "1234", not ":456"
+    }
     grid()->addWidget(lblResposta = answer("Resposta:"), 0, 3, 3, 1);
     grid()->setColumnStretch(3, 1);
     grid()->addWidget(Button1 = button("Button1", captions::calculate), 0, 4);

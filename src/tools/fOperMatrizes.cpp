@@ -27,10 +27,8 @@ TfrmOperMatrizes::TfrmOperMatrizes(QWidget* parent) : ToolWindow(parent) {
                 FlatEdit* e = edit(QString("t%1%2%3").arg(i).arg(j).arg(m));
                 const QMargins margins = e->textMargins();
                 e->setTextMargins(0, margins.top(), 0, margins.bottom());
-                if (m == 3) // the result
-                    answers(e);
-                else // an operand, shown from its sign once typed
-                    connectGuarded(e, &QLineEdit::editingFinished, e, [e] { e->home(false); });
+                if (m == 3) answers(e); // the result
+                showsFromStart(e);
                 t_[m - 1][i - 1][j - 1] = e;
                 matrix->addWidget(e, i - 1, j - 1);
             }
@@ -105,11 +103,8 @@ void TfrmOperMatrizes::Button1Click() {
                                                         : Operation::multiply;
     const Result result = calculate(operation, a, b);
     for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) {
+        for (int j = 0; j < 3; ++j)
             t_[2][i][j]->setText(format(result.answer[i][j]));
-            // A result too long to show whole shows its sign and first digits.
-            t_[2][i][j]->setCursorPosition(0);
-        }
 
     const QString title = optAdd->isChecked()     ? "Adição de matrizes"
                           : optMinus->isChecked() ? "Subtração de matrizes"

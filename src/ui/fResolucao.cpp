@@ -8,6 +8,7 @@
 #include "ui/toolwindow.h"
 
 #include <QHBoxLayout>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 using namespace calvorin;
@@ -44,6 +45,7 @@ TfrmResolucao::TfrmResolucao(QWidget* parent) : QWidget(parent) {
     layout->addLayout(buttons);
     connectGuarded(btnCopiar, &QAbstractButton::clicked, this, &TfrmResolucao::btnCopiarClick);
     connectGuarded(btnFechar, &QAbstractButton::clicked, this, &TfrmResolucao::btnFecharClick);
+    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &TfrmResolucao::btnFecharClick);
     refresh();
     applyFrame(this, Frame{"Resolução passo a passo", Border::Single, true, false, true});
 }

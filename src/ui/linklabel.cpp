@@ -1,7 +1,10 @@
 #include "ui/linklabel.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace calvorin {
 
@@ -61,6 +64,30 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     pressed_ = false;
     event->accept();
     if (click) emit clicked();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LinkLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus()) return;
+    // Around the text itself, as a focused check box frames its caption.
+    QStylePainter p(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    const QRect text = fontMetrics().boundingRect(contentsRect(), int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0), this->text());
+    option.rect = text.adjusted(-2, -1, 2, 1).intersected(rect());
+    option.backgroundColor = palette().color(backgroundRole());
+    p.drawPrimitive(QStyle::PE_FrameFocusRect, option);
 }
 
 LinkLabel* makeLink(QWidget* parent, const char* name, const QString& caption) {

@@ -1,5 +1,6 @@
 #pragma once
-// A label used as a link: hand cursor, and a click signal when released over it.
+// A label used as a link: hand cursor, and a click signal when released over it. Given a focus
+// policy, it also draws a focus frame and follows with Enter, Return or Space.
 #include <QLabel>
 
 namespace calvorin {
@@ -15,6 +16,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool pressed_ = false;

@@ -9,8 +9,10 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QShortcut>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace calvorin {
@@ -21,6 +23,43 @@ template <class Control> Control* named(Control* control, const QString& name) {
     return control;
 }
 } // namespace
+
+namespace {
+// Keeps a narrow edit's start in view and its whole text in the tooltip when it does not fit.
+class StartInView : public QObject {
+public:
+    explicit StartInView(QLineEdit* edit) : QObject(edit), edit_(edit) {
+        edit->installEventFilter(this);
+        connect(edit, &QLineEdit::textChanged, this, &StartInView::update);
+        connect(edit, &QLineEdit::editingFinished, this, &StartInView::update); // typing ended
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize) update();
+        return false;
+    }
+
+private:
+    void update() {
+        if (!edit_->hasFocus()) edit_->home(false);
+        edit_->setToolTip(fits() ? QString() : edit_->text());
+    }
+    // The room QLineEdit leaves its text: the contents less the text margins, its own 2 px on
+    // each side and the frame it draws.
+    bool fits() const {
+        const QMargins margins = edit_->textMargins();
+        int room = edit_->contentsRect().width() - margins.left() - margins.right() - 2 * 2;
+        if (edit_->hasFrame()) room -= 2 * edit_->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, edit_);
+        return edit_->fontMetrics().horizontalAdvance(edit_->text()) <= room;
+    }
+    QLineEdit* edit_;
+};
+} // namespace
+
+void ToolWindow::showsFromStart(QLineEdit* edit) {
+    new StartInView(edit);
+}
 
 ToolWindow::ToolWindow(QWidget* parent) : QWidget(parent) {
     auto* outer = new QVBoxLayout(this);
@@ -112,6 +151,37 @@ FlatButton* ToolWindow::button(const QString& name, const QString& caption) {
 void ToolWindow::calculates(QAbstractButton* button) {
     // Connected before the window's handler, so it runs first.
     connect(button, &QAbstractButton::clicked, this, &ToolWindow::clearSteps);
+    if (!defaultButton_) defaultButton_ = button;
+}
+
+void ToolWindow::submits(QWidget* input, QAbstractButton* button) {
+    submits_.emplace_back(input, button);
+}
+
+QAbstractButton* ToolWindow::buttonFor(const QWidget* focus) const {
+    if (!focus) return nullptr;
+    for (const auto& [input, button] : submits_)
+        if (input == focus || input->isAncestorOf(focus)) return button;
+    const bool input = qobject_cast<const QLineEdit*>(focus) || qobject_cast<const QComboBox*>(focus);
+    return input ? defaultButton_ : nullptr;
+}
+
+void ToolWindow::keyPressEvent(QKeyEvent* event) {
+    // Edits and combo boxes leave Return and Esc to their window, as in a dialog.
+    const auto mods = event->modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::NoModifier) {
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            QAbstractButton* button = buttonFor(focusWidget());
+            if (button && button->isVisible() && button->isEnabled()) {
+                button->click();
+                return;
+            }
+        } else if (event->key() == Qt::Key_Escape && closesOnEscape_) {
+            close();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ToolWindow::answers(QWidget* widget, std::function<QString()> copyText) {

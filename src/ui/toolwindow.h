@@ -22,10 +22,12 @@
 #include <initializer_list>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 class QGridLayout;
 class QHBoxLayout;
+class QKeyEvent;
 class QMenu;
 
 namespace calvorin {
@@ -99,6 +101,10 @@ public:
         }
     }
 
+    // A narrow edit: while it is not being typed in it shows its text from the start (a long
+    // number keeps its sign in view), and its tooltip holds the whole text when it does not fit.
+    static void showsFromStart(QLineEdit* edit);
+
     // The Copy button: the caption as it is now, on the clipboard.
     static void copy(const QLabel* answer);
 
@@ -150,6 +156,14 @@ protected:
     void buttonRow(std::initializer_list<QWidget*> buttons);
     QGridLayout* grid() const { return grid_; }
 
+    // Return or Enter in the input (or in any control inside it) presses the button. Without this,
+    // Return in an edit or combo box presses the window's first calculate button.
+    void submits(QWidget* input, QAbstractButton* button);
+    // Esc hides the window, as its close box does; a window whose keys mean something else turns
+    // it off.
+    void setClosesOnEscape(bool on) { closesOnEscape_ = on; }
+    void keyPressEvent(QKeyEvent* event) override;
+
     // Connects a button to the window's handler through the guard.
     template <class Window> void onClick(QAbstractButton* button, void (Window::*handler)()) {
         connectGuarded(button, &QAbstractButton::clicked, static_cast<Window*>(this), handler);
@@ -176,6 +190,8 @@ private:
     void clearSteps();
     // The answers' context menu, for that answer, at that point of it.
     void answerMenu(QWidget* answer, QPoint at);
+    // The button Return presses while the widget has the focus, if any.
+    QAbstractButton* buttonFor(const QWidget* focus) const;
 
     QStringList steps_;
     struct Answer {
@@ -186,6 +202,9 @@ private:
     QMenu* answerMenu_;
     QAction *mnuCopiarResposta_, *mnuResolucao_;
     QWidget* menuAnswer_ = nullptr; // the answer the menu was last opened on
+    QAbstractButton* defaultButton_ = nullptr;
+    std::vector<std::pair<QWidget*, QAbstractButton*>> submits_;
+    bool closesOnEscape_ = true;
     QGridLayout* grid_;
     QHBoxLayout* buttons_;
     int rows_ = 0;

@@ -20,10 +20,27 @@ struct SeparatorGuard {
 // ---- numeric check -------------------------------------------------------------------------
 
 TEST(NumericCheck, Rule) {
-    for (const char* text : {"12", "-12", "007", "1.5", ".5", "5.", "", "-", ".", "-."})
-        EXPECT_TRUE(isNumeric(text)) << '"' << text << '"';
-    for (const char* text : {"1,5", " 5", "5 ", "+5", "5-", "1.2.3", "1e5", "1E5", "abc", "--5", "\xc3\xa3"})
-        EXPECT_FALSE(isNumeric(text)) << '"' << text << '"';
+    for (char separator : {'.', ','}) {
+        SeparatorGuard sep(separator);
+        for (const char* text : {"12", "-12", "007", "1.5", ".5", "5.", "", "-", ".", "-."})
+            EXPECT_TRUE(isNumeric(text)) << '"' << text << "\" with '" << separator << "'";
+        for (const char* text : {" 5", "5 ", "+5", "5-", "1.2.3", "1e5", "1E5", "abc", "--5", "\xc3\xa3", "1,2,3"})
+            EXPECT_FALSE(isNumeric(text)) << '"' << text << "\" with '" << separator << "'";
+    }
+    // The system separator is a decimal mark too, counted with the full stop.
+    const struct {
+        char separator;
+        const char* text;
+        bool numeric;
+    } marks[] = {
+        {',', "2,5", true},  {',', ",5", true},    {',', "-,", true},     {',', ",", true},
+        {',', "2.5,1", false}, {',', "2,5.", false}, {',', "2,5,1", false},
+        {'.', "1,5", false}, {'.', "2,5", false},
+    };
+    for (const auto& m : marks) {
+        SeparatorGuard sep(m.separator);
+        EXPECT_EQ(isNumeric(m.text), m.numeric) << '"' << m.text << "\" with '" << m.separator << "'";
+    }
 }
 
 // ---- conversion ----------------------------------------------------------------------------

@@ -73,7 +73,8 @@ TEST_F(AlgebraWindow, GreatestCommonDivisor) {
          .report = lines("Cálculo de Máximo Divisor Comum (MDC)|Calculando o MDC de: 12 e 018|Resposta obtida: 6")},
         // no message at all for a text that is not a number
         {.typed = typed("abc", "5")},
-        {.typed = typed("5", "1,5")},
+        {.typed = typed("5", "1,5"), .only = '.'},
+        {.typed = typed("5", "1,5"), .error = "'1,5' is not a valid integer value.", .only = ','},
         // conversion in the order first, second
         {.typed = typed("", "-"), .error = emptyText},
         {.typed = typed("-", ""), .error = minusSign},

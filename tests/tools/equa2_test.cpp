@@ -39,7 +39,7 @@ TEST_P(Equa2, Calculations) {
         {{{"txtA", "3"}, {"txtB", "-7"}, {"txtC", "1"}}, {"2,18046042171637", "0,152872911616963", "1,16666666666667", "-3,08333333333333"},
          {"3*x*x-7*x+1", "Resposta 1: 2,18046042171637", "Resposta 2: 0,152872911616963"}},
         {{{"txtA", "1"}, {"txtB", "1"}, {"txtC", "1"}}, {none, none, "-", "-"}, {"1*x*x+1*x+1", "Sem raízes reais"}},
-        {{{"txtA", "1,5"}}, {}, {}},
+        {{{"txtA", "1,5,1"}}, {}, {}},
         {{{"txtA", "0"}, {"txtB", "2"}}, {}, {}, "Invalid floating point operation."},
         {{{"txtA", ""}, {"txtB", "-2"}}, {}, {}, "Floating point division by zero."},
         {{{"txtA", "-"}}, {}, {}, "'-' is not a valid floating point value."},

@@ -92,7 +92,8 @@ TEST_F(Geometry, TrigonometryPicksTheItemNamedAndRecordsNothing) {
     expectRows(tool("TfrmTrigonometria"), {
         {.typed = {{"cmbFunction", "Seno"}, {"txtValor", "30"}}, .answer = "0,5"},
         {.typed = {{"cmbFunction", "seno"}}},
-        {.typed = {{"txtValor", "1,5"}}, .message = precisam},
+        {.typed = {{"txtValor", "1,5"}}, .message = precisam, .only = '.'},
+        {.typed = {{"optGraus", "1"}, {"cmbFunction", "Seno"}, {"txtValor", "-30,0"}}, .answer = "-0,5", .only = ','},
         {.typed = {{"txtValor", ""}}, .error = emptyText},
         {.typed = {{"optRadianos", "1"}, {"cmbFunction", "Seno"}, {"txtValor", "1.5707963267949"}}, .answer = "1", .only = '.'},
         {.typed = {{"optRadianos", "1"}, {"cmbFunction", "Coseno"}, {"txtValor", "."}}, .answer = "1", .only = '.'},

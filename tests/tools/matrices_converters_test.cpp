@@ -62,7 +62,8 @@ TEST_F(MatricesConverters, OperMatrizes) {
          .report = lines("Subtração de matrizes|Matriz 1|0.5,0,0|0,0,0|0,0,-1|Matriz 2|1,0,0|0,0,0|0,0,-1|"
                          "Resultado:|-0.5,0,0|0,0,0|0,0,0"), .only = '.'},
         // the numeric check over the 18 operands, before any conversion
-        {.typed = operands("optAdd", "1 2 3/4 5 6/7 8 9", "1 2 3/4 2,5 6/7 8 9"), .message = necessarily},
+        {.typed = operands("optAdd", "1 2 3/4 5 6/7 8 9", "1 2 3/4 2,5 6/7 8 9"), .message = necessarily, .only = '.'},
+        {.typed = operands("optAdd", "1 2 3/4 5 6/7 8 9", "1 2 3/4 2,5, 6/7 8 9"), .message = necessarily},
         {.typed = operands("optAdd", "1 2 3/4 x 6/7 8 9", "_ 0 0/0 0 0/0 0 0"), .message = necessarily},
         // conversion: the first matrix before the second
         {.typed = operands("optAdd", "1 2 3/4 5 6/7 8 -", "_ 0 0/0 0 0/0 0 0"),
@@ -112,8 +113,10 @@ TEST_F(MatricesConverters, ConvertVelocidade) {
          .report = {"Transformando m/seg para Km/h", "100 m/seg = 360 Km/h"}},
         {.typed = {{"opt2", "1"}, {"txtValor", "-2.5"}}, .answer = "-9",
          .report = {"Transformando m/seg para Km/h", "-2.5 m/seg = -9 Km/h"}, .only = '.'},
-        // the numeric check refuses a comma silently; a lone minus passes it and fails conversion
-        {.typed = {{"opt2", "1"}, {"txtValor", "2,5"}}},
+        // the numeric check refuses a comma silently under the full stop; a lone minus passes it and fails conversion
+        {.typed = {{"opt2", "1"}, {"txtValor", "2,5"}}, .only = '.'},
+        {.typed = {{"opt2", "1"}, {"txtValor", "2,5"}}, .answer = "9",
+         .report = {"Transformando m/seg para Km/h", "2,5 m/seg = 9 Km/h"}, .only = ','},
         {.typed = {{"opt1", "1"}, {"txtValor", "-"}}, .error = "'-' is not a valid floating point value."},
     }, {"btnCalc"});
 }

@@ -51,7 +51,8 @@ TEST_F(Progressions, ValidateConvertInTheirOrderShowAndRecordTheInputsAsTyped) {
     expectRows(tool("TfrmTQPG"), {
         {.typed = tqpg("2", "04", "3"), .answer = "54",
          .report = lines("Termo qualquer de uma PG|Termo a ser encontrado = 04|Primeiro termo da PG = 2|Razão da PG = 3|Termo encontrado = 54")},
-        {.typed = tqpg("1", "2", "1,5"), .message = precisam},
+        {.typed = tqpg("1", "2", "1,5"), .message = precisam, .only = '.'},
+        {.typed = tqpg("1", "2", "1,5,0"), .message = precisam},
         {.typed = tqpg("", "-", "1"), .error = "'' is not a valid floating point value."},
         {.typed = tqpg("1", "0", "0"), .error = "Floating point division by zero."},
         {.typed = tqpg("3", "3", "0.5"), .answer = "0.75",
@@ -61,7 +62,9 @@ TEST_F(Progressions, ValidateConvertInTheirOrderShowAndRecordTheInputsAsTyped) {
     expectRows(tool("Tfrmstpg"), {
         {.typed = stpg("1", "10", "2"), .answer = "1023",
          .report = lines("Soma dos termos de uma PG|Primeiro termo = 1|Número de termos = 10|Razão = 2|Resposta = 1023")},
-        {.typed = stpg("1", "3", "0,5"), .message = precisam},
+        {.typed = stpg("1", "3", "0,5"), .message = precisam, .only = '.'},
+        {.typed = stpg("1", "3", "0,5"), .answer = "1,75",
+         .report = lines("Soma dos termos de uma PG|Primeiro termo = 1|Número de termos = 3|Razão = 0,5|Resposta = 1,75"), .only = ','},
         {.typed = stpg("1", "", "-"), .error = "'' is not a valid floating point value."},
         {.typed = stpg("5", "3", "1"), .error = "Invalid floating point operation."},
     }, {.answer = "lblresposta"});
@@ -137,7 +140,8 @@ TEST_F(Progressions, AnyTermOfAPA) {
         {.typed = tqpa("007", "3", "-2"), .answer = "-9",
          .report = lines("Termo qualquer de uma PA|Termo a ser encontrado = 007|Primeiro termo da PA = 3|Razão da PA = -2|Termo encontrado = -9")},
         // the numeric check, once, whatever the number of bad inputs, before any conversion
-        {.typed = tqpa("1,5", "1", "1"), .message = devem},
+        {.typed = tqpa("1,5", "1", "1"), .message = devem, .only = '.'},
+        {.typed = tqpa("2.5,", "1", "1"), .message = devem},
         {.typed = tqpa("1", "abc", "1.2.3"), .message = devem},
         {.typed = tqpa("", "-", " 5"), .message = devem},
         // conversion in the order term, first term, difference
@@ -147,6 +151,8 @@ TEST_F(Progressions, AnyTermOfAPA) {
         {.typed = tqpa("2.5", "0.25", "2"), .answer = "3.25",
          .report = lines("Termo qualquer de uma PA|Termo a ser encontrado = 2.5|Primeiro termo da PA = 0.25|Razão da PA = 2|Termo encontrado = 3.25"), .only = '.'},
         {.typed = tqpa("2.5", "0", "2"), .error = "'2.5' is not a valid floating point value.", .only = ','},
+        {.typed = tqpa("2,5", "0,25", "2"), .answer = "3,25",
+         .report = lines("Termo qualquer de uma PA|Termo a ser encontrado = 2,5|Primeiro termo da PA = 0,25|Razão da PA = 2|Termo encontrado = 3,25"), .only = ','},
         // the answer shown from the extended value, beyond the double range
         {.typed = tqpa(big.c_str(), "0", big.c_str()), .answer = "1E600",
          .report = lines(("Termo qualquer de uma PA|Termo a ser encontrado = " + big + "|Primeiro termo da PA = 0|Razão da PA = " + big + "|Termo encontrado = 1E600").c_str())},
