@@ -112,6 +112,8 @@ TEST_F(Keyboard, AStudentTypesCommasAndPressesReturn) {
     showMainWindow();
     for (const auto& row : rows) {
         SCOPED_TRACE(row.item);
+        hideAllWindows();
+        calvorin::showWindow(&mainWindow());
         child<QAction>(&mainWindow(), row.item)->trigger();
         QWidget* w = opened();
         ASSERT_NE(w, nullptr);
