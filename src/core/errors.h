@@ -8,7 +8,12 @@ namespace calvorin {
 
 class Error : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit Error(const std::string& text) : std::runtime_error(text), text_(text) {}
+    // The whole text: what() ends at the first NUL, and an input as typed may hold one.
+    const std::string& text() const { return text_; }
+
+private:
+    std::string text_;
 };
 
 // A text that is not a number ("'x' is not a valid floating point value").

@@ -64,7 +64,9 @@ DialogService* installDialogs(DialogService* service) {
 }
 
 void showErrorBox(const QString& errorText) {
-    dialogs().error(errorText + '.');
+    // A NUL pasted into an input is part of the text, but a box shows nothing for it: the
+    // replacement character marks where it was.
+    dialogs().error(QString(errorText).replace(QChar(0), QChar::ReplacementCharacter) + '.');
 }
 
 SaveDialog::SaveDialog(QString initialName, QString filter)

@@ -29,7 +29,8 @@ DialogService& dialogs();
 // nullptr brings back the real dialogs. Gives the service that was in force before.
 DialogService* installDialogs(DialogService* service);
 
-// The error box for an error's text: the text followed by a full stop, always.
+// The error box for an error's text: the text followed by a full stop, always; a NUL in it shows
+// as the replacement character.
 void showErrorBox(const QString& errorText);
 
 // A save dialog that remembers the last name chosen in it for its next use.

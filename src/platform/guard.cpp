@@ -9,8 +9,10 @@ bool runGuarded(const std::function<void()>& handler) {
     try {
         handler();
         return true;
+    } catch (const Error& e) {
+        showErrorBox(QString::fromStdString(e.text()));
     } catch (const std::exception& e) {
-        // Program errors carry their own text; anything else is shown as it comes.
+        // Anything else is shown as it comes.
         showErrorBox(QString::fromUtf8(e.what()));
     } catch (...) {
         showErrorBox(QStringLiteral("Unknown error"));

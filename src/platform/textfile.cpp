@@ -22,10 +22,14 @@ QString fromWindows1252(const QByteArray& bytes) {
 QByteArray toWindows1252(const QString& text) {
     QStringEncoder encoder("windows-1252");
     QByteArray bytes = encoder(text);
-    if (!bytes.contains('\x1A')) return bytes;
-    // The codec writes Ctrl+Z for a character the code page lacks, and Ctrl+Z ends a script when it
-    // is read back: write a question mark there instead, one character at a time. A surrogate
-    // without its partner is such a character too (alone, the codec writes nothing for it).
+    // The code page has one byte a character. The codec writes Ctrl+Z for most characters it lacks,
+    // and Ctrl+Z ends a script when it is read back, but it drops others without a trace (U+FEFF,
+    // U+200B and the other ignorable ones): one byte for every character, none of them Ctrl+Z, is
+    // the text whole.
+    if (bytes.size() == text.size() && !bytes.contains('\x1A')) return bytes;
+    // Otherwise each character the code page lacks becomes a question mark, one character at a
+    // time. A surrogate without its partner is such a character too (alone, the codec writes
+    // nothing for it).
     bytes.clear();
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype n =

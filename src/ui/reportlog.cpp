@@ -2,6 +2,7 @@
 
 #include "platform/memo.h"
 
+#include <QAbstractUndoItem>
 #include <QPlainTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -13,19 +14,44 @@ ReportLog::ReportLog() : document_(new QTextDocument(this)) {
     document_->setDocumentLayout(new QPlainTextDocumentLayout(document_)); // shown in a plain text edit
 }
 
-template <class Change> void ReportLog::change(Change&& c) {
-    document_->setUndoRedoEnabled(false);
-    c(*document_);
-    document_->setUndoRedoEnabled(true);
+namespace {
+
+// Qt records nothing while it undoes a step, so a change made by an undo item's undo stays out
+// of the history. Turning undo off around the change would empty the whole history instead.
+class UnrecordedChange : public QAbstractUndoItem {
+public:
+    explicit UnrecordedChange(const std::function<void()>& change) : change_(change) {}
+    void undo() override { change_(); }
+    void redo() override {}
+
+private:
+    std::function<void()> change_;
+};
+
+} // namespace
+
+void ReportLog::changeUnrecorded(const std::function<void()>& change) {
+    if (!document_->isUndoRedoEnabled()) return change();
+    // The item goes on top of the history, which would cut off the steps the user undid: they are
+    // redone first and undone again after.
+    int redone = 0;
+    for (; document_->isRedoAvailable(); ++redone)
+        document_->redo();
+    document_->appendUndoItem(new UnrecordedChange(change));
+    document_->undo();
+    document_->clearUndoRedoStacks(QTextDocument::RedoStack); // the item, now spent
+    while (redone-- > 0)
+        document_->undo();
 }
 
 void ReportLog::append(const QString& line) {
-    change([&](QTextDocument& doc) {
-        QTextCursor cursor(&doc);
-        cursor.movePosition(QTextCursor::End);
-        // A last line without its line break (the user removed it) gets one first.
-        if (!cursor.block().text().isEmpty()) cursor.insertText(QStringLiteral("\n"));
-        cursor.insertText(line + QLatin1Char('\n'));
+    QTextCursor cursor(document_);
+    cursor.movePosition(QTextCursor::End);
+    // A last line without its line break (the user removed it) gets one first.
+    const QString text = (cursor.block().text().isEmpty() ? QString() : QStringLiteral("\n")) + line + '\n';
+    changeUnrecorded([&] {
+        cursor.movePosition(QTextCursor::End); // the end of the text with the undone steps redone
+        cursor.insertText(text);
     });
     emit appended(line);
 }
@@ -37,7 +63,7 @@ void ReportLog::record(const QStringList& lines) {
 }
 
 void ReportLog::clear() {
-    change([](QTextDocument& doc) { doc.clear(); });
+    document_->clear(); // and its undo history: a new report starts
 }
 
 QStringList ReportLog::lines() const {

@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 class QTextDocument;
 
 namespace calvorin {
@@ -45,8 +47,8 @@ signals:
 
 private:
     // The program's own changes are kept out of the viewer's undo history, so that an undo there
-    // never takes away appended lines.
-    template <class Change> void change(Change&& c);
+    // never takes away appended lines, and the user's own steps stay in it.
+    void changeUnrecorded(const std::function<void()>& change);
 
     QTextDocument* document_;
     RecordingState state_;

@@ -207,6 +207,9 @@ INSTANTIATE_TEST_SUITE_P(Table, Guard, testing::ValuesIn(std::vector<GuardCase>{
     {"file", [] { throw FileError::cannotCreate("relatório.txt"); }, "Cannot create file relatório.txt."},
     {"a name ending in a full stop still gets one", [] { throw FileError::cannotRead("x."); },
      "Cannot read file x.."},
+    // The whole text, whatever follows a NUL typed into the input; the NUL shows as a mark.
+    {"NUL in the input", [] { throw ConvertError::floatValue(std::string("0.\0" "5", 4)); },
+     "'0.\uFFFD5' is not a valid floating point value."},
     {"foreign exception", [] { throw std::out_of_range("index out of range"); }, "index out of range."},
     {"not an exception at all", [] { throw 42; }, "Unknown error."}}),
     [](const testing::TestParamInfo<GuardCase>& info) { return "case" + std::to_string(info.index); });

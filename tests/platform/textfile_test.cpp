@@ -127,6 +127,29 @@ TEST(LinesFile, SurrogateWithoutItsPartnerBecomesAQuestionMark) {
     EXPECT_EQ(toWindows1252(QString(u'\x4E2D') + low + u'b'), QByteArray("??b"));
 }
 
+// The codec drops some characters it lacks (the default-ignorable ones) instead of marking them,
+// unless something else on the line is marked: each must become a question mark on its own.
+TEST(LinesFile, EveryCharacterTheCodePageLacksBecomesAQuestionMark) {
+    const struct {
+        const char16_t* ch;
+        const char* written;
+    } cases[] = {
+        // clang-format off
+        {u"\uFEFF", "?"}, {u"\u200B", "?"}, {u"\u200C", "?"}, {u"\u200D", "?"}, {u"\u200E", "?"},
+        {u"\u202E", "?"}, {u"\u2060", "?"}, {u"\u2064", "?"}, {u"\u034F", "?"}, {u"\u061C", "?"},
+        {u"\u115F", "?"}, {u"\u180E", "?"}, {u"\u3164", "?"}, {u"\uFE0F", "?"}, {u"\uFFA0", "?"},
+        {u"\U000E0001", "?"}, {u"\U000E0100", "?"}, {u"\u0100", "?"}, {u"\U0001F600", "?"},
+        {u"\u00AD", "\xAD"}, {u"\u20AC", "\x80"}, {u"\u00E3", "\xE3"}, {u"\u001A", "\x1A"},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        const QString ch = QStringView(c.ch).toString(); // as it is: the decoders would drop a BOM
+        SCOPED_TRACE(QString::number(ch.toUcs4().value(0), 16).toStdString());
+        EXPECT_EQ(toWindows1252("a" + ch + "b"), QByteArray("a") + c.written + "b");
+        EXPECT_EQ(toWindows1252(ch + ch + u'\x0100'), QByteArray(c.written) + c.written + "?");
+    }
+}
+
 TEST(LinesFile, PathThatCannotBeWrittenRaisesAFileError) {
     QTemporaryDir dir;
     EXPECT_THROW(writeLinesFile(dir.filePath("no/such/folder/r.txt"), {"x"}), FileError);

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -147,6 +148,43 @@ TEST_F(Report, ViewerShowsTheLiveLogAndItsEditsAreTheLog) {
     c.movePosition(QTextCursor::End);
     c.insertText("editada");
     EXPECT_EQ(log.lines(), QStringList({"primeira", "editada"}));
+}
+
+// The user's edits in the viewer stay undoable when a calculation appends its lines; the appended
+// lines themselves are never undone, nor brought back twice.
+TEST_F(Report, UndoInTheViewerKeepsItsHistoryAcrossAppends) {
+    pressIniciar();
+    log.record({"2 + 3 = 5"});
+    const QStringList before = log.lines(); // the header and the first calculation
+    const QStringList a{"7 * 6 = 42"}, b{"1 / 4 = 0,25"};
+    const struct {
+        Qt::Key key; // Qt::Key_unknown: a calculation appends `lines`
+        Qt::KeyboardModifiers mods;
+        QStringList lines, shown;
+    } steps[] = {
+        {Qt::Key_A, Qt::ControlModifier, {}, before},
+        {Qt::Key_Delete, {}, {}, {}},
+        {Qt::Key_unknown, {}, a, a},
+        {Qt::Key_Z, Qt::ControlModifier, {}, before + a}, // the deleted text, above what came after
+        {Qt::Key_unknown, {}, b, before + a + b},
+        {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, {}, a + b}, // redo: deleted again
+        {Qt::Key_Z, Qt::ControlModifier, {}, before + a + b},
+        {Qt::Key_Z, Qt::ControlModifier, {}, before + a + b}, // nothing of the user's left to undo
+        {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, {}, a + b},
+        {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, {}, a + b},
+    };
+    viewer().show();
+    viewer().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&viewer()));
+    viewer().txtReport->setFocus();
+    for (const auto& s : steps) {
+        if (s.key == Qt::Key_unknown)
+            log.record(s.lines);
+        else
+            QTest::keyClick(viewer().windowHandle(), s.key, s.mods);
+        EXPECT_EQ(log.lines().join('|').toStdString(), s.shown.join('|').toStdString())
+            << "step " << &s - steps;
+    }
 }
 
 TEST_F(Report, TabTypesATabInTheViewer) {
