@@ -6,6 +6,8 @@
 
 #include <cmath>
 #include <memory>
+#include <set>
+#include <vector>
 
 using namespace calvorin;
 
@@ -143,6 +145,48 @@ TEST(Plotter, Title) {
     QImage blank(box.size(), box.format());
     blank.fill(Qt::white);
     EXPECT_NE(box, blank) << "no text";
+}
+
+// On a screen of device pixel ratio 1.5 or 2 the picture has the screen's pixels: the axes cover
+// their logical pixel's device pixels, and the curve of x / 2 steps by one device pixel where a
+// pixel-doubled picture would step by whole logical pixels. 40 x 40 logical pixels, one unit each.
+TEST(Plotter, DrawsAtTheDevicePixelRatio) {
+    const struct {
+        qreal ratio;
+        int size;
+        std::vector<int> axis, beside; // device columns of the vertical axis and next to it
+    } cases[] = {
+        {1, 40, {20}, {19, 21}},
+        {1.5, 60, {30, 31}, {29, 32}}, // logical column 20 lies over device columns 30 to 31.5
+        {2, 80, {40, 41}, {39, 42}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ratio);
+        PlotPicture picture;
+        picture.resize({40, 40}, c.ratio, Qt::white);
+        PlotSettings s;
+        s.color = Qt::white;
+        s.scale = {1, 1};
+        s.expression = "x/2";
+        EXPECT_TRUE(picture.plot(s));
+        const QImage& im = picture.image;
+        ASSERT_EQ(im.size(), QSize(c.size, c.size));
+        for (int x : c.axis)
+            EXPECT_EQ(im.pixel(x, 2), red) << x;
+        for (int x : c.beside)
+            EXPECT_EQ(im.pixel(x, 2), white) << x;
+        // The curve's top edge, column by column over the right half: how often it moves.
+        std::set<int> steps;
+        int last = -1;
+        for (int x = c.size * 3 / 4; x < c.size; ++x) {
+            int top = 0;
+            while (top < c.size && im.pixel(x, top) != yellow)
+                ++top;
+            if (last >= 0 && top != last) steps.insert(last - top);
+            last = top;
+        }
+        EXPECT_EQ(steps, std::set<int>{1});
+    }
 }
 
 // The bottom-left pixel's colour is not drawn when transparent; without Expand the picture is
