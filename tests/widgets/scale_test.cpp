@@ -15,61 +15,27 @@
 
 namespace {
 
-// The device pixels that logical [from, to) touches, along one axis.
-struct Span {
-    int first, end;
-};
-Span touched(int from, int to, double ratio) {
-    return {int(std::floor(from * ratio)), int(std::ceil(to * ratio))};
-}
-// ... and those it covers whole.
-Span covered(int from, int to, double ratio) {
-    return {int(std::ceil(from * ratio)), int(std::floor(to * ratio))};
-}
-
-// Where a control's border runs, in the window's logical pixels: the indicator's square for radio
-// buttons and check boxes, the whole control for the others. Of a radio button's circle only the
-// middle two logical pixels of each side touch the square.
-struct Outline {
-    QRect square;
-    int inset; // logical pixels at either end of a side that need not show the border
-};
-Outline outline(QWidget* control, QWidget* window) {
-    const QPoint at = control->mapTo(window, QPoint());
-    if (auto* option = qobject_cast<FlatOptionButton*>(control)) {
-        const QRect square = option->indicatorRect().translated(at);
-        return {square, qobject_cast<TFlatRadioButton*>(control) ? square.width() / 2 - 1 : 1};
-    }
-    return {QRect(at, control->size()), 1};
-}
-
-// The sides (left, top, right, bottom) that miss the colour on some device row or column.
-QStringList lostSides(const QImage& image, const Outline& o, const QColor& colour, double ratio) {
-    const QRect& r = o.square;
-    const QRgb want = colour.rgb();
-    // A side lies along one axis and crosses the other over its outermost logical pixel.
-    const auto missing = [&](Span along, Span across, bool vertical) {
-        for (int a = along.first; a < along.end; ++a) {
+// The sides (left, top, right, bottom) of the square that miss the colour on some device row or
+// column. A side runs between `inset` logical pixels from either end, over the device pixels that
+// its outermost logical pixel touches.
+QStringList lostSides(const QImage& image, const QRect& r, int inset, QRgb colour, double ratio) {
+    const auto lost = [&](int from, int to, int edge, bool vertical) {
+        for (int a = int(std::ceil(from * ratio)); a < int(std::floor(to * ratio)); ++a) {
             bool found = false;
-            for (int c = across.first; c < across.end && !found; ++c)
-                found = (vertical ? image.pixel(c, a) : image.pixel(a, c)) == want;
+            for (int c = int(std::floor(edge * ratio)); c < int(std::ceil((edge + 1) * ratio)) && !found; ++c)
+                found = (vertical ? image.pixel(c, a) : image.pixel(a, c)) == colour;
             if (!found) return true;
         }
         return false;
     };
-    const Span rows = covered(r.top() + o.inset, r.bottom() + 1 - o.inset, ratio);
-    const Span columns = covered(r.left() + o.inset, r.right() + 1 - o.inset, ratio);
-    QStringList lost;
-    if (missing(rows, touched(r.left(), r.left() + 1, ratio), true)) lost << "left";
-    if (missing(columns, touched(r.top(), r.top() + 1, ratio), false)) lost << "top";
-    if (missing(rows, touched(r.right(), r.right() + 1, ratio), true)) lost << "right";
-    if (missing(columns, touched(r.bottom(), r.bottom() + 1, ratio), false)) lost << "bottom";
-    return lost;
-}
-
-bool isFlat(QWidget* w) {
-    return qobject_cast<TFlatButton*>(w) || qobject_cast<TFlatEdit*>(w) || qobject_cast<TFlatComboBox*>(w) ||
-           qobject_cast<FlatOptionButton*>(w);
+    const int top = r.top() + inset, bottom = r.bottom() + 1 - inset;
+    const int left = r.left() + inset, right = r.right() + 1 - inset;
+    QStringList sides;
+    if (lost(top, bottom, r.left(), true)) sides << "left";
+    if (lost(left, right, r.top(), false)) sides << "top";
+    if (lost(top, bottom, r.right(), true)) sides << "right";
+    if (lost(left, right, r.bottom(), false)) sides << "bottom";
+    return sides;
 }
 
 // The window as its backing store holds it under QT_SCALE_FACTOR=ratio, pixel for pixel.
@@ -92,10 +58,19 @@ TEST(Scale, EveryFlatControlDrawsItsFourBorderSides) {
             QApplication::processEvents();
             const QImage image = rendered(window, ratio);
             for (QWidget* w : window->findChildren<QWidget*>()) {
-                if (!isFlat(w) || !w->isVisibleTo(window)) continue;
+                auto* option = qobject_cast<FlatOptionButton*>(w);
+                if (!(option || qobject_cast<TFlatButton*>(w) || qobject_cast<TFlatEdit*>(w) ||
+                      qobject_cast<TFlatComboBox*>(w)) ||
+                    !w->isVisibleTo(window))
+                    continue;
                 kinds.insert(w->metaObject()->className());
+                // Radio buttons and check boxes have their border around the indicator; of a radio
+                // button's circle only the middle two logical pixels of each side touch its square.
+                QRect square = option ? option->indicatorRect() : w->rect();
+                const int inset = qobject_cast<TFlatRadioButton*>(w) ? square.width() / 2 - 1 : 1;
+                square.translate(w->mapTo(window, QPoint()));
                 const QStringList lost =
-                    lostSides(image, outline(w, window), w->property("ColorBorder").value<QColor>(), ratio);
+                    lostSides(image, square, inset, w->property("ColorBorder").value<QColor>().rgb(), ratio);
                 EXPECT_TRUE(lost.isEmpty())
                     << "at " << ratio << " " << window->metaObject()->className() << " "
                     << w->objectName().toStdString() << " loses " << lost.join(", ").toStdString();
