@@ -4,9 +4,10 @@ it through its accessibility tree to a window and saves that window as docs/<nam
     screenshots.py PROGRAM DOCS [NAME...]
 
 A shot is a function marked @shot that takes the running program (tests/gui/desktop.App) and gives
-back the title of the window to picture.
+back the title of the window to picture; @at_scale(f) under it starts the program at that scale.
 """
 
+import math
 import os
 import subprocess
 import sys
@@ -21,6 +22,13 @@ SHOTS = {}
 def shot(fn):
     SHOTS[fn.__name__.replace("_", "-")] = fn
     return fn
+
+
+def at_scale(factor):
+    def scaled(fn):
+        fn.scale = factor
+        return fn
+    return scaled
 
 
 @shot
@@ -62,9 +70,25 @@ def steps(app):
     return w.name
 
 
-def grab(display, window):
+@shot
+@at_scale(1.5)
+def main_window_150(app):
+    """The main window at 1.5 times, as on a 4K laptop."""
+    return main_window(app)
+
+
+@shot
+@at_scale(1.5)
+def quadratic_150(app):
+    """x² - 4 = 0 at 1.5 times: borders whole and the parabola drawn with the screen's pixels."""
+    return quadratic(app)
+
+
+def grab(display, window, scale=1):
     """The window's picture as PNG bytes, once two grabs in a row agree (it has finished painting)."""
-    x, y, width, height = window.extents()
+    # The accessibility tree gives places in the program's own pixels, the screen has device pixels;
+    # the program rounds halves up.
+    x, y, width, height = (math.floor(v * scale + 0.5) for v in window.extents())
     last = [None]
 
     def settled():
@@ -86,8 +110,9 @@ def main(program, docs, names):
     os.makedirs(docs, exist_ok=True)
     with Desktop() as desktop:
         for name in names:
-            app = desktop.start(program)
-            png = grab(desktop.env["DISPLAY"], app.window(SHOTS[name](app)))
+            scale = getattr(SHOTS[name], "scale", 1)
+            app = desktop.start(program, scale=scale)
+            png = grab(desktop.env["DISPLAY"], app.window(SHOTS[name](app)), scale)
             path = os.path.join(docs, name + ".png")
             with open(path, "wb") as f:
                 f.write(png)

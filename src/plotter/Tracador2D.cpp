@@ -41,7 +41,7 @@ std::int32_t PlotPicture::nearest(Extended v) {
 }
 
 QPoint PlotPicture::origin(const PlotSettings& s) const {
-    return origin(s, image.size());
+    return origin(s, size_);
 }
 
 QPoint PlotPicture::origin(const PlotSettings& s, QSize size) {
@@ -52,10 +52,32 @@ QPoint PlotPicture::origin(const PlotSettings& s, QSize size) {
     return {checked32(std::int64_t{halfWidth} + s.orign.X), checked32(std::int64_t{halfHeight} + s.orign.Y)};
 }
 
-QPoint PlotPicture::pixel(const PlotSettings& s, QPoint origin, Extended x, Extended y) const {
-    const std::int64_t column = std::int64_t{nearest(fpu::div(x, s.scale.X))} + origin.x();
-    const std::int64_t row = std::int64_t{nearest(fpu::div(-y, s.scale.Y))} + origin.y();
-    return {checked32(column), checked32(row)};
+PlotPicture::Grid PlotPicture::grid(QPoint origin, qreal ratio) {
+    Grid g;
+    g.ratio = ratio;
+    g.thickness = std::max(1, qRound(ratio));
+    // At a ratio of 1 this is the origin itself, with nothing left over.
+    const Extended x = (origin.x() + 0.5L) * g.ratio - g.thickness / 2.0L;
+    const Extended y = (origin.y() + 0.5L) * g.ratio - g.thickness / 2.0L;
+    g.whole = {checked32(static_cast<std::int64_t>(std::floor(x))),
+               checked32(static_cast<std::int64_t>(std::floor(y)))};
+    g.fx = x - g.whole.x();
+    g.fy = y - g.whole.y();
+    return g;
+}
+
+std::int32_t PlotPicture::Grid::column(Extended right) const {
+    return checked32(std::int64_t{nearest(right * ratio + fx)} + whole.x());
+}
+
+std::int32_t PlotPicture::Grid::row(Extended down) const {
+    return checked32(std::int64_t{nearest(down * ratio + fy)} + whole.y());
+}
+
+QPoint PlotPicture::pixel(const PlotSettings& s, const Grid& g, Extended x, Extended y) {
+    const std::int32_t column = g.column(fpu::div(x, s.scale.X));
+    const std::int32_t row = g.row(fpu::div(-y, s.scale.Y));
+    return {column, row};
 }
 
 void PlotPicture::sampleText(std::string_view expression, Extended x, std::string& out) {
@@ -102,13 +124,21 @@ QRgb penColour(const TPen& pen) {
 }
 
 void drawLine(QImage& image, QPoint from, QPoint to, const TPen& pen) {
+    const qreal ratio = image.devicePixelRatio();
+    // A thin line is drawn that many times, each beside the last along the minor axis.
+    const int thickness = std::max(1, qRound(ratio));
     // Nothing to draw when both ends lie beyond the same edge (most of a steep curve).
-    const auto beyond = [](int a, int b, int end) { return (a < 0 && b < 0) || (a >= end && b >= end); };
+    const auto beyond = [&](int a, int b, int end) {
+        return (a + thickness <= 0 && b + thickness <= 0) || (a >= end && b >= end);
+    };
     if (from == to || beyond(from.x(), to.x(), image.width()) || beyond(from.y(), to.y(), image.height()))
         return;
     if (pen.Width > 1 || pen.Style != Qt::SolidLine) {
         QPainter painter(&image);
-        selectPen(painter, pen);
+        painter.scale(1 / ratio, 1 / ratio); // the image's own pixels
+        TPen scaled = pen;
+        scaled.Width = std::max(1, qRound(pen.Width * ratio));
+        selectPen(painter, scaled);
         painter.drawLine(from, to);
         return;
     }
@@ -136,8 +166,8 @@ void drawLine(QImage& image, QPoint from, QPoint to, const TPen& pen) {
     uchar* bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     for (std::int64_t i = first; i <= last; ++i) {
-        const std::int64_t m = m0 + i * majorStep, n = n0 + offset * minorStep;
-        if (n >= 0 && n < minorEnd) {
+        const std::int64_t m = m0 + i * majorStep, n0i = n0 + offset * minorStep;
+        for (std::int64_t n = std::max<std::int64_t>(n0i, 0); n < std::min(n0i + thickness, minorEnd); ++n) {
             const std::int64_t x = xMajor ? m : n, y = xMajor ? n : m;
             QRgb& pixel = reinterpret_cast<QRgb*>(bits + y * stride)[x];
             if (pen.Mode == TPen::Not)
@@ -195,22 +225,34 @@ QPen vectorPen(const TPen& pen, const QColor& background) {
 
 } // namespace
 
-void PlotPicture::resize(QSize size, const QColor& background) {
-    QImage resized(size, QImage::Format_RGB32);
+void PlotPicture::resize(QSize size, qreal ratio, const QColor& background) {
+    QImage resized(QSize(qRound(size.width() * ratio), qRound(size.height() * ratio)), QImage::Format_RGB32);
+    resized.setDevicePixelRatio(ratio);
     resized.fill(background);
-    if (drawn_) QPainter(&resized).drawImage(0, 0, image);
+    if (drawn_) QPainter(&resized).drawImage(0, 0, image); // at its size in logical pixels
     image = std::move(resized);
+    size_ = size;
 }
 
 void PlotPicture::drawBackground(const PlotSettings& s) {
-    drawn_ = Drawn{image.size(), s, false};
+    drawn_ = Drawn{size_, s, false};
     const QPoint p = origin(s);
+    const Grid g = grid(p, image.devicePixelRatio());
     const int width = image.width(), height = image.height();
     image.fill(s.color);
-    drawLine(image, {p.x(), 0}, {p.x(), height}, s.axis);
-    drawLine(image, {0, p.y()}, {width, p.y()}, s.axis);
+    const QPoint axes(g.column(0), g.row(0));
+    drawLine(image, {axes.x(), 0}, {axes.x(), height}, s.axis);
+    drawLine(image, {0, axes.y()}, {width, axes.y()}, s.axis);
+    // A dot covers a logical pixel's share of the image.
     const QRgb tick = s.ticks.Cor.rgb();
-    forEachTick(s, p, image.size(), [&](QPoint d) { image.setPixel(d, tick); });
+    const QRect inside = image.rect();
+    forEachTick(s, p, size_, [&](QPoint d) {
+        const QRect dot =
+            QRect(g.column(d.x() - p.x()), g.row(d.y() - p.y()), g.thickness, g.thickness) & inside;
+        for (int y = dot.top(); y <= dot.bottom(); ++y)
+            for (int x = dot.left(); x <= dot.right(); ++x)
+                image.setPixel(x, y, tick);
+    });
     if (!s.title.Text.isEmpty()) {
         QPainter painter(&image);
         drawTitle(painter, s);
@@ -218,7 +260,7 @@ void PlotPicture::drawBackground(const PlotSettings& s) {
 }
 
 template <class Segment>
-bool PlotPicture::trace(const PlotSettings& s, QPoint p, int width, Segment segment) {
+bool PlotPicture::trace(const PlotSettings& s, const Grid& g, int width, Segment segment) {
     const std::string expression = s.expression.toStdString();
     const TFaixa range = s.automaticRange ? TFaixa{-Extended(width), Extended(width), 1} : s.range;
     // An increment that does not move forward (zero, negative, not a number) would sample for ever:
@@ -228,11 +270,11 @@ bool PlotPicture::trace(const PlotSettings& s, QPoint p, int width, Segment segm
     Extended x = range.Left;
     Extended y = sample(expression, x);
     if (!evaluator_.Valid()) return false;
-    QPoint at = pixel(s, p, x, y);
+    QPoint at = pixel(s, g, x, y);
     while (forward && x <= range.Right) {
         y = sample(expression, x);
         if (!evaluator_.Valid()) break;
-        const QPoint to = pixel(s, p, x, y);
+        const QPoint to = pixel(s, g, x, y);
         segment(at, to);
         at = to;
         const Extended next = fpu::add(x, range.Increment);
@@ -246,13 +288,13 @@ bool PlotPicture::plot(const PlotSettings& s) {
     drawBackground(s);
     drawn_->curve = true;
     if (s.expression.isEmpty()) return true;
-    return trace(s, origin(s), image.width(),
+    return trace(s, grid(origin(s), image.devicePixelRatio()), size_.width(),
                  [this, &line = s.line](QPoint from, QPoint to) { drawLine(image, from, to, line); });
 }
 
 void PlotPicture::replay(QPainter& painter) {
     if (!drawn_) { // never drawn: the blank picture, all of one colour
-        painter.fillRect(QRect(QPoint(), image.size()),
+        painter.fillRect(QRect(QPoint(), size_),
                          image.isNull() ? QColor(Qt::white) : QColor(image.pixel(0, 0)));
         return;
     }
@@ -275,7 +317,7 @@ void PlotPicture::replay(QPainter& painter) {
         painter.drawRects(dots);
         if (!s.title.Text.isEmpty()) drawTitle(painter, s);
         if (d.curve && !s.expression.isEmpty())
-            trace(s, p, width, [&](QPoint from, QPoint to) {
+            trace(s, grid(p, 1), width, [&](QPoint from, QPoint to) {
                 if (curve.isEmpty()) curve.moveTo(QPointF(from) + half);
                 curve.lineTo(QPointF(to) + half);
             });
@@ -289,7 +331,7 @@ void PlotPicture::replay(QPainter& painter) {
 }
 
 bool PlotPicture::writeSvg(QIODevice& device) {
-    const QSize size = drawn_ ? drawn_->size : image.size();
+    const QSize size = drawn_ ? drawn_->size : size_;
     QSvgGenerator generator;
     generator.setOutputDevice(&device);
     generator.setSize(size);
@@ -308,13 +350,15 @@ TTracador2D::TTracador2D(QWidget* parent)
     : QWidget(parent),
       saveDialog_(QStringLiteral("CVGráfico"), QStringLiteral("Imagem PNG|*.png|Imagem SVG|*.svg")) {
     resize(105, 105);
-    picture_.resize(size(), s_.color);
+    picture_.resize(size(), devicePixelRatioF(), s_.color);
     imageChanged();
 }
 
 void TTracador2D::followSize() {
-    if (followSize_ && !picture_.image.isNull() && picture_.image.size() != size())
-        picture_.resize(size(), s_.color);
+    const qreal ratio = devicePixelRatioF();
+    if (followSize_ && !picture_.image.isNull() &&
+        (picture_.size() != size() || picture_.image.devicePixelRatio() != ratio))
+        picture_.resize(size(), ratio, s_.color);
 }
 
 void TTracador2D::resizeEvent(QResizeEvent* e) {
@@ -367,8 +411,8 @@ bool TTracador2D::Plot() {
 }
 
 QSize TTracador2D::magnifiedSize() const {
-    return {PlotPicture::nearest(picture_.image.width() * magnification_),
-            PlotPicture::nearest(picture_.image.height() * magnification_)};
+    return {PlotPicture::nearest(picture_.size().width() * magnification_),
+            PlotPicture::nearest(picture_.size().height() * magnification_)};
 }
 
 void TTracador2D::zoomed() {

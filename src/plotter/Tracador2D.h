@@ -1,7 +1,8 @@
 #pragma once
 // TTracador2D: plots y = f(x) typed as text. The picture is kept in an off-screen image and only
 // copied (stretched) to the screen when painted, so repaints and zoom steps evaluate nothing.
-// The drawing itself lives in calvorin::PlotPicture, which needs no widget.
+// The image has the screen's device pixel ratio: at 2 x a curve is drawn with the screen's own
+// pixels, not pixel-doubled. The drawing itself lives in calvorin::PlotPicture, which needs no widget.
 #include "core/real.h"
 #include "expr/InFixa.h"
 #include "platform/dialogs.h"
@@ -110,14 +111,17 @@ struct PlotSettings {
     QColor textColor = Qt::black;
 };
 
-// The off-screen picture: background, axes, tick dots, title and curve.
+// The off-screen picture: background, axes, tick dots, title and curve. Its size and every
+// setting are in logical pixels; the image holds `ratio` device pixels to each of them.
 class PlotPicture {
 public:
     QImage image;
 
-    // The image at a new size. What it gains shows the background colour, and so does all of it
-    // until something is drawn: an empty picture never shows unfilled memory.
-    void resize(QSize size, const QColor& background);
+    // The image at a new size and device pixel ratio. What it gains shows the background colour,
+    // and so does all of it until something is drawn: an empty picture never shows unfilled memory.
+    void resize(QSize size, qreal ratio, const QColor& background);
+    // The size in logical pixels.
+    QSize size() const { return size_; }
     void drawBackground(const PlotSettings& s);
     // The curve after the background; gives the validity of the last sample evaluated. Arithmetic
     // faults of a sample and coordinates beyond 32 bits leave it with what was drawn so far.
@@ -133,13 +137,27 @@ public:
     static std::int32_t nearest(Extended v);
 
 private:
+    // Where logical pixels land in the image: with a ratio above 1 a logical pixel's line is
+    // `thickness` image pixels wide, laid about the middle of the device pixels it covers.
+    struct Grid {
+        Extended ratio = 1;
+        int thickness = 1;
+        QPoint whole;            // the origin's first image pixel
+        Extended fx = 0, fy = 0; // what rounding left of it
+        // The image's column and row that many logical pixels right of and below the origin.
+        std::int32_t column(Extended right) const;
+        std::int32_t row(Extended down) const;
+    };
+    static Grid grid(QPoint origin, qreal ratio);
+
     static QPoint origin(const PlotSettings& s, QSize size);
-    QPoint pixel(const PlotSettings& s, QPoint origin, Extended x, Extended y) const;
+    static QPoint pixel(const PlotSettings& s, const Grid& g, Extended x, Extended y);
     Extended sample(std::string_view expression, Extended x);
     // Samples the curve, handing each step to `segment` as two pixels.
-    template <class Segment> bool trace(const PlotSettings& s, QPoint origin, int width, Segment segment);
+    template <class Segment> bool trace(const PlotSettings& s, const Grid& g, int width, Segment segment);
     void replay(QPainter& painter);
 
+    QSize size_;
     TCalculadoraInFixa evaluator_;
     std::string text_; // the sample text, kept so that samples reuse its storage
     // What the picture was last drawn from, so that it can be drawn again as vectors.
@@ -154,7 +172,8 @@ private:
 // What a pen draws with: the colour its mode leaves, and the painter set up for it.
 QRgb penColour(const TPen& pen);
 void selectPen(QPainter& painter, const TPen& pen);
-// A line from one point towards the other, the last pixel left unset; outside the image is ignored.
+// A line from one image pixel towards another, the last pixel left unset; outside the image is
+// ignored. In an image of a ratio above 1 it is as wide as the pen's width in logical pixels.
 void drawLine(QImage& image, QPoint from, QPoint to, const TPen& pen);
 
 } // namespace calvorin
@@ -232,7 +251,7 @@ public:
     void setTransparent(bool v);
     void setAlign(Alignment v) { align_ = v; }
 
-    // The off-screen picture and the state the zoom steps keep.
+    // The off-screen picture (in device pixels) and the state the zoom steps keep.
     const QImage& image() const { return picture_.image; }
     calvorin::Extended magnification() const { return magnification_; }
     bool followsSize() const { return followSize_; }

@@ -46,10 +46,18 @@ void drawCaption(QPainter& p, const QWidget& w, const QRect& r, int flags, const
     p.drawText(r, flags, text);
 }
 
-void drawOpenLine(QPainter& p, int ax, int ay, int bx, int by) {
+void drawOpenLine(QPainter& p, int ax, int ay, int bx, int by, const QColor& c) {
     const int steps = std::max(std::abs(bx - ax), std::abs(by - ay));
     for (int i = 0; i < steps; ++i)
-        p.drawPoint(ax + qRound(double(i * (bx - ax)) / steps), ay + qRound(double(i * (by - ay)) / steps));
+        p.fillRect(ax + qRound(double(i * (bx - ax)) / steps), ay + qRound(double(i * (by - ay)) / steps), 1,
+                   1, c);
+}
+
+void drawFrame(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+    p.fillRect(r.left(), r.top(), r.width() - 1, 1, topLeft);
+    p.fillRect(r.left(), r.top(), 1, r.height() - 1, topLeft);
+    p.fillRect(r.left(), r.bottom(), r.width(), 1, bottomRight);
+    p.fillRect(r.right(), r.top(), 1, r.height(), bottomRight);
 }
 
 } // namespace flat

@@ -32,7 +32,16 @@ QColor systemShadow(const QWidget& w);
 void drawCaption(QPainter& p, const QWidget& w, const QRect& r, int flags, const QString& text);
 
 // Draws a one-pixel line from a to b, leaving out b itself.
-void drawOpenLine(QPainter& p, int ax, int ay, int bx, int by);
+void drawOpenLine(QPainter& p, int ax, int ay, int bx, int by, const QColor& c);
+
+// The one-pixel frame just inside r: top and left in one colour, bottom and right (with the two
+// corners they share with the others) in the second. Each side is filled as a rectangle of its
+// own: at a fractional scale a pen's one-pixel line falls between device pixels and fades or
+// vanishes, a filled side covers whole device pixels.
+void drawFrame(QPainter& p, const QRect& r, const QColor& topLeft, const QColor& bottomRight);
+inline void drawFrame(QPainter& p, const QRect& r, const QColor& c) {
+    drawFrame(p, r, c, c);
+}
 
 } // namespace flat
 

@@ -33,12 +33,7 @@ void TFlatButton::paintEvent(QPaintEvent*) {
 
     QPainter p(this);
     const QRect r = rect();
-    p.setPen(topLeft);
-    p.drawLine(r.topLeft(), r.topRight());
-    p.drawLine(r.topLeft(), r.bottomLeft());
-    p.setPen(bottomRight);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
+    flat::drawFrame(p, r, topLeft, bottomRight);
     p.fillRect(r.adjusted(1, 1, -1, -1), face);
 
     const QRect captionRect = state == DrawState::Pressed ? r.translated(1, 1) : r;

@@ -22,11 +22,9 @@ void TFlatCheckBox::paintIndicator(QPainter& p, const QRect& r) {
         // Six short strokes relative to the box's corner, each stopping before its end point.
         static constexpr int tick[6][4] = {{2, 4, 6, 8}, {2, 5, 5, 8}, {2, 6, 5, 9},
                                            {8, 2, 4, 6}, {8, 3, 4, 7}, {8, 4, 5, 7}};
-        p.setPen(markColour(colorCheck_));
+        const QColor mark = markColour(colorCheck_);
         for (const auto& l : tick)
-            flat::drawOpenLine(p, r.left() + l[0], r.top() + l[1], r.left() + l[2], r.top() + l[3]);
+            flat::drawOpenLine(p, r.left() + l[0], r.top() + l[1], r.left() + l[2], r.top() + l[3], mark);
     }
-    p.setPen(colorBorder());
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
+    flat::drawFrame(p, r, colorBorder());
 }

@@ -138,9 +138,7 @@ void TFlatComboBox::paintEvent(QPaintEvent*) {
     const QRect r = rect();
     const QRect button = arrowButtonRect(r);
 
-    p.setBrush(Qt::NoBrush);
-    p.setPen(colorBorder_);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
+    flat::drawFrame(p, r, colorBorder_);
     // Two lines in the combo's colour on every side but the arrow button's, and the field.
     p.fillRect(QRect(QPoint(1, 1), QPoint(button.left() - 1, r.bottom() - 1)), colorFlat());
 
@@ -151,8 +149,7 @@ void TFlatComboBox::paintEvent(QPaintEvent*) {
     }
 
     p.fillRect(button, colorArrowBackground_);
-    p.setPen(colorBorder_);
-    p.drawRect(button.adjusted(0, 0, -1, -1));
+    flat::drawFrame(p, button, colorBorder_);
     paintArrow(p, button);
 }
 
@@ -162,11 +159,9 @@ void TFlatComboBox::paintArrow(QPainter& p, const QRect& button) {
     const int cy = button.top() + (button.height() - 1) / 2;
     const bool up = isDroppedDown();
     auto draw = [&](int dx, int dy, const QColor& c) {
-        p.setPen(c);
         for (int row = 0; row < 3; ++row) {
             const int half = up ? row : 2 - row;
-            const int y = cy - 1 + row + dy;
-            p.drawLine(cx - half + dx, y, cx + half + dx, y);
+            p.fillRect(cx - half + dx, cy - 1 + row + dy, 2 * half + 1, 1, c);
         }
     };
     if (isEnabled()) {

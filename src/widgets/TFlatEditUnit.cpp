@@ -108,10 +108,8 @@ void TFlatEdit::paintEvent(QPaintEvent* e) {
     QLineEdit::paintEvent(e);
     QPainter p(this);
     const QRect r = rect();
-    p.setBrush(Qt::NoBrush);
-    p.setPen(colorBorder_);
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-    p.setPen(isHighlighted() ? colorFocused_ : colorFlat());
-    p.drawRect(r.adjusted(1, 1, -2, -2));
-    p.drawRect(r.adjusted(2, 2, -3, -3));
+    const QColor face = isHighlighted() ? colorFocused_ : colorFlat();
+    flat::drawFrame(p, r, colorBorder_);
+    flat::drawFrame(p, r.adjusted(1, 1, -1, -1), face);
+    flat::drawFrame(p, r.adjusted(2, 2, -2, -2), face);
 }

@@ -54,13 +54,27 @@ void TFlatRadioButton::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void TFlatRadioButton::paintIndicator(QPainter& p, const QRect& r) {
-    // One-pixel pen: the outline covers the 10-pixel square exactly.
-    p.setPen(colorBorder());
-    p.setBrush(indicatorFill());
-    p.drawEllipse(r.adjusted(0, 0, -1, -1));
-    if (!isChecked()) return;
     const QColor dot = markColour(colorDot_);
-    p.setPen(dot);
+    if (p.deviceTransform().type() <= QTransform::TxTranslate) {
+        // One-pixel pen: the outline covers the 10-pixel square exactly.
+        p.setPen(colorBorder());
+        p.setBrush(indicatorFill());
+        p.drawEllipse(r.adjusted(0, 0, -1, -1));
+        if (!isChecked()) return;
+        p.setPen(dot);
+        p.setBrush(dot);
+        p.drawEllipse(QRect(r.left() + 3, r.top() + 3, 3, 3));
+        return;
+    }
+    // Scaled, that pen's line lands between device pixels and loses its sides: the circle is filled
+    // as a ring one logical pixel wide instead, the dot as a disc in its middle.
+    const QRectF square(r);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colorBorder());
+    p.drawEllipse(square);
+    p.setBrush(indicatorFill());
+    p.drawEllipse(square.adjusted(1, 1, -1, -1));
+    if (!isChecked()) return;
     p.setBrush(dot);
-    p.drawEllipse(QRect(r.left() + 3, r.top() + 3, 3, 3));
+    p.drawEllipse(square.adjusted(3, 3, -3, -3));
 }

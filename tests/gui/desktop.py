@@ -156,14 +156,17 @@ class Desktop:
                 return path
         raise AssertionError("at-spi-bus-launcher not found (Debian package at-spi2-core)")
 
-    def start(self, program, script="nosplash\r\n"):
-        """Runs the program in a folder of its own whose autoexec.cv1 holds the script."""
+    def start(self, program, script="nosplash\r\n", scale=None):
+        """Runs the program in a folder of its own whose autoexec.cv1 holds the script; at a scale
+        (1.5: as on a 4K laptop) when one is given."""
         folder = tempfile.mkdtemp(prefix="run-", dir=self.scratch)
         with open(os.path.join(folder, "autoexec.cv1"), "w", newline="") as f:
             f.write(script)
         # One locale wherever the suite runs: the point separates decimals in what cases type and read.
         env = dict(self.env, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1",
                    LC_ALL="C.UTF-8")
+        if scale:
+            env["QT_SCALE_FACTOR"] = str(scale)
         process = self._spawn([program], cwd=folder, env=env, stderr=None)  # its complaints go to the log
         return App(process, folder)
 

@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <memory>
+#include <set>
 
 using namespace calvorin;
 
@@ -143,6 +144,37 @@ TEST(Plotter, Title) {
     QImage blank(box.size(), box.format());
     blank.fill(Qt::white);
     EXPECT_NE(box, blank) << "no text";
+}
+
+// At a device pixel ratio the picture has the screen's pixels: the axis covers its logical
+// column's device pixels, and the curve of x / 2 climbs one device pixel at a time, where a
+// pixel-doubled picture would climb a logical pixel. 40 x 40 logical pixels, one unit each.
+TEST(Plotter, DrawsAtTheDevicePixelRatio) {
+    const struct {
+        qreal ratio;
+        int size, axis, width; // device pixels: the image, the axis's first column and its width
+    } cases[] = {{1, 40, 20, 1}, {1.5, 60, 30, 2}, {2, 80, 40, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ratio);
+        PlotPicture picture;
+        picture.resize({40, 40}, c.ratio, Qt::white);
+        PlotSettings s;
+        s.color = Qt::white;
+        s.scale = {1, 1};
+        s.expression = "x/2";
+        picture.plot(s);
+        const QImage& im = picture.image;
+        ASSERT_EQ(im.size(), QSize(c.size, c.size));
+        for (int x = c.axis - 1; x <= c.axis + c.width; ++x)
+            EXPECT_EQ(im.pixel(x, 2), x >= c.axis && x < c.axis + c.width ? red : white) << x;
+        std::set<int> rises; // how far the curve's top moves from one column to the next
+        for (int x = c.size * 3 / 4, last = -1, top; x < c.size; ++x, last = top) {
+            for (top = 0; top < c.size && im.pixel(x, top) != yellow;)
+                ++top;
+            if (last >= 0 && top != last) rises.insert(last - top);
+        }
+        EXPECT_EQ(rises, std::set<int>{1});
+    }
 }
 
 // The bottom-left pixel's colour is not drawn when transparent; without Expand the picture is
