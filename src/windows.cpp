@@ -1,12 +1,15 @@
 // The start-up order list: every window created once, in the program's fixed order.
 #include "windows.h"
 
+#include "app/Korvanta.h"
 #include "app/allwindows.h"
 #include "ui/fResolucao.h"
 
 namespace calvorin {
 
 void createAllWindows(const std::function<void(QWidget*)>& mainCreated) {
+    // The help viewer is made on first use, after this: its command list must be there by then.
+    korvanta::listInHelp();
     // Sizes and pictures wait until a window is first needed: most are never opened in a run.
     const DeferUntilNeeded later;
     auto* const add = &WindowRegistry::add;

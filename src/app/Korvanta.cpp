@@ -3,14 +3,13 @@
 #include "app/allwindows.h"
 #include "app/maker.h"
 #include "platform/help.h"
+#include "platform/helptopics.h"
 #include "platform/process.h"
 #include "platform/textfile.h"
 #include "report/report.h"
 #include "ui/registry.h"
 
-#include <QStringList>
-
-#include <vector>
+#include <algorithm>
 
 namespace calvorin::korvanta {
 
@@ -21,80 +20,6 @@ std::function<void(const QString&)> g_observer;
 void observe(const QString& effect) {
     if (g_observer) g_observer(effect);
 }
-
-// When a command word counts: in every mode, or only in one of them.
-enum class When { Always, InScript, Typed };
-
-struct Word {
-    QString text;
-    When when = When::Always;
-
-    bool matches(const QString& line, int mode) const {
-        if (line != text) return false;
-        switch (when) {
-        case When::Always:
-            return true;
-        case When::InScript:
-            return mode == Script;
-        case When::Typed:
-            return mode == Interactive;
-        }
-        return false;
-    }
-};
-
-using Action = std::function<void()>;
-
-struct Row {
-    std::vector<Word> words; // the row runs when any of them matches
-    Action action;
-};
-
-constexpr When script = When::InScript;
-constexpr When typed = When::Typed;
-
-template <class Window> Action show() {
-    return [] {
-        observe(QString::fromLatin1(Window::staticMetaObject.className()));
-        calvorin::show<Window>();
-    };
-}
-
-Action print(const QStringList& lines) {
-    return [lines] {
-        auto& visor = window<TfrmComandos>();
-        for (const QString& line : lines)
-            visor.appendLine(line);
-    };
-}
-
-const QStringList versionLines = {
-    "Calvorin versão 2.1.0",
-    "Autor: " + maker::author,
-    "Site oficial do Calvorin: " + maker::homePage,
-};
-
-const QStringList progressionListing = {
-    "Problemas envolvendo progressões aritméticas",
-    "ntpa - Número de termos de uma PA",
-    "tqpa - Termo qualquer de uma PA",
-    "stpa - Soma dos termos de uma PA",
-};
-
-const QStringList geometricListing = {
-    "Problemas envolvendo progressões geométricas",
-    "stpg - Soma dos termos de uma PG",
-    "tqpg - Termo qualquer de uma PG",
-    "ptpg - Produto dos termos de uma PG",
-};
-
-const QStringList toolsListing = {
-    "Ferramentas matemáticas do Calvorin",
-    "calc - Calculadora",
-    "graf - Gerador de gráficos do Calvorin",
-    "celfar - Conversor de graus Celsius/Fahrenheit",
-    "regra3 - Regra de 3",
-};
 
 void clearVisor() {
     window<TfrmComandos>().clearOutput();
@@ -114,70 +39,181 @@ void launchHelp() {
     shellExecute("winhelp.exe", "cv21.hlp"); // a failure to start it is not reported
 }
 
-// Every row is tested, in order; a line that matches several rows does all of them.
-const std::vector<Row>& commandTable() {
-    static const std::vector<Row> table = {
-        {{{"versão"}, {"ver", script}}, show<TfrmSplash>()},
-        {{{"versão"}, {"ver", typed}}, print(versionLines)},
-        {{{"clr"}, {"limpar"}, {"clear", typed}}, clearVisor},
-        {{{"pa", script}}, show<TfrmPA>()},
-        {{{"pa", typed}}, print(progressionListing)},
-        {{{"pg", typed}}, print(geometricListing)},
-        {{{"ntpa"}}, show<TfrmNTPA>()},
-        {{{"stpa"}}, show<TfrmSTPA>()},
-        {{{"tqpa"}}, show<TfrmTQPA>()},
-        {{{"pg", script}}, show<TfrmPG>()},
-        {{{"stpg"}}, show<Tfrmstpg>()},
-        {{{"tqpg"}}, show<TfrmTQPG>()},
-        {{{"ptpg"}}, show<Tfrmptpg>()},
-        {{{"equa2"}}, show<TfrmEqua2>()},
-        {{{"tools"}, {"ferramentas", script}}, show<Tfrmtools>()},
-        {{{"tools"}, {"ferramentas", typed}}, print(toolsListing)},
-        {{{"regra3"}}, show<TfrmRegra3>()},
-        {{{"graf"}}, show<TfrmGraph>()},
-        {{{"celfar"}}, show<TfrmConvertTemperatura>()},
-        {{{"calc"}}, show<TfrmCalc>()},
-        {{{"fim"}, {"end"}}, endProgram},
-        {{{"autor"}}, show<TfrmAutor>()},
-        {{{"calorias"}}, show<TfrmCalorias>()},
-        {{{"combinações"}}, show<TfrmCombinations>()},
-        {{{"determinante"}}, show<TfrmDeterminante>()},
-        {{{"dist"}}, show<TfrmDistancia>()},
-        {{{"juros"}}, show<TfrmJurosCompostos>()},
-        {{{"fatorial"}}, show<TfrmFatoriais>()},
-        {{{"pitagoras"}}, show<TfrmPitagoras>()},
-        {{{"sobre"}}, show<TfrmSplash>()},
-        {{{"trig"}, {"trigonometria"}}, show<TfrmTrigonometria>()},
-        {{{"opermatrix"}}, show<TfrmOperMatrizes>()},
-        {{{"inclin"}}, show<TfrmInclination>()},
-        {{{"mdc"}}, show<TfrmMDC>()},
-        {{{"site"}}, show<TfrmAutor>()},
-        {{{"sumang"}}, show<TfrmSumAng>()},
-        {{{"geometria"}}, show<Tfrmgeometria>()},
-        {{{"diagonais"}}, show<TfrmDiagonais>()},
-        {{{"nosplash"}}, noSplash},
-        {{{"relatorio"}}, startReport},
-        {{{"?"}, {"ajuda"}, {"help"}}, launchHelp},
-        {{{"fisica"}, {"quimica"}}, show<TfrmFisica>()},
-        {{{"convertvelocidade"}}, show<TfrmConvertVelocidade>()},
-    };
-    return table;
+// Shows the window of that class, then prints what is asked for.
+template <class Window> Does opens(Printout alsoPrints = Printout::None) {
+    return {&Window::staticMetaObject, &calvorin::show<Window>, alsoPrints};
+}
+Does prints(Printout printout) {
+    return {.prints = printout};
+}
+Does runs(void (*act)()) {
+    return {.act = act};
+}
+
+constexpr std::nullopt_t same = std::nullopt;
+constexpr Printout Version = Printout::Version;
+constexpr Printout Progressions = Printout::Progressions;
+constexpr Printout Geometric = Printout::Geometric;
+constexpr Printout Tools = Printout::Tools;
+
+const QStringList versionLines = {
+    "Calvorin versão 2.1.0",
+    "Autor: " + maker::author,
+    "Site oficial do Calvorin: " + maker::homePage,
+};
+
+QString header(Printout listing) {
+    switch (listing) {
+    case Printout::Progressions:
+        return "Problemas envolvendo progressões aritméticas";
+    case Printout::Geometric:
+        return "Problemas envolvendo progressões geométricas";
+    case Printout::Tools:
+        return "Ferramentas matemáticas do Calvorin";
+    default:
+        return {};
+    }
 }
 
 } // namespace
 
+const std::vector<Command>& commands() {
+    // clang-format off
+    static const std::vector<Command> table = {
+        // words            in a script                  typed in the command window   listing line
+        //     help line
+        {{"versão"},        opens<TfrmSplash>(Version),  same,                    {},
+             "Mostra a janela de créditos e escreve a versão do Calvorin no interpretador de comandos."},
+        {{"ver"},           opens<TfrmSplash>(),         prints(Version),         {},
+             "No script de inicialização, mostra a janela de créditos; no interpretador de comandos, "
+             "escreve a versão do Calvorin."},
+        {{"clr", "limpar"}, runs(clearVisor),            same,                    {},
+             "Limpa a tela do interpretador de comandos."},
+        {{"clear"},         {},                          runs(clearVisor),        {},
+             "Limpa a tela do interpretador de comandos (só no interpretador; no script não faz nada)."},
+        {{"pa"},            opens<TfrmPA>(),             prints(Progressions),    {},
+             "No script, mostra a página sobre progressões aritméticas; no interpretador, lista os comandos "
+             "de progressões aritméticas."},
+        {{"pg"},            opens<TfrmPG>(),             prints(Geometric),       {},
+             "No script, mostra a página sobre progressões geométricas; no interpretador, lista os comandos "
+             "de progressões geométricas."},
+        {{"ntpa"},          opens<TfrmNTPA>(),           same,                    {Progressions, 1, "Número de termos de uma PA"},
+             "Número de termos de uma PA."},
+        {{"stpa"},          opens<TfrmSTPA>(),           same,                    {Progressions, 3, "Soma dos termos de uma PA"},
+             "Soma dos termos de uma PA."},
+        {{"tqpa"},          opens<TfrmTQPA>(),           same,                    {Progressions, 2, "Termo qualquer de uma PA"},
+             "Termo qualquer de uma PA."},
+        {{"stpg"},          opens<Tfrmstpg>(),           same,                    {Geometric, 1, "Soma dos termos de uma PG"},
+             "Soma dos termos de uma PG."},
+        {{"tqpg"},          opens<TfrmTQPG>(),           same,                    {Geometric, 2, "Termo qualquer de uma PG"},
+             "Termo qualquer de uma PG."},
+        {{"ptpg"},          opens<Tfrmptpg>(),           same,                    {Geometric, 3, "Produto dos termos de uma PG"},
+             "Produto dos termos de uma PG."},
+        {{"equa2"},         opens<TfrmEqua2>(),          same,                    {},
+             "Equações de segundo grau."},
+        {{"tools"},         opens<Tfrmtools>(Tools),     same,                    {},
+             "Mostra a página das ferramentas matemáticas e lista as ferramentas no interpretador."},
+        {{"ferramentas"},   opens<Tfrmtools>(),          prints(Tools),           {},
+             "No script, mostra a página das ferramentas matemáticas; no interpretador, lista as ferramentas."},
+        {{"regra3"},        opens<TfrmRegra3>(),         same,                    {Tools, 4, "Regra de 3"},
+             "Regra de 3."},
+        {{"graf"},          opens<TfrmGraph>(),          same,                    {Tools, 2, "Gerador de gráficos do Calvorin"},
+             "Gerador de gráficos."},
+        {{"celfar"},        opens<TfrmConvertTemperatura>(), same,                {Tools, 3, "Conversor de graus Celsius/Fahrenheit"},
+             "Conversor de temperaturas (Celsius/Kelvin/Fahrenheit)."},
+        {{"calc"},          opens<TfrmCalc>(),           same,                    {Tools, 1, "Calculadora"},
+             "Calculadora."},
+        {{"fim", "end"},    runs(endProgram),            same,                    {},
+             "Fecha o Calvorin na hora, sem perguntar nada e sem salvar o relatório."},
+        {{"autor"},         opens<TfrmAutor>(),          same,                    {},
+             nullptr},
+        {{"calorias"},      opens<TfrmCalorias>(),       same,                    {},
+             "Cálculo de calorias gastas por um corpo."},
+        {{"combinações"},   opens<TfrmCombinations>(),   same,                    {},
+             "Combinações simples."},
+        {{"determinante"},  opens<TfrmDeterminante>(),   same,                    {},
+             "Determinante de uma matriz."},
+        {{"dist"},          opens<TfrmDistancia>(),      same,                    {},
+             "Distância entre 2 pontos."},
+        {{"juros"},         opens<TfrmJurosCompostos>(), same,                    {},
+             "Juros compostos."},
+        {{"fatorial"},      opens<TfrmFatoriais>(),      same,                    {},
+             "Números fatoriais."},
+        {{"pitagoras"},     opens<TfrmPitagoras>(),      same,                    {},
+             "Teorema de Pitágoras."},
+        {{"sobre"},         opens<TfrmSplash>(),         same,                    {},
+             "Mostra a janela de créditos."},
+        {{"trig", "trigonometria"}, opens<TfrmTrigonometria>(), same,             {},
+             "Funções trigonométricas."},
+        {{"opermatrix"},    opens<TfrmOperMatrizes>(),   same,                    {},
+             "Operações com matrizes."},
+        {{"inclin"},        opens<TfrmInclination>(),    same,                    {},
+             "Inclinação de uma reta."},
+        {{"mdc"},           opens<TfrmMDC>(),            same,                    {},
+             "Máximo Divisor Comum (MDC)."},
+        {{"site"},          opens<TfrmAutor>(),          same,                    {},
+             nullptr},
+        {{"sumang"},        opens<TfrmSumAng>(),         same,                    {},
+             "Soma dos ângulos internos de um polígono."},
+        {{"geometria"},     opens<Tfrmgeometria>(),      same,                    {},
+             "Mostra a página de geometria."},
+        {{"diagonais"},     opens<TfrmDiagonais>(),      same,                    {},
+             "Número de diagonais de um polígono."},
+        {{"nosplash"},      runs(noSplash),              same,                    {},
+             "Usado no script de inicialização: o Calvorin começa sem mostrar a janela de créditos."},
+        {{"relatorio"},     runs(startReport),           same,                    {},
+             "Começa um novo relatório. Se já houver um relatório, pergunta antes o que fazer com ele."},
+        {{"?", "ajuda", "help"}, runs(launchHelp),       same,                    {},
+             "Abre esta ajuda."},
+        {{"fisica", "quimica"}, opens<TfrmFisica>(),     same,                    {},
+             "Mostra a página de Física / Química."},
+        {{"convertvelocidade"}, opens<TfrmConvertVelocidade>(), same,             {},
+             "Conversor de velocidades (Km/h / Metro/seg)."},
+    };
+    // clang-format on
+    return table;
+}
+
+QStringList lines(Printout printout) {
+    if (printout == Printout::Version) return versionLines;
+    if (printout == Printout::None) return {};
+    std::vector<const Command*> listed;
+    for (const Command& c : commands())
+        if (c.listed.in == printout) listed.push_back(&c);
+    std::ranges::sort(listed, {}, [](const Command* c) { return c->listed.at; });
+    QStringList result{header(printout)};
+    for (const Command* c : listed)
+        result << c->words.front() + " - " + QString::fromUtf8(c->listed.line);
+    return result;
+}
+
 void execute(const QString& line, int mode) {
-    for (const Row& row : commandTable())
-        for (const Word& word : row.words)
-            if (word.matches(line, mode)) {
-                row.action();
-                break;
-            }
+    for (const Command& c : commands()) {
+        if (!c.words.contains(line)) continue;
+        const Does& does = c.in(mode);
+        if (does.show) {
+            observe(QString::fromLatin1(does.opens->className()));
+            does.show();
+        }
+        if (does.prints != Printout::None) {
+            auto& visor = window<TfrmComandos>();
+            for (const QString& printed : lines(does.prints))
+                visor.appendLine(printed);
+        }
+        if (does.act) does.act();
+    }
 }
 
 void runFile(const QString& path) {
     for (const QString& line : readScriptFile(path))
         execute(line, Script);
+}
+
+void listInHelp() {
+    std::vector<CommandHelp> list;
+    for (const Command& c : commands())
+        if (c.help) list.push_back({c.words, QString::fromUtf8(c.help)});
+    setCommandHelp(std::move(list));
 }
 
 void setEffectObserver(std::function<void(const QString&)> observer) {

@@ -1,77 +1,30 @@
-// The help texts. Every topic lives here and nowhere else.
+// The help texts. Every topic lives here and nowhere else; the command list's lines are the command
+// table's own and come from it.
 #include "platform/helptopics.h"
 
 namespace calvorin {
 
 namespace {
 
-// The command list: each row gives the command words (blank-separated) and what they do.
-struct CommandHelp {
-    const char* words;
-    const char* description;
-};
-
-const CommandHelp commandList[] = {
-    {"versão", "Mostra a janela de créditos e escreve a versão do Calvorin no interpretador de comandos."},
-    {"ver", "No script de inicialização, mostra a janela de créditos; no interpretador de comandos, "
-            "escreve a versão do Calvorin."},
-    {"clr limpar", "Limpa a tela do interpretador de comandos."},
-    {"clear", "Limpa a tela do interpretador de comandos (só no interpretador; no script não faz nada)."},
-    {"pa", "No script, mostra a página sobre progressões aritméticas; no interpretador, lista os comandos "
-           "de progressões aritméticas."},
-    {"pg", "No script, mostra a página sobre progressões geométricas; no interpretador, lista os comandos "
-           "de progressões geométricas."},
-    {"ntpa", "Número de termos de uma PA."},
-    {"stpa", "Soma dos termos de uma PA."},
-    {"tqpa", "Termo qualquer de uma PA."},
-    {"stpg", "Soma dos termos de uma PG."},
-    {"tqpg", "Termo qualquer de uma PG."},
-    {"ptpg", "Produto dos termos de uma PG."},
-    {"equa2", "Equações de segundo grau."},
-    {"tools", "Mostra a página das ferramentas matemáticas e lista as ferramentas no interpretador."},
-    {"ferramentas", "No script, mostra a página das ferramentas matemáticas; no interpretador, lista as "
-                    "ferramentas."},
-    {"regra3", "Regra de 3."},
-    {"graf", "Gerador de gráficos."},
-    {"celfar", "Conversor de temperaturas (Celsius/Kelvin/Fahrenheit)."},
-    {"calc", "Calculadora."},
-    {"fim end", "Fecha o Calvorin na hora, sem perguntar nada e sem salvar o relatório."},
-    {"calorias", "Cálculo de calorias gastas por um corpo."},
-    {"combinações", "Combinações simples."},
-    {"determinante", "Determinante de uma matriz."},
-    {"dist", "Distância entre 2 pontos."},
-    {"juros", "Juros compostos."},
-    {"fatorial", "Números fatoriais."},
-    {"pitagoras", "Teorema de Pitágoras."},
-    {"sobre", "Mostra a janela de créditos."},
-    {"trig trigonometria", "Funções trigonométricas."},
-    {"opermatrix", "Operações com matrizes."},
-    {"inclin", "Inclinação de uma reta."},
-    {"mdc", "Máximo Divisor Comum (MDC)."},
-    {"sumang", "Soma dos ângulos internos de um polígono."},
-    {"geometria", "Mostra a página de geometria."},
-    {"diagonais", "Número de diagonais de um polígono."},
-    {"nosplash", "Usado no script de inicialização: o Calvorin começa sem mostrar a janela de créditos."},
-    {"relatorio", "Começa um novo relatório. Se já houver um relatório, pergunta antes o que fazer com ele."},
-    {"? ajuda help", "Abre esta ajuda."},
-    {"fisica quimica", "Mostra a página de Física / Química."},
-    {"convertvelocidade", "Conversor de velocidades (Km/h / Metro/seg)."},
-};
+std::vector<CommandHelp>& commandList() {
+    static std::vector<CommandHelp> list;
+    return list;
+}
 
 QStringList commandWords() {
     QStringList words;
-    for (const CommandHelp& c : commandList)
-        words += QString::fromUtf8(c.words).split(' ');
+    for (const CommandHelp& c : commandList())
+        words += c.words;
     return words;
 }
 
 QString commandsPage() {
     QString rows;
-    for (const CommandHelp& c : commandList) {
-        QStringList words = QString::fromUtf8(c.words).split(' ');
-        for (QString& w : words)
-            w = "<b>" + w.toHtmlEscaped() + "</b>";
-        rows += "<tr><td>" + words.join(", ") + "</td><td>" + QString::fromUtf8(c.description) + "</td></tr>";
+    for (const CommandHelp& c : commandList()) {
+        QStringList words;
+        for (const QString& w : c.words)
+            words << "<b>" + w.toHtmlEscaped() + "</b>";
+        rows += "<tr><td>" + words.join(", ") + "</td><td>" + c.text + "</td></tr>";
     }
     return QStringLiteral(
                "<p>Os comandos da linguagem Korvanta podem ser digitados no interpretador de comandos "
@@ -154,11 +107,20 @@ std::vector<HelpTopic> makeTopics() {
     return topics;
 }
 
+std::vector<HelpTopic>& topics() {
+    static std::vector<HelpTopic> topics = makeTopics();
+    return topics;
+}
+
 } // namespace
 
+void setCommandHelp(std::vector<CommandHelp> commands) {
+    commandList() = std::move(commands);
+    topics() = makeTopics();
+}
+
 const std::vector<HelpTopic>& helpTopics() {
-    static const std::vector<HelpTopic> topics = makeTopics();
-    return topics;
+    return topics();
 }
 
 const HelpTopic* findHelpTopic(const QString& id) {

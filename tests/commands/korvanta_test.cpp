@@ -1,11 +1,18 @@
 // The command table, run line by line in script mode, in the command window's mode, and typed
-// into the command window itself.
+// into the command window itself, and the help file's list of it.
 #include "fixture.h"
 
+#include "platform/help.h"
+
+#include <QRegularExpression>
 #include <QStringList>
+#include <QTextBrowser>
 
 using namespace commands_test;
+using calvorin::korvanta::Command;
+using calvorin::korvanta::commands;
 using calvorin::korvanta::execute;
+using calvorin::korvanta::Printout;
 
 namespace {
 
@@ -20,25 +27,16 @@ const QStringList version = {
     "Autor: Teodoro Vasconcelos Brandão",
     "Site oficial do Calvorin: http://www.calvorin.example",
 };
+// The listings are built from the command table; this one is written out to hold their shape:
+// the heading, then each command in its place.
 const QStringList paListing = {
     "Problemas envolvendo progressões aritméticas",
     "ntpa - Número de termos de uma PA",
     "tqpa - Termo qualquer de uma PA",
     "stpa - Soma dos termos de uma PA",
 };
-const QStringList pgListing = {
-    "Problemas envolvendo progressões geométricas",
-    "stpg - Soma dos termos de uma PG",
-    "tqpg - Termo qualquer de uma PG",
-    "ptpg - Produto dos termos de uma PG",
-};
-const QStringList toolsListing = {
-    "Ferramentas matemáticas do Calvorin",
-    "calc - Calculadora",
-    "graf - Gerador de gráficos do Calvorin",
-    "celfar - Conversor de graus Celsius/Fahrenheit",
-    "regra3 - Regra de 3",
-};
+const QStringList pgListing = calvorin::korvanta::lines(Printout::Geometric);
+const QStringList toolsListing = calvorin::korvanta::lines(Printout::Tools);
 const QStringList separator = {""};
 const QStringList emptied = {};
 
@@ -77,46 +75,12 @@ const Case cases[] = {
     {"pa", Via::Window, {}, intro + paListing + separator},
     {"pg", Via::Script, {"TfrmPG"}},
     {"pg", Via::Typed, {}, intro + pgListing},
-    {"ntpa", Via::Script, {"TfrmNTPA"}},
-    {"stpa", Via::Typed, {"TfrmSTPA"}},
-    {"tqpa", Via::Script, {"TfrmTQPA"}},
-    {"stpg", Via::Typed, {"Tfrmstpg"}},
-    {"tqpg", Via::Script, {"TfrmTQPG"}},
-    {"ptpg", Via::Typed, {"Tfrmptpg"}},
-    {"equa2", Via::Script, {"TfrmEqua2"}},
     // tools: "tools" does both everywhere, "ferramentas" splits by mode
     {"tools", Via::Script, {"Tfrmtools"}, intro + toolsListing},
     {"tools", Via::Typed, {"Tfrmtools"}, intro + toolsListing},
     {"ferramentas", Via::Script, {"Tfrmtools"}},
     {"ferramentas", Via::Typed, {}, intro + toolsListing},
-    // windows, the same in both modes
-    {"regra3", Via::Typed, {"TfrmRegra3"}},
-    {"graf", Via::Script, {"TfrmGraph"}},
-    {"celfar", Via::Typed, {"TfrmConvertTemperatura"}},
-    {"calc", Via::Script, {"TfrmCalc"}},
-    {"calc", Via::Typed, {"TfrmCalc"}},
-    {"autor", Via::Script, {"TfrmAutor"}},
-    {"calorias", Via::Typed, {"TfrmCalorias"}},
-    {"combinações", Via::Script, {"TfrmCombinations"}},
-    {"combinações", Via::Typed, {"TfrmCombinations"}},
-    {"determinante", Via::Script, {"TfrmDeterminante"}},
-    {"dist", Via::Typed, {"TfrmDistancia"}},
-    {"juros", Via::Script, {"TfrmJurosCompostos"}},
-    {"fatorial", Via::Typed, {"TfrmFatoriais"}},
-    {"pitagoras", Via::Script, {"TfrmPitagoras"}},
-    {"sobre", Via::Typed, {"TfrmSplash"}},
-    {"trig", Via::Script, {"TfrmTrigonometria"}},
-    {"trigonometria", Via::Typed, {"TfrmTrigonometria"}},
-    {"opermatrix", Via::Script, {"TfrmOperMatrizes"}},
-    {"inclin", Via::Typed, {"TfrmInclination"}},
-    {"mdc", Via::Script, {"TfrmMDC"}},
-    {"site", Via::Typed, {"TfrmAutor"}},
-    {"sumang", Via::Script, {"TfrmSumAng"}},
-    {"geometria", Via::Typed, {"Tfrmgeometria"}},
-    {"diagonais", Via::Script, {"TfrmDiagonais"}},
-    {"fisica", Via::Typed, {"TfrmFisica"}},
-    {"quimica", Via::Script, {"TfrmFisica"}},
-    {"convertvelocidade", Via::Typed, {"TfrmConvertVelocidade"}},
+    // the other windows: the walk through the table below
     // the start-up switch, the report and the help viewer
     {"nosplash", Via::Script, {}, intro, 0},
     {"nosplash", Via::Typed, {}, intro, 0},
@@ -172,6 +136,40 @@ TEST_F(CommandsTest, EveryLineDoesWhatItsCommandSays) {
         EXPECT_EQ(mainWindow().splash, c.splash);
         EXPECT_EQ(code, c.exitCode);
     }
+}
+
+// Each word of the table, in each mode, shows the window and prints the lines its command gives for
+// that mode, and nothing else (the commands with an action of their own are the cases above).
+TEST_F(CommandsTest, EveryWordDoesWhatItsCommandGives) {
+    for (const Command& c : commands())
+        for (const QString& word : c.words)
+            for (const int mode : {calvorin::korvanta::Script, calvorin::korvanta::Interactive}) {
+                const auto& does = c.in(mode);
+                if (does.act) continue;
+                SCOPED_TRACE(QString("line \"%1\" mode %2").arg(word).arg(mode).toStdString());
+                effects.clear();
+                comandos().clearOutput();
+                execute(word, mode);
+                EXPECT_EQ(effects, does.opens ? QStringList{does.opens->className()} : QStringList{});
+                EXPECT_EQ(comandos().lines(), calvorin::korvanta::lines(does.prints));
+            }
+}
+
+// The help file lists every command the table gives a help line, in the table's order: its words
+// in one cell, that line in the next.
+TEST_F(CommandsTest, HelpListsTheTableWithItsLines) {
+    calvorin::helpRequest("cv21.hlp", 2, "comandos");
+    const QStringList cells = calvorin::helpViewer()->txtTopico->toPlainText().split(
+        QRegularExpression("[\\n\\t]"), Qt::SkipEmptyParts);
+    qsizetype last = -1;
+    for (const Command& c : commands()) {
+        if (!c.help) continue;
+        const qsizetype at = cells.indexOf(c.words.join(", "), last + 1);
+        ASSERT_GT(at, last) << c.words.join(", ").toStdString();
+        EXPECT_EQ(cells.value(at + 1), QString::fromUtf8(c.help));
+        last = at;
+    }
+    calvorin::helpViewer()->hide();
 }
 
 TEST_F(CommandsTest, ScriptFileRunsEveryLineInScriptMode) {

@@ -7,7 +7,8 @@ Each case gets the running program (desktop.App) and walks it as a user with a s
 app.menu(...) and app.window(title), then in the window fill(label, text), click(caption),
 choose(radio caption), toggle(check box caption), select(combo label, text) and label(answer text).
 A new case is a function marked @case: CMakeLists.txt beside this file makes one test of each,
-from the names `cases.py --list` prints.
+from the names `cases.py --list` prints. A case runs once with the start-up script "nosplash", or once
+for each of the scripts SCRIPTS gives it.
 """
 
 import sys
@@ -15,6 +16,7 @@ import sys
 from desktop import CONTROL, SHIFT, Desktop, wait_for
 
 CASES = {}
+SCRIPTS = {}
 
 
 def case(fn):
@@ -141,6 +143,19 @@ def steps(app):
                     "Cordenadas do vértice: X = 0; Y = -4"])
 
 
+# Scripts whose fim only looks like one: a line feed without a carriage return joins it to the line
+# before, Ctrl+Z ends the script before it, a capital letter or a blank makes it another word.
+SCRIPTS["script_keeps_running"] = ["nosplash\nfim", "calc\r\n\x1afim\r\n", "Fim\r\n", "fim \r\n"]
+
+
+@case
+def script_keeps_running(app):
+    """The credits window follows the whole script (none of these has a "nosplash" line that runs):
+    once it shows, a line that ended the program would already have done so."""
+    app.window("Créditos")
+    app.running()
+
+
 def main(program, names):
     if program == "--list":
         print(";".join(CASES))
@@ -150,9 +165,10 @@ def main(program, names):
         sys.exit(f"usage: cases.py PROGRAM CASE...; cases: {', '.join(CASES)}")
     with Desktop() as desktop:
         for name in names:
-            app = desktop.start(program)
-            CASES[name](app)
-            assert app.quit() == 1, "Fechar ends the program with exit code 1"
+            for script in SCRIPTS.get(name, ["nosplash\r\n"]):
+                app = desktop.start(program, script)
+                CASES[name](app)
+                assert app.quit() == 1, "Fechar ends the program with exit code 1"
             print(f"{name}: passed")
 
 

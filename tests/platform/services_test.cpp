@@ -4,6 +4,10 @@
 #include "platform/locale.h"
 #include "platform/process.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMimeData>
 #include <gtest/gtest.h>
 
 using namespace calvorin;
@@ -60,10 +64,50 @@ TEST(Locale, NoLocaleKeepsATimeZoneField) {
 
 // ---- clipboard ------------------------------------------------------------------------------
 
-TEST(Clipboard, TextGoesInAndComesOutUnchanged) {
-    for (const char* text : {"0,333333333333333", "Resposta:", "", "Relatório\nlinha 2"}) {
-        setClipboardText(QString::fromUtf8(text));
-        EXPECT_EQ(clipboardText(), QString::fromUtf8(text));
+// What another program left on the clipboard before a copy or a paste of ours.
+struct Held {
+    const char* text = nullptr; // plain text
+    const char* html = nullptr; // the same as rich text
+    bool picture = false;
+};
+
+struct ClipboardCase {
+    Held held;
+    const char* copied; // what a Copy button puts there; nullptr: nothing is copied
+    const char* pasted; // what a paste then reads
+};
+
+// Reached the way another program does: the system clipboard, not our own functions.
+void leaveOnClipboard(const Held& held) {
+    auto* data = new QMimeData;
+    if (held.text) data->setText(QString::fromUtf8(held.text));
+    if (held.html) data->setHtml(QString::fromUtf8(held.html));
+    if (held.picture) data->setImageData(QImage(4, 4, QImage::Format_RGB32));
+    QGuiApplication::clipboard()->setMimeData(data);
+}
+
+// A copy replaces everything the clipboard held by our text alone, as plain text, also when the text
+// is empty, so another program pastes exactly it; a paste reads the plain text of whatever is there.
+TEST(Clipboard, CopyLeavesOnlyOurPlainTextAndPasteReadsPlainText) {
+    // clang-format off
+    const ClipboardCase cases[] = {
+        {{"x", "<b>x</b>", true},                         "0,333333333333333",   "0,333333333333333"},
+        {{"Resposta:", "<p>Resposta:</p>"},               "",                    ""},
+        {{},                                              "Relatório\nlinha 2",  "Relatório\nlinha 2"},
+        {{"Relatório\nlinha 2", "<p>Relatório</p><p>linha 2</p>"}, nullptr,      "Relatório\nlinha 2"},
+        {{nullptr, "<b>só rich text</b>", true},          nullptr,               ""},
+    };
+    // clang-format on
+    for (const ClipboardCase& c : cases) {
+        SCOPED_TRACE(c.copied ? c.copied : "(nothing copied)");
+        leaveOnClipboard(c.held);
+        if (c.copied) {
+            setClipboardText(QString::fromUtf8(c.copied));
+            const QMimeData* onSystem = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+            EXPECT_EQ(onSystem->formats().join(' ').toStdString(), "text/plain");
+            EXPECT_EQ(onSystem->text().toStdString(), c.copied);
+        }
+        EXPECT_EQ(clipboardText().toStdString(), c.pasted);
     }
 }
 
