@@ -32,7 +32,7 @@ Result calculate(const Typed<>& n, const Typed<>& p) {
                                                        p.text + "! · (" + n.text + " - " + p.text + ")!)"};
     } else {
         steps = {"C(n, p) = n! / (p! · (n - p)!) só existe para n e p inteiros com 0 ≤ p ≤ n; aqui, no lugar "
-                 "de x!, F(x) = x · (x - 1) · (x - 2) · ... dos fatores maiores que 1",
+                 "de x!, F(x) = x · (x - 1) · (x - 2) · ..., com os fatores maiores que 1",
                  "C = F(" + n.text + ") / (F(" + p.text + ") · F(" + N + " - " + P + "))"};
     }
     steps.insert(

@@ -1,9 +1,9 @@
 #include "ui/toolwindow.h"
 
-#include "ui/frames.h"
 #include "core/numbers.h"
 #include "platform/clipboard.h"
 #include "ui/fResolucao.h"
+#include "ui/frames.h"
 #include "ui/reportlog.h"
 
 #include <QComboBox>
@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QShortcut>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace calvorin {
 
@@ -110,8 +112,17 @@ FlatButton* ToolWindow::button(const QString& name, const QString& caption) {
 }
 
 void ToolWindow::calculates(QAbstractButton* button) {
-    // Connected before the window's handler, so it runs first.
-    connect(button, &QAbstractButton::clicked, this, &ToolWindow::clearSteps);
+    calculateButtons_.push_back(button);
+}
+
+void ToolWindow::press(QAbstractButton* button, const std::function<void()>& handler) {
+    const int boxes = boxesShown(), solutions = solutions_;
+    runGuarded(handler);
+    // A press that ended in a box without handing in a worked solution failed and leaves none; one
+    // that ended in neither did nothing, and the steps still explain the answer shown.
+    const bool calculate =
+        std::find(calculateButtons_.begin(), calculateButtons_.end(), button) != calculateButtons_.end();
+    if (calculate && solutions_ == solutions && boxesShown() != boxes) clearSteps();
 }
 
 void ToolWindow::answers(QWidget* widget, std::function<QString()> copyText) {
@@ -122,6 +133,8 @@ void ToolWindow::answers(QWidget* widget, std::function<QString()> copyText) {
         };
     }
     answers_.push_back({widget, std::move(copyText)});
+    widget->setToolTip(
+        QStringLiteral("Clique com o botão direito ou tecle F2 para ver a resolução passo a passo"));
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(widget, &QWidget::customContextMenuRequested, this,
             [this, widget](QPoint at) { answerMenu(widget, at); });
@@ -143,9 +156,7 @@ void ToolWindow::answerMenu(QWidget* answer, QPoint at) {
 }
 
 void ToolWindow::showSteps() {
-    auto& steps = calvorin::window<TfrmResolucao>();
-    steps.follow(this);
-    showWindow(&steps);
+    calvorin::window<TfrmResolucao>().open(this);
 }
 
 void ToolWindow::clearSteps() {
@@ -247,6 +258,7 @@ void ToolWindow::solved(const std::vector<std::string>& steps) {
     steps_.clear();
     for (const std::string& line : steps)
         steps_ << QString::fromStdString(line);
+    ++solutions_;
     emit stepsChanged();
 }
 

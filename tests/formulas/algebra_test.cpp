@@ -130,10 +130,10 @@ Steps stepsOf(const std::string& window, const std::vector<const char*>& typed, 
 TEST(AlgebraSteps, WorkedSolutions) {
     const char* const factorial = "n! = n · (n - 1) · (n - 2) · ... · 1";
     const char* const notFactorial = "n! só existe para n inteiro e não negativo; aqui, o produto n · (n - 1) · (n - 2) · ... dos fatores maiores que 1";
-    const char* const euclid = "D = q · d + r  ⇒  MDC(D, d) = MDC(d, r); o MDC é o último divisor, quando o resto r é 0";
+    const char* const euclid = "D = q · d + r  ⇒  MDC(D, d) = MDC(d, r); o MDC é o divisor da última divisão, a de resto 0";
     const char* const proportion = "x1 / x2 = x3 / x4  ⇒  x1 · x4 = x2 · x3";
     const char* const choose = "C(n, p) = n! / (p! · (n - p)!)";
-    const char* const notChoose = "C(n, p) = n! / (p! · (n - p)!) só existe para n e p inteiros com 0 ≤ p ≤ n; aqui, no lugar de x!, F(x) = x · (x - 1) · (x - 2) · ... dos fatores maiores que 1";
+    const char* const notChoose = "C(n, p) = n! / (p! · (n - p)!) só existe para n e p inteiros com 0 ≤ p ≤ n; aqui, no lugar de x!, F(x) = x · (x - 1) · (x - 2) · ..., com os fatores maiores que 1";
     const struct {
         const char* window;
         std::vector<const char*> typed;
