@@ -9,9 +9,11 @@ Result calculate(const Typed<>& c, const Typed<>& m, const Typed<>& ti, const Ty
             {"Q = c · m · (Tf - Ti)",
              "Q = " + operand(c.text) + " · " + operand(m.text) + " · (" + operand(tf.text) + " - " +
                  operand(ti.text) + ")",
-             operand(c.text) + " · " + operand(m.text) + " = " + show(cm),
-             operand(tf.text) + " - " + operand(ti.text) + " = " + show(change),
-             "Q = " + show(cm) + " · " + operand(show(change)) + " = " + show(q), "Resposta: " + show(q)}};
+             equals("c · m", operand(c.text) + " · " + operand(m.text), cm),
+             equals("Tf - Ti", operand(tf.text) + " - " + operand(ti.text), change) + " °C",
+             equals("Q", operand(cm) + " · " + operand(change), q),
+             // The window takes the units as they come; the usual ones give calories.
+             "Resposta: " + show(q) + " cal, se c estiver em cal/(g·°C) e m em g"}};
 }
 
 } // namespace calvorin::formulas::Calorias

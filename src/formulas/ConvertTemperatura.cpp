@@ -32,14 +32,14 @@ Result calculate(Scale from, Scale to, const Typed<Real>& value) {
         relation("C + " + c27315, typed + " + " + c27315);
         answer = step(typed + " + " + c27315, x + a27315);
     } else if (from == Scale::fahrenheit && to == Scale::celsius) {
-        relation("(F - 32) · 5 ÷ 9", "(" + typed + " - 32) · 5 ÷ 9");
+        relation("(F - 32) · 5 / 9", "(" + typed + " - 32) · 5 / 9");
         const Real difference = step(typed + " - 32", x - 32);
         const Real times5 = step(operand(difference) + " · 5", difference * 5);
-        answer = step(operand(times5) + " ÷ 9", times5 * oneNinth);
+        answer = step(operand(times5) + " / 9", times5 * oneNinth);
     } else if (from == Scale::fahrenheit && to == Scale::kelvin) {
-        relation("(F + " + c45967 + ") · 5 ÷ 9", "(" + typed + " + " + c45967 + ") · 5 ÷ 9");
+        relation("(F + " + c45967 + ") · 5 / 9", "(" + typed + " + " + c45967 + ") · 5 / 9");
         const Real sum = step(typed + " + " + c45967, x + a45967);
-        answer = step(operand(sum) + " · 5 ÷ 9", sum * fiveNinths);
+        answer = step(operand(sum) + " · 5 / 9", sum * fiveNinths);
     } else if (from == Scale::kelvin && to == Scale::celsius) {
         relation("K - " + c27315, typed + " - " + c27315);
         answer = step(typed + " - " + c27315, x - a27315);

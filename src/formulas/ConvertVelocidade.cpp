@@ -6,12 +6,14 @@ Result calculate(Direction direction, const Typed<>& v) {
     // 1/3.6 as the nearest extended number, not a division, so that the digits stay those of before.
     const bool toMs = direction == Direction::kmhToMs;
     const Real answer = Real(v.value) * (toMs ? 0.27777777777777777778L : 3.6L);
-    const std::string typed = !v.text.empty() && v.text[0] == '-' ? "(" + v.text + ")" : v.text;
-    const std::string times = (toMs ? " ÷ " : " · ") + show(3.6L);
-    const std::string name = toMs ? "v(m/seg)" : "v(Km/h)";
+    const std::string from = toMs ? " km/h" : " m/s", to = toMs ? " m/s" : " km/h";
+    const std::string times = (toMs ? " / " : " · ") + show(3.6L);
+    const std::string operation = operand(v.text) + times;
+    // The speed keeps its unit at every step: typed in one, worked out, and answered in the other.
     return {answer,
-            {name + " = " + (toMs ? "v(Km/h)" : "v(m/seg)") + times, name + " = " + typed + times,
-             typed + times + " = " + show(answer), "Resposta: " + show(answer)}};
+            {"v (" + to.substr(1) + ") = v (" + from.substr(1) + ")" + times,
+             "v = " + v.text + from + " = (" + operation + ")" + to, operation + " = " + show(answer),
+             "Resposta: " + show(answer) + to}};
 }
 
 } // namespace calvorin::formulas::ConvertVelocidade

@@ -8,10 +8,10 @@ Result calculate(Typed<> n) {
     // Written as a division by 2: the product by 0.5 halves exactly, so the value is the same.
     const Real diagonals = product * 0.5;
     return {diagonals,
-            {"d = n · (n - 3) / 2", "d = " + n.text + " · (" + n.text + " - 3) / 2",
-             equals("n - 3", n.text + " - 3", less3),
-             equals("n · (n - 3)", n.text + " · " + operand(less3), product),
-             equals("d", show(product) + " / 2", diagonals), "Resposta: " + show(diagonals)}};
+            {"d = n · (n - 3) / 2", "d = " + operand(n.text) + " · (" + operand(n.text) + " - 3) / 2",
+             equals("n - 3", operand(n.text) + " - 3", less3),
+             equals("n · (n - 3)", operand(n.text) + " · " + operand(less3), product),
+             equals("d", operand(product) + " / 2", diagonals), "Resposta: " + show(diagonals)}};
 }
 
 } // namespace calvorin::formulas::Diagonais

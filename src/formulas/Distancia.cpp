@@ -9,11 +9,13 @@ Result calculate(Typed<> x1, Typed<> x2, Typed<> y1, Typed<> y2) {
     const Real dy2 = power(dy.value(), 2);
     const Real sum = dx2 + dy2;
     const Real d = fpu::toDouble(fpu::sqrt(sum.value()));
-    const std::string x = x1.text + " - " + operand(x2.text), y = y1.text + " - " + operand(y2.text);
+    const std::string x = operand(x1.text) + " - " + operand(x2.text),
+                      y = operand(y1.text) + " - " + operand(y2.text);
+    // Each difference, then its square, before the sum.
     return {d,
-            {"d = √((x1 - x2)² + (y1 - y2)²)", "d = √((" + x + ")² + (" + y + ")²)",
-             "(x1 - x2)² = " + operand(dx) + "² = " + show(dx2),
-             "(y1 - y2)² = " + operand(dy) + "² = " + show(dy2),
+            {"d = √((x1 - x2)² + (y1 - y2)²)", "d = √((" + x + ")² + (" + y + ")²)", equals("x1 - x2", x, dx),
+             equals("(x1 - x2)²", operand(dx) + "²", dx2), equals("y1 - y2", y, dy),
+             equals("(y1 - y2)²", operand(dy) + "²", dy2),
              "d = √(" + show(dx2) + " + " + show(dy2) + ") = √" + show(sum) + " = " + show(d),
              "Distância: " + show(d)}};
 }

@@ -44,10 +44,10 @@ void vertex(Result& r) {
     r.yv = (Real(r.a) * r.xv * r.xv + Real(r.b) * r.xv + r.c).toDouble();
     const std::string x = operand(r.xv);
     r.steps.insert(r.steps.end(),
-                   {"xv = (x1 + x2) / 2 = (" + show(r1) + " + " + operand(r2) + ") / 2 = " + show(r.xv),
+                   {"xv = (x1 + x2) / 2 = (" + operand(r1) + " + " + operand(r2) + ") / 2 = " + show(r.xv),
                     "yv = a·xv² + b·xv + c = " + operand(r.a) + "·" + x + "² + " + operand(r.b) + "·" + x +
                         " + " + operand(r.c) + " = " + show(r.yv),
-                    "Cordenadas do vértice: X = " + show(r.xv) + "; Y = " + show(r.yv)});
+                    "Coordenadas do vértice: X = " + show(r.xv) + "; Y = " + show(r.yv)});
 }
 
 } // namespace calvorin::formulas::Equa2

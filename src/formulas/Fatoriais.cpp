@@ -33,15 +33,14 @@ bool natural(double x) {
 }
 
 namespace {
-// The factors of the product from x down, the middle ones left out when there are many.
+// The factors of the product from x down, the middle ones left out when there are many. The last
+// is x's own, the one of x - 1, x - 2, ... in (1, 2]: 2 for a whole x, 1.5 for 9.5.
 std::string factors(double x) {
     std::string text = show(x);
     int count = 1;
     for (double k = x - 1; k > 1; k = k - 1, ++count) {
-        if (count == 4 && k > 3) { // x · (x - 1) · (x - 2) · (x - 3) · ... · 2
-            text += " · ...";
-            k = 2;
-        }
+        if (count == 4 && k > 3) // x · (x - 1) · (x - 2) · (x - 3) · ... · last
+            return text + " · ... · " + show(x - std::ceil(x - 2));
         text += " · " + show(k);
     }
     return text;

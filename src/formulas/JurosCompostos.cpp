@@ -9,9 +9,9 @@ Result calculate(const Typed<>& t, const Typed<>& i, const Typed<>& P) {
     return {amount,
             {"M = P · (1 + i/100)^t",
              "M = " + operand(P.text) + " · (1 + " + operand(i.text) + "/100)^" + operand(t.text),
-             "1 + " + operand(show(i.value)) + "/100 = " + show(rate),
-             operand(show(rate)) + "^" + operand(show(t.value)) + " = " + show(growth),
-             operand(show(P.value)) + " · " + operand(show(growth)) + " = " + show(amount),
+             equals("1 + i/100", "1 + " + operand(i.value) + "/100", rate),
+             equals("(1 + i/100)^t", operand(rate) + "^" + operand(t.value), growth),
+             equals("P · (1 + i/100)^t", operand(P.value) + " · " + operand(growth), amount),
              "M = " + show(amount)}};
 }
 

@@ -17,7 +17,7 @@ int wholeNumber(double value) {
 Result calculate(const Typed<>& a, const Typed<>& b) {
     double dividend = std::max(a.value, b.value), divisor = std::min(a.value, b.value), remainder;
     const std::string pair = "MDC(" + a.text + ", " + b.text + ")";
-    Steps steps = {"D = q · d + r  ⇒  MDC(D, d) = MDC(d, r); o MDC é o último divisor, quando o resto r é 0",
+    Steps steps = {"D = q · d + r  ⇒  MDC(D, d) = MDC(d, r); o MDC é o divisor da última divisão, a de resto 0",
                    pair + ": D = " + show(dividend) + ", d = " + show(divisor)};
     do {
         const int D = wholeNumber(dividend), d = wholeNumber(divisor);

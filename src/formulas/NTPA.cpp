@@ -9,11 +9,11 @@ Result calculate(Typed<> a1, Typed<> an, Typed<> r) {
     const Real count = numerator / -ratio;
     return {count,
             {"n = (an - a1) / r + 1 = (a1 - an - r) / (-r)",
-             "n = (" + a1.text + " - " + operand(an.text) + " - " + operand(r.text) + ") / (-" +
+             "n = (" + operand(a1.text) + " - " + operand(an.text) + " - " + operand(r.text) + ") / (-" +
                  operand(r.text) + ")",
-             equals("a1 - an", a1.text + " - " + operand(an.text), difference),
-             equals("a1 - an - r", show(difference) + " - " + operand(r.text), numerator),
-             equals("n", show(numerator) + " / " + operand(-ratio), count)}};
+             equals("a1 - an", operand(a1.text) + " - " + operand(an.text), difference),
+             equals("a1 - an - r", operand(difference) + " - " + operand(r.text), numerator),
+             equals("n", operand(numerator) + " / " + operand(-ratio), count)}};
 }
 
 } // namespace calvorin::formulas::NTPA

@@ -10,9 +10,18 @@ Real root(Real x) {
     return fpu::sqrt(x.value());
 }
 
-// The relation's text with each input's letter on the right of " = " replaced by the input as typed.
+// The relation as the steps write it: the list's "*" becomes "·", and the division is spaced like
+// the other operations ("a = (b · c) / h").
+std::string written(const char* text) {
+    std::string line;
+    for (const char* c = text; *c; ++c)
+        line += *c == '*' ? std::string(" · ") : *c == '/' ? std::string(" / ") : std::string(1, *c);
+    return line;
+}
+
+// The written relation with each input's letter on the right of " = " replaced by the input as typed.
 std::string substituted(const Relation& relation, const Typed<>* t) {
-    const std::string text = relation.text;
+    const std::string text = written(relation.text);
     const auto right = text.find(" = ") + 3;
     std::string line = text.substr(0, right);
     for (char letter : text.substr(right)) {
@@ -56,37 +65,51 @@ Result calculate(int number, Typed<> t1, Typed<> t2, Typed<> t3) {
     const Relation& relation = relations.at(number - 1);
     const Typed<> t[] = {t1, t2, t3};
     const Typed<>&p = t[relation.p], &q = t[relation.q], &r = t[relation.r];
-    const std::string side(1, relation.side);
-    Steps steps{relation.text, substituted(relation, t)};
+    const std::string side(1, relation.side), P = relation.inputs[relation.p],
+                                              Q = relation.inputs[relation.q];
+    Steps steps{written(relation.text), substituted(relation, t)};
+    // Each square and product with its numbers before the sum, difference or quotient that uses it.
+    const auto squared = [&](const std::string& letter, const Typed<>& x) {
+        const Real value = sq(x.value);
+        steps.push_back(equals(letter + "²", operand(x.text) + "²", value));
+        return value;
+    };
+    const auto product = [&] {
+        const Real value = Real(p.value) * q.value;
+        steps.push_back(equals(P + " · " + Q, operand(p.text) + " · " + operand(q.text), value));
+        return value;
+    };
     Real length;
-    // A relation for the square of the length: the square (worked out when there is an operation
-    // to show), then its root.
-    const auto rooted = [&](const std::string& operation, Real squared) {
-        steps.push_back(operation.empty() ? side + "² = " + show(squared)
-                                          : equals(side + "²", operation, squared));
-        length = root(squared);
-        steps.push_back(equals(side, "√" + show(squared), length));
+    // A relation for the square of the length: the square, then its root.
+    const auto rooted = [&](Real square) {
+        length = root(square);
+        steps.push_back(equals(side, "√" + show(square), length));
     };
     switch (relation.kind) {
     case sumOfSquares:
-        rooted(show(sq(p.value)) + " + " + show(sq(q.value)), sq(p.value) + sq(q.value));
-        break;
-    case differenceOfSquares:
-        rooted(show(sq(p.value)) + " - " + show(sq(q.value)), sq(p.value) - sq(q.value));
-        break;
-    case rootOfProduct:
-        rooted({}, Real(p.value) * q.value);
-        break;
-    case productOverInput: {
-        const Real product = Real(p.value) * q.value;
-        length = product / r.value;
-        steps.push_back(equals(side, show(product) + "/" + operand(r.text), length));
+    case differenceOfSquares: {
+        const bool sum = relation.kind == sumOfSquares;
+        const Real a = squared(P, p), b = squared(Q, q);
+        const Real square = sum ? a + b : a - b;
+        steps.push_back(equals(side + "²", show(a) + (sum ? " + " : " - ") + show(b), square));
+        rooted(square);
         break;
     }
-    case squareOverInput:
-        length = sq(p.value) / q.value;
-        steps.push_back(equals(side, show(sq(p.value)) + "/" + operand(q.text), length));
+    case rootOfProduct:
+        rooted(product());
         break;
+    case productOverInput: {
+        const Real value = product();
+        length = value / r.value;
+        steps.push_back(equals(side, operand(value) + " / " + operand(r.text), length));
+        break;
+    }
+    case squareOverInput: {
+        const Real square = squared(P, p);
+        length = square / q.value;
+        steps.push_back(equals(side, show(square) + " / " + operand(q.text), length));
+        break;
+    }
     }
     steps.push_back("Resposta: " + show(length));
     return {length, steps};

@@ -4,19 +4,27 @@ namespace calvorin::formulas::PontoReta {
 
 Result calculate(Typed<> a, Typed<> b, Typed<> c, Typed<> x0, Typed<> y0) {
     const Real ra = a.value, rb = b.value;
+    const Real ax = ra * x0.value, by = rb * y0.value;
     // The numerator and the root are each stored as a double.
-    const Real signedSum = (ra * x0.value + rb * y0.value + c.value).toDouble();
+    const Real signedSum = (ax + by + c.value).toDouble();
     const Real s = signedSum < 0 ? signedSum * -1 : signedSum;
-    const Real squares = ra * ra + rb * rb;
+    const Real a2 = ra * ra, b2 = rb * rb;
+    const Real squares = a2 + b2;
     const Real q = fpu::toDouble(fpu::sqrt(squares.value()));
     const Real d = s / q;
-    return {d,
-            {"d = |a·x0 + b·y0 + c| / √(a² + b²)",
-             "d = |" + a.text + "·" + operand(x0.text) + " + " + operand(b.text) + "·" + operand(y0.text) +
-                 " + " + operand(c.text) + "| / √(" + operand(a.text) + "² + " + operand(b.text) + "²)",
-             "a·x0 + b·y0 + c = " + show(signedSum), "|" + show(signedSum) + "| = " + show(s),
-             "a² + b² = " + show(squares), equals("√(a² + b²)", "√" + show(squares), q),
-             equals("d", show(s) + " / " + show(q), d), "Resposta: " + show(d)}};
+    const std::string A = operand(a.text), B = operand(b.text), X0 = operand(x0.text), Y0 = operand(y0.text);
+    // The two products and the two squares before their sums, where the signs go wrong.
+    return {
+        d,
+        {"d = |a·x0 + b·y0 + c| / √(a² + b²)",
+         "d = |" + A + "·" + X0 + " + " + B + "·" + Y0 + " + " + operand(c.text) + "| / √(" + A + "² + " + B +
+             "²)",
+         equals("a·x0", A + "·" + X0, ax), equals("b·y0", B + "·" + Y0, by),
+         equals("a·x0 + b·y0 + c", operand(ax) + " + " + operand(by) + " + " + operand(c.text), signedSum),
+         "|" + show(signedSum) + "| = " + show(s),
+         equals("a² + b²", A + "² + " + B + "² = " + show(a2) + " + " + show(b2), squares),
+         equals("√(a² + b²)", "√" + show(squares), q), equals("d", show(s) + " / " + show(q), d),
+         "Resposta: " + show(d)}};
 }
 
 } // namespace calvorin::formulas::PontoReta

@@ -8,10 +8,10 @@ Result calculate(Typed<> a1, Typed<> an, Typed<> n) {
     const Real half = product * 0.5;
     return {half,
             {"Sn = (a1 + an) · n / 2",
-             "Sn = (" + a1.text + " + " + operand(an.text) + ") · " + operand(n.text) + " / 2",
-             equals("a1 + an", a1.text + " + " + operand(an.text), sum),
+             "Sn = (" + operand(a1.text) + " + " + operand(an.text) + ") · " + operand(n.text) + " / 2",
+             equals("a1 + an", operand(a1.text) + " + " + operand(an.text), sum),
              equals("(a1 + an) · n", operand(sum) + " · " + operand(n.text), product),
-             equals("Sn", show(product) + " / 2", half)}};
+             equals("Sn", operand(product) + " / 2", half)}};
 }
 
 } // namespace calvorin::formulas::STPA

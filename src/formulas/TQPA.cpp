@@ -7,10 +7,11 @@ Result calculate(Typed<> n, Typed<> a1, Typed<> r) {
     const Real product = less * r.value;
     const Real term = product + a1.value;
     return {term,
-            {"an = a1 + (n - 1) · r", "an = " + a1.text + " + (" + n.text + " - 1) · " + operand(r.text),
-             equals("n - 1", n.text + " - 1", less),
+            {"an = a1 + (n - 1) · r",
+             "an = " + operand(a1.text) + " + (" + operand(n.text) + " - 1) · " + operand(r.text),
+             equals("n - 1", operand(n.text) + " - 1", less),
              equals("(n - 1) · r", operand(less) + " · " + operand(r.text), product),
-             equals("an", a1.text + " + " + operand(product), term)}};
+             equals("an", operand(a1.text) + " + " + operand(product), term)}};
 }
 
 } // namespace calvorin::formulas::TQPA

@@ -7,10 +7,11 @@ Result calculate(Typed<> a1, Typed<> n, Typed<> q) {
     const Real powered = power(q.value, exponent.value());
     const Real term = powered * a1.value;
     return {term,
-            {"an = a1 · q^(n - 1)", "an = " + a1.text + " · " + operand(q.text) + "^(" + n.text + " - 1)",
-             equals("n - 1", n.text + " - 1", exponent),
+            {"an = a1 · q^(n - 1)",
+             "an = " + operand(a1.text) + " · " + operand(q.text) + "^(" + operand(n.text) + " - 1)",
+             equals("n - 1", operand(n.text) + " - 1", exponent),
              equals("q^(n - 1)", operand(q.text) + "^" + operand(exponent), powered),
-             equals("an", a1.text + " · " + operand(powered), term)}};
+             equals("an", operand(a1.text) + " · " + operand(powered), term)}};
 }
 
 } // namespace calvorin::formulas::TQPG

@@ -16,12 +16,12 @@ Extended cosine(Extended r) {
 } // namespace
 
 const std::array<Function, 6> functions{{
-    {"Cosecante", "cossec", "sen", sine, true},
-    {"Coseno", "cos", "cos", cosine, false},
-    {"Cotangente", "cotg", "tg", fpu::tan, true},
-    {"Secante", "sec", "cos", cosine, true},
-    {"Seno", "sen", "sen", sine, false},
-    {"Tangente", "tg", "tg", fpu::tan, false},
+    {"Cosecante", "Cossecante", "cossec", "sen", sine, true, 0},
+    {"Coseno", "Cosseno", "cos", "cos", cosine, false, -1},
+    {"Cotangente", "Cotangente", "cotg", "tg", fpu::tan, true, 0},
+    {"Secante", "Secante", "sec", "cos", cosine, true, 90},
+    {"Seno", "Seno", "sen", "sen", sine, false, -1},
+    {"Tangente", "Tangente", "tg", "tg", fpu::tan, false, 90},
 }};
 
 Result calculate(int function, Typed<> x, bool degrees) {
@@ -36,14 +36,20 @@ Result calculate(int function, Typed<> x, bool degrees) {
     const std::string angle = "(" + x.text + (degrees ? "°)" : ")");
     const std::string relation = f.reciprocal ? " = 1 / " + base + "(x)" : "";
     const std::string radians = degrees ? show(r) : x.text;
-    Steps steps{std::string(f.item) + ": " + symbol + "(x)" + relation,
+    Steps steps{std::string(f.name) + ": " + symbol + "(x)" + relation,
                 f.reciprocal ? symbol + angle + " = 1 / " + base + angle : symbol + angle};
-    if (degrees)
-        steps.push_back(x.text + "° = " + x.text + " · π / 180 = " + x.text + " · " + show(pi) +
+    if (degrees) {
+        const std::string typed = operand(x.text);
+        steps.push_back(x.text + "° = " + typed + " · π / 180 = " + typed + " · " + show(pi) +
                         " / 180 = " + radians + " rad");
+    }
     steps.push_back(base + "(" + radians + ") = " + show(value));
     if (f.reciprocal) steps.push_back(symbol + angle + " = 1 / " + operand(value) + " = " + show(answer));
     steps.push_back("Resposta: " + show(answer));
+    // Where the function has no value, π is rounded in radians and its base comes out near 0, not 0:
+    // the window shows a huge number (at 0° the division by 0 has already ended the calculation).
+    if (degrees && f.pole >= 0 && std::fmod(x.value - f.pole, 180) == 0)
+        steps.push_back(symbol + " " + x.text + "° não existe: o valor mostrado vem do arredondamento de π");
     return {answer, steps};
 }
 

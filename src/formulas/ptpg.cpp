@@ -8,8 +8,8 @@ Result calculate(Typed<> a1, Typed<> an, Typed<> n) {
     const Real root = fpu::sqrt(powered.value());
     return {root,
             {"|Pn| = √((a1 · an)^n)",
-             "|Pn| = √((" + a1.text + " · " + operand(an.text) + ")^" + operand(n.text) + ")",
-             equals("a1 · an", a1.text + " · " + operand(an.text), product),
+             "|Pn| = √((" + operand(a1.text) + " · " + operand(an.text) + ")^" + operand(n.text) + ")",
+             equals("a1 · an", operand(a1.text) + " · " + operand(an.text), product),
              equals("(a1 · an)^n", operand(product) + "^" + operand(n.text), powered),
              equals("|Pn|", "√" + operand(powered), root)}};
 }

@@ -9,14 +9,15 @@ Result calculate(Typed<> a1, Typed<> n, Typed<> q) {
     const Real denominator = Real(q.value) - 1;
     const Real sum = numerator / denominator;
     const std::string base = operand(q.text);
-    return {sum,
-            {"Sn = a1 · (q^n - 1) / (q - 1)",
-             "Sn = " + a1.text + " · (" + base + "^" + operand(n.text) + " - 1) / (" + q.text + " - 1)",
-             equals("q^n", base + "^" + operand(n.text), powered),
-             equals("q^n - 1", show(powered) + " - 1", less),
-             equals("a1 · (q^n - 1)", a1.text + " · " + operand(less), numerator),
-             equals("q - 1", q.text + " - 1", denominator),
-             equals("Sn", show(numerator) + " / " + operand(denominator), sum)}};
+    return {
+        sum,
+        {"Sn = a1 · (q^n - 1) / (q - 1)",
+         "Sn = " + operand(a1.text) + " · (" + base + "^" + operand(n.text) + " - 1) / (" + base + " - 1)",
+         equals("q^n", base + "^" + operand(n.text), powered),
+         equals("q^n - 1", operand(powered) + " - 1", less),
+         equals("a1 · (q^n - 1)", operand(a1.text) + " · " + operand(less), numerator),
+         equals("q - 1", base + " - 1", denominator),
+         equals("Sn", operand(numerator) + " / " + operand(denominator), sum)}};
 }
 
 } // namespace calvorin::formulas::stpg

@@ -12,9 +12,6 @@ namespace {
 
 class RealDialogs : public DialogService {
 public:
-    void message(const QString& text) override { box(QMessageBox::NoIcon, text); }
-    void error(const QString& text) override { box(QMessageBox::Critical, text); }
-
     std::optional<QString> saveFileName(const QString& initialName, const QString& filter,
                                         int& filterIndex) override {
         // Qt's own dialog, so that it can be driven like every other window of the program.
@@ -32,6 +29,10 @@ public:
         filterIndex = std::max(0, static_cast<int>(filters.indexOf(dialog.selectedNameFilter())));
         return dialog.selectedFiles().first();
     }
+
+protected:
+    void showMessage(const QString& text) override { box(QMessageBox::NoIcon, text); }
+    void showError(const QString& text) override { box(QMessageBox::Critical, text); }
 
 private:
     static void box(QMessageBox::Icon icon, const QString& text) {
@@ -51,8 +52,23 @@ private:
 
 RealDialogs g_real;
 DialogService* g_service = &g_real;
+int g_boxes = 0;
 
 } // namespace
+
+void DialogService::message(const QString& text) {
+    ++g_boxes;
+    showMessage(text);
+}
+
+void DialogService::error(const QString& text) {
+    ++g_boxes;
+    showError(text);
+}
+
+int boxesShown() {
+    return g_boxes;
+}
 
 DialogService& dialogs() {
     return *g_service;

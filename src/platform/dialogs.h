@@ -14,15 +14,24 @@ class DialogService {
 public:
     virtual ~DialogService() = default;
     // A modal message box with an OK button and the application's title.
-    virtual void message(const QString& text) = 0;
+    void message(const QString& text);
     // The error box: stop icon, OK button, the application's title; the text as it is shown.
-    virtual void error(const QString& text) = 0;
+    void error(const QString& text);
     // The save dialog. `filter` is written "Description|*.ext", more pairs following the first with
     // a "|"; `filterIndex` is the pair selected as it opens and, once a name is chosen, the pair the
     // user chose. Nothing when the user cancels.
     virtual std::optional<QString> saveFileName(const QString& initialName, const QString& filter,
                                                 int& filterIndex) = 0;
+
+protected:
+    // How the service shows each box; message() and error() count it first.
+    virtual void showMessage(const QString& text) = 0;
+    virtual void showError(const QString& text) = 0;
 };
+
+// How many message and error boxes have been shown so far, by any service: a handler that compares
+// the count before and after it ran knows whether it ended in one.
+int boxesShown();
 
 // The service in force: the real dialogs unless a test installed its own.
 DialogService& dialogs();
@@ -57,8 +66,6 @@ public:
     DialogRecorder(const DialogRecorder&) = delete;
     DialogRecorder& operator=(const DialogRecorder&) = delete;
 
-    void message(const QString& text) override { messages << text; }
-    void error(const QString& text) override { errors << text; }
     std::optional<QString> saveFileName(const QString& initialName, const QString& filter,
                                         int& filterIndex) override;
 
@@ -77,6 +84,10 @@ public:
     QStringList saveInitialNames; // the name each save dialog opened with
     QStringList saveFilters;
     std::deque<SaveAnswer> saveAnswers;
+
+protected:
+    void showMessage(const QString& text) override { messages << text; }
+    void showError(const QString& text) override { errors << text; }
 
 private:
     DialogService* previous_;

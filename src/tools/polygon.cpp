@@ -9,7 +9,7 @@ PolygonWindow::PolygonWindow(QWidget* parent, const QString& sides) : ToolWindow
 }
 
 void PolygonWindow::finish(const QString& caption) {
-    // Through the guard, to the subclass's own calculation.
-    connectGuarded(FlatButton1, &QAbstractButton::clicked, this, [this] { FlatButton1Click(); });
+    // To the subclass's own calculation.
+    onClick(FlatButton1, &PolygonWindow::FlatButton1Click);
     ToolWindow::finish(caption, false);
 }

@@ -23,6 +23,9 @@ public:
 
     // From now on shows the steps of that tool window, and follows its calculations.
     void follow(calvorin::ToolWindow* tool);
+    // Follows the tool window and shows itself: beside it when it opens or changes windows, as the
+    // user left it otherwise.
+    void open(calvorin::ToolWindow* tool);
     calvorin::ToolWindow* following() const { return tool_; }
 
 public slots:
@@ -31,6 +34,7 @@ public slots:
 
 private:
     void refresh();
+    void placeBeside(const QWidget* tool);
 
     QPointer<calvorin::ToolWindow> tool_;
     QMetaObject::Connection watch_;

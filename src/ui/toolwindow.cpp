@@ -1,9 +1,9 @@
 #include "ui/toolwindow.h"
 
-#include "ui/frames.h"
 #include "core/numbers.h"
 #include "platform/clipboard.h"
 #include "ui/fResolucao.h"
+#include "ui/frames.h"
 #include "ui/reportlog.h"
 
 #include <QComboBox>
@@ -14,6 +14,8 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace calvorin {
 
@@ -149,8 +151,7 @@ FlatButton* ToolWindow::button(const QString& name, const QString& caption) {
 }
 
 void ToolWindow::calculates(QAbstractButton* button) {
-    // Connected before the window's handler, so it runs first.
-    connect(button, &QAbstractButton::clicked, this, &ToolWindow::clearSteps);
+    calculateButtons_.push_back(button);
     if (!defaultButton_) defaultButton_ = button;
 }
 
@@ -184,6 +185,16 @@ void ToolWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
+void ToolWindow::press(QAbstractButton* button, const std::function<void()>& handler) {
+    const int boxes = boxesShown(), solutions = solutions_;
+    runGuarded(handler);
+    // A press that ended in a box without handing in a worked solution failed and leaves none; one
+    // that ended in neither did nothing, and the steps still explain the answer shown.
+    const bool calculate =
+        std::find(calculateButtons_.begin(), calculateButtons_.end(), button) != calculateButtons_.end();
+    if (calculate && solutions_ == solutions && boxesShown() != boxes) clearSteps();
+}
+
 void ToolWindow::answers(QWidget* widget, std::function<QString()> copyText) {
     if (!copyText) {
         copyText = [widget] {
@@ -192,6 +203,8 @@ void ToolWindow::answers(QWidget* widget, std::function<QString()> copyText) {
         };
     }
     answers_.push_back({widget, std::move(copyText)});
+    widget->setToolTip(
+        QStringLiteral("Clique com o botão direito ou tecle F2 para ver a resolução passo a passo"));
     widget->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(widget, &QWidget::customContextMenuRequested, this,
             [this, widget](QPoint at) { answerMenu(widget, at); });
@@ -213,9 +226,7 @@ void ToolWindow::answerMenu(QWidget* answer, QPoint at) {
 }
 
 void ToolWindow::showSteps() {
-    auto& steps = calvorin::window<TfrmResolucao>();
-    steps.follow(this);
-    showWindow(&steps);
+    calvorin::window<TfrmResolucao>().open(this);
 }
 
 void ToolWindow::clearSteps() {
@@ -317,6 +328,7 @@ void ToolWindow::solved(const std::vector<std::string>& steps) {
     steps_.clear();
     for (const std::string& line : steps)
         steps_ << QString::fromStdString(line);
+    ++solutions_;
     emit stepsChanged();
 }
 

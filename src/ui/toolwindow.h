@@ -79,12 +79,10 @@ public:
     // Appends the lines to the report, only while recording.
     static void record(const QStringList& lines);
 
-    // The worked solution of the last calculation that ended well, its lines in order; empty when
-    // none has (a calculation that fails leaves it empty).
+    // The worked solution of the answer shown, its lines in order; empty before any calculation
+    // and after one that failed.
     const QStringList& steps() const { return steps_; }
     // A calculation that ended well hands its worked solution here, after display and record.
-    // Each press of a calculate button forgets the previous one first (see calculates()), so a
-    // calculation that fails or stops early leaves none.
     void solved(const std::vector<std::string>& steps);
     // Opens "Resolução passo a passo" on this window's steps (F2, and the answer's context menu).
     void showSteps();
@@ -136,9 +134,11 @@ protected:
                                                                    const QString& calculate = "FlatButton1",
                                                                    const QString& close = "FlatButton3",
                                                                    const QString& copy = "FlatButton2");
-    // The button starts a calculation: each press forgets the last worked solution before the
-    // window's handler runs. button() marks those captioned "&Calcular" or "Calcular" itself; a
-    // calculate button with another caption is marked before its handler is connected.
+    // The button starts a calculation, and its handler (connected with onClick) decides what
+    // becomes of the worked solution: one that ends well hands in its own; one that ends in a
+    // message or error box fails and leaves none; one that ends in neither (nothing to calculate)
+    // leaves the steps of the answer still shown. button() marks those captioned "&Calcular" or
+    // "Calcular" itself.
     void calculates(QAbstractButton* button);
     // The widget shows an answer: its context menu (also Shift+F10 and the menu key on the window's
     // first answer) offers "Copiar resposta" and "Resolução passo a passo". answer() marks its
@@ -166,7 +166,10 @@ protected:
 
     // Connects a button to the window's handler through the guard.
     template <class Window> void onClick(QAbstractButton* button, void (Window::*handler)()) {
-        connectGuarded(button, &QAbstractButton::clicked, static_cast<Window*>(this), handler);
+        auto* window = static_cast<Window*>(this);
+        connect(button, &QAbstractButton::clicked, window, [this, button, window, handler] {
+            press(button, [window, handler] { (window->*handler)(); });
+        });
     }
 
     // A named item added to a menu, running the window's handler through the guard.
@@ -182,11 +185,13 @@ protected:
     void finish(const QString& caption, bool stayOnTop = true, bool centred = false);
 
 signals:
-    // The worked solution changed: a calculation ended well, or one began.
+    // The worked solution changed: a calculation ended well, or one failed.
     void stepsChanged();
 
 private:
     static QAction* addMenuItem(QMenu* menu, const QString& name, const QString& caption);
+    // Runs a click's handler inside the guard; for a calculate button, then settles its steps.
+    void press(QAbstractButton* button, const std::function<void()>& handler);
     void clearSteps();
     // The answers' context menu, for that answer, at that point of it.
     void answerMenu(QWidget* answer, QPoint at);
@@ -194,6 +199,8 @@ private:
     QAbstractButton* buttonFor(const QWidget* focus) const;
 
     QStringList steps_;
+    int solutions_ = 0; // worked solutions handed in so far
+    std::vector<const QAbstractButton*> calculateButtons_;
     struct Answer {
         QWidget* widget;
         std::function<QString()> copyText;

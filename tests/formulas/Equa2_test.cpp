@@ -20,17 +20,17 @@ TEST(Equa2, StepsOfAWorkedSolution) {
         // clang-format off
         {"1", "", "-4", ',', // x² - 4 = 0: b left empty
          {"Δ = 0² - 4·1·(-4)", "Δ = 0 + 16 = 16", "√Δ = 4", "x = (0 ± 4) / 2", "x1 = (0 + 4) / 2 = 2", "x2 = (0 - 4) / 2 = -2", "Resposta 1: 2", "Resposta 2: -2",
-          "xv = (x1 + x2) / 2 = (2 + (-2)) / 2 = 0", "yv = a·xv² + b·xv + c = 1·0² + 0·0 + (-4) = -4", "Cordenadas do vértice: X = 0; Y = -4"}},
+          "xv = (x1 + x2) / 2 = (2 + (-2)) / 2 = 0", "yv = a·xv² + b·xv + c = 1·0² + 0·0 + (-4) = -4", "Coordenadas do vértice: X = 0; Y = -4"}},
         {"1", "-3", "2", ',',
          {"Δ = (-3)² - 4·1·2", "Δ = 9 - 8 = 1", "√Δ = 1", "x = (3 ± 1) / 2", "x1 = (3 + 1) / 2 = 2", "x2 = (3 - 1) / 2 = 1", "Resposta 1: 2", "Resposta 2: 1",
-          "xv = (x1 + x2) / 2 = (2 + 1) / 2 = 1,5", "yv = a·xv² + b·xv + c = 1·1,5² + (-3)·1,5 + 2 = -0,25", "Cordenadas do vértice: X = 1,5; Y = -0,25"}},
+          "xv = (x1 + x2) / 2 = (2 + 1) / 2 = 1,5", "yv = a·xv² + b·xv + c = 1·1,5² + (-3)·1,5 + 2 = -0,25", "Coordenadas do vértice: X = 1,5; Y = -0,25"}},
         {"-0.5", "1.5", "2", '.', // a < 0: the first root is the smaller (the check takes no comma)
          {"Δ = 1.5² - 4·(-0.5)·2", "Δ = 2.25 + 4 = 6.25", "√Δ = 2.5", "x = (-1.5 ± 2.5) / (-1)", "x1 = (-1.5 + 2.5) / (-1) = -1", "x2 = (-1.5 - 2.5) / (-1) = 4", "Resposta 1: -1", "Resposta 2: 4",
-          "xv = (x1 + x2) / 2 = (-1 + 4) / 2 = 1.5", "yv = a·xv² + b·xv + c = (-0.5)·1.5² + 1.5·1.5 + 2 = 3.125", "Cordenadas do vértice: X = 1.5; Y = 3.125"}},
+          "xv = (x1 + x2) / 2 = ((-1) + 4) / 2 = 1.5", "yv = a·xv² + b·xv + c = (-0.5)·1.5² + 1.5·1.5 + 2 = 3.125", "Coordenadas do vértice: X = 1.5; Y = 3.125"}},
         {"1", "1", "1", '.', {"Δ = 1² - 4·1·1", "Δ = 1 - 4 = -3", "Δ < 0", "Sem raízes reais!"}},
         {"2", "-0", "", '.', // zeros never show a minus sign
          {"Δ = (-0)² - 4·2·0", "Δ = 0 + 0 = 0", "√Δ = 0", "x = (0 ± 0) / 4", "x1 = (0 + 0) / 4 = 0", "x2 = (0 - 0) / 4 = 0", "Resposta 1: 0", "Resposta 2: 0",
-          "xv = (x1 + x2) / 2 = (0 + 0) / 2 = 0", "yv = a·xv² + b·xv + c = 2·0² + 0·0 + 0 = 0", "Cordenadas do vértice: X = 0; Y = 0"}},
+          "xv = (x1 + x2) / 2 = (0 + 0) / 2 = 0", "yv = a·xv² + b·xv + c = 2·0² + 0·0 + 0 = 0", "Coordenadas do vértice: X = 0; Y = 0"}},
         // clang-format on
     };
     for (const auto& row : rows) {

@@ -130,8 +130,10 @@ Steps stepsOf(const std::string& window, const std::vector<const char*>& typed, 
 TEST(AlgebraSteps, WorkedSolutions) {
     const char* const factorial = "n! = n · (n - 1) · (n - 2) · ... · 1";
     const char* const notFactorial = "n! só existe para n inteiro e não negativo; aqui, o produto n · (n - 1) · (n - 2) · ... dos fatores maiores que 1";
-    const char* const euclid = "D = q · d + r  ⇒  MDC(D, d) = MDC(d, r); o MDC é o último divisor, quando o resto r é 0";
+    const char* const euclid = "D = q · d + r  ⇒  MDC(D, d) = MDC(d, r); o MDC é o divisor da última divisão, a de resto 0";
     const char* const proportion = "x1 / x2 = x3 / x4  ⇒  x1 · x4 = x2 · x3";
+    const char* const choose = "C(n, p) = n! / (p! · (n - p)!)";
+    const char* const notChoose = "C(n, p) = n! / (p! · (n - p)!) só existe para n e p inteiros com 0 ≤ p ≤ n; aqui, no lugar de x!, F(x) = x · (x - 1) · (x - 2) · ..., com os fatores maiores que 1";
     const struct {
         const char* window;
         std::vector<const char*> typed;
@@ -139,12 +141,12 @@ TEST(AlgebraSteps, WorkedSolutions) {
         Steps lines;
     } rows[] = {
         {"JurosCompostos", {"2", "10", "1000"}, ',',
-         {"M = P · (1 + i/100)^t", "M = 1000 · (1 + 10/100)^2", "1 + 10/100 = 1,1", "1,1^2 = 1,21", "1000 · 1,21 = 1210", "M = 1210"}},
+         {"M = P · (1 + i/100)^t", "M = 1000 · (1 + 10/100)^2", "1 + i/100 = 1 + 10/100 = 1,1", "(1 + i/100)^t = 1,1^2 = 1,21", "P · (1 + i/100)^t = 1000 · 1,21 = 1210", "M = 1210"}},
         // a loss of 2 % a period
         {"JurosCompostos", {"3", "-2", "5000"}, ',',
-         {"M = P · (1 + i/100)^t", "M = 5000 · (1 + (-2)/100)^3", "1 + (-2)/100 = 0,98", "0,98^3 = 0,941192", "5000 · 0,941192 = 4705,96", "M = 4705,96"}},
+         {"M = P · (1 + i/100)^t", "M = 5000 · (1 + (-2)/100)^3", "1 + i/100 = 1 + (-2)/100 = 0,98", "(1 + i/100)^t = 0,98^3 = 0,941192", "P · (1 + i/100)^t = 5000 · 0,941192 = 4705,96", "M = 4705,96"}},
         {"JurosCompostos", {"0.5", "21", "100"}, '.',
-         {"M = P · (1 + i/100)^t", "M = 100 · (1 + 21/100)^0.5", "1 + 21/100 = 1.21", "1.21^0.5 = 1.1", "100 · 1.1 = 110", "M = 110"}},
+         {"M = P · (1 + i/100)^t", "M = 100 · (1 + 21/100)^0.5", "1 + i/100 = 1 + 21/100 = 1.21", "(1 + i/100)^t = 1.21^0.5 = 1.1", "P · (1 + i/100)^t = 100 · 1.1 = 110", "M = 110"}},
         {"Fatoriais", {"0"}, ',', {factorial, "0! = 1, por definição", "0! = 1"}},
         {"Fatoriais", {"1"}, ',', {factorial, "1! = 1", "1! = 1"}},
         {"Fatoriais", {"5"}, ',', {factorial, "5! = 5 · 4 · 3 · 2 · 1", "5 · 4 = 20", "20 · 3 = 60", "60 · 2 = 120", "5! = 120"}},
@@ -153,12 +155,24 @@ TEST(AlgebraSteps, WorkedSolutions) {
         {"Fatoriais", {"-3"}, ',', {notFactorial, "Produto: -3", "Resposta: -3"}},
         {"Fatoriais", {"4.5"}, '.',
          {notFactorial, "Produto: 4.5 · 3.5 · 2.5 · 1.5", "4.5 · 3.5 = 15.75", "15.75 · 2.5 = 39.375", "39.375 · 1.5 = 59.0625", "Resposta: 59.0625"}},
+        // x's own factors after "...", down to the one in (1, 2]
+        {"Fatoriais", {"7,5"}, ',',
+         {notFactorial, "Produto: 7,5 · 6,5 · 5,5 · 4,5 · ... · 1,5", "7,5 · 6,5 = 48,75", "48,75 · 5,5 = 268,125", "268,125 · 4,5 = 1206,5625", "1206,5625 · 3,5 = 4222,96875",
+          "4222,96875 · 2,5 = 10557,421875", "10557,421875 · 1,5 = 15836,1328125", "Resposta: 15836,1328125"}},
+        {"Fatoriais", {"8.5"}, '.',
+         {notFactorial, "Produto: 8.5 · 7.5 · 6.5 · 5.5 · ... · 1.5", "8.5 · 7.5 = 63.75", "63.75 · 6.5 = 414.375", "414.375 · 5.5 = 2279.0625", "2279.0625 · 4.5 = 10255.78125",
+          "10255.78125 · 3.5 = 35895.234375", "35895.234375 · 2.5 = 89738.0859375", "89738.0859375 · 1.5 = 134607.12890625", "Resposta: 134607.12890625"}},
         {"Combinations", {"5", "2"}, ',',
-         {"C(n, p) = n! / (p! · (n - p)!)", "C(5, 2) = 5! / (2! · (5 - 2)!)", "5 - 2 = 3", "3! = 6", "5! = 120", "2! = 2", "2! · 3! = 2 · 6 = 12", "120 / 12 = 10", "C(5, 2) = 10"}},
+         {choose, "C(5, 2) = 5! / (2! · (5 - 2)!)", "n - p = 5 - 2 = 3", "(n - p)! = 3! = 6", "n! = 5! = 120", "p! = 2! = 2", "p! · (n - p)! = 2 · 6 = 12", "n! / (p! · (n - p)!) = 120 / 12 = 10", "C(5, 2) = 10"}},
+        // p! and (n - p)! equal, each labelled
+        {"Combinations", {"8", "4"}, '.',
+         {choose, "C(8, 4) = 8! / (4! · (8 - 4)!)", "n - p = 8 - 4 = 4", "(n - p)! = 4! = 24", "n! = 8! = 40320", "p! = 4! = 24", "p! · (n - p)! = 24 · 24 = 576", "n! / (p! · (n - p)!) = 40320 / 576 = 70", "C(8, 4) = 70"}},
+        {"Combinations", {"2.5", "0.5"}, '.',
+         {notChoose, "C = F(2.5) / (F(0.5) · F(2.5 - 0.5))", "n - p = 2.5 - 0.5 = 2", "F(n - p) = F(2) = 2", "F(n) = F(2.5) = 3.75", "F(p) = F(0.5) = 0.5", "F(p) · F(n - p) = 0.5 · 2 = 1",
+          "F(n) / (F(p) · F(n - p)) = 3.75 / 1 = 3.75", "Resposta: 3.75"}},
         {"Combinations", {"4", "6"}, ',',
-         {"C(n, p) = n! / (p! · (n - p)!) só existe para n e p inteiros com 0 ≤ p ≤ n; aqui, no lugar de x!, F(x) = x · (x - 1) · (x - 2) · ... dos fatores maiores que 1",
-          "C = F(4) / (F(6) · F(4 - 6))", "4 - 6 = -2", "F(-2) = -2", "F(4) = 24", "F(6) = 720", "F(6) · F(-2) = 720 · (-2) = -1440", "24 / (-1440) = -0,0166666666666667",
-          "Resposta: -0,0166666666666667"}},
+         {notChoose, "C = F(4) / (F(6) · F(4 - 6))", "n - p = 4 - 6 = -2", "F(n - p) = F(-2) = -2", "F(n) = F(4) = 24", "F(p) = F(6) = 720", "F(p) · F(n - p) = 720 · (-2) = -1440",
+          "F(n) / (F(p) · F(n - p)) = 24 / (-1440) = -0,0166666666666667", "Resposta: -0,0166666666666667"}},
         {"MDC", {"252", "105"}, ',',
          {euclid, "MDC(252, 105): D = 252, d = 105", "252 = 2 · 105 + 42", "105 = 2 · 42 + 21", "42 = 2 · 21 + 0", "MDC(252, 105) = 21"}},
         {"MDC", {"-4", "-6"}, ',',

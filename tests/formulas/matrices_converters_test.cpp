@@ -122,21 +122,24 @@ TEST(MatricesConverters, Steps) {
         {"TfrmConvertTemperatura", ',', [] { return ConvertTemperatura::calculate(celsius, kelvin, extended("36,6")).steps; },
          "K = C + 273,15|K = 36,6 + 273,15|36,6 + 273,15 = 309,75|K = 309,75 K"},
         {"TfrmConvertTemperatura", ',', [] { return ConvertTemperatura::calculate(fahrenheit, celsius, extended("98,6")).steps; },
-         "C = (F - 32) · 5 ÷ 9|C = (98,6 - 32) · 5 ÷ 9|98,6 - 32 = 66,6|66,6 · 5 = 333|333 ÷ 9 = 37|C = 37 °C"},
+         "C = (F - 32) · 5 / 9|C = (98,6 - 32) · 5 / 9|98,6 - 32 = 66,6|66,6 · 5 = 333|333 / 9 = 37|C = 37 °C"},
         {"TfrmConvertTemperatura", '.', [] { return ConvertTemperatura::calculate(fahrenheit, kelvin, extended("98.6")).steps; },
-         "K = (F + 459.67) · 5 ÷ 9|K = (98.6 + 459.67) · 5 ÷ 9|98.6 + 459.67 = 558.27|558.27 · 5 ÷ 9 = 310.15|"
+         "K = (F + 459.67) · 5 / 9|K = (98.6 + 459.67) · 5 / 9|98.6 + 459.67 = 558.27|558.27 · 5 / 9 = 310.15|"
          "K = 310.15 K"},
         {"TfrmConvertTemperatura", ',', [] { return ConvertTemperatura::calculate(kelvin, celsius, extended("0")).steps; },
          "C = K - 273,15|C = 0 - 273,15|0 - 273,15 = -273,15|C = -273,15 °C"},
         {"TfrmConvertTemperatura", ',', [] { return ConvertTemperatura::calculate(kelvin, fahrenheit, extended("300")).steps; },
          "F = K · 1,8 - 459,67|F = 300 · 1,8 - 459,67|300 · 1,8 = 540|540 - 459,67 = 80,33|F = 80,33 °F"},
         {"TfrmConvertVelocidade", ',', [] { return ConvertVelocidade::calculate(kmhToMs, in("72")).steps; },
-         "v(m/seg) = v(Km/h) ÷ 3,6|v(m/seg) = 72 ÷ 3,6|72 ÷ 3,6 = 20|Resposta: 20"},
+         "v (m/s) = v (km/h) / 3,6|v = 72 km/h = (72 / 3,6) m/s|72 / 3,6 = 20|Resposta: 20 m/s"},
         {"TfrmConvertVelocidade", '.', [] { return ConvertVelocidade::calculate(msToKmh, in("-2.5")).steps; },
-         "v(Km/h) = v(m/seg) · 3.6|v(Km/h) = (-2.5) · 3.6|(-2.5) · 3.6 = -9|Resposta: -9"},
+         "v (km/h) = v (m/s) · 3.6|v = -2.5 m/s = ((-2.5) · 3.6) km/h|(-2.5) · 3.6 = -9|Resposta: -9 km/h"},
         {"TfrmCalorias", ',', [] { return Calorias::calculate(in("0,22"), in("500"), in("-10"), in("20")).steps; },
-         "Q = c · m · (Tf - Ti)|Q = 0,22 · 500 · (20 - (-10))|0,22 · 500 = 110|20 - (-10) = 30|Q = 110 · 30 = 3300|"
-         "Resposta: 3300"},
+         "Q = c · m · (Tf - Ti)|Q = 0,22 · 500 · (20 - (-10))|c · m = 0,22 · 500 = 110|Tf - Ti = 20 - (-10) = 30 °C|"
+         "Q = 110 · 30 = 3300|Resposta: 3300 cal, se c estiver em cal/(g·°C) e m em g"},
+        {"TfrmCalorias", '.', [] { return Calorias::calculate(in("1"), in("250"), in("80"), in("20.5")).steps; },
+         "Q = c · m · (Tf - Ti)|Q = 1 · 250 · (20.5 - 80)|c · m = 1 · 250 = 250|Tf - Ti = 20.5 - 80 = -59.5 °C|"
+         "Q = 250 · (-59.5) = -14875|Resposta: -14875 cal, se c estiver em cal/(g·°C) e m em g"},
     };
     for (const auto& row : rows) {
         Separator separator(row.separator);

@@ -140,7 +140,7 @@ def steps(app):
     """The worked solution shows Δ, √Δ, both roots and the vertex."""
     wait_for_lines("the steps", steps_of_x_squared_minus_four(app).find("text", "Passos"),
                    ["Δ = 0 + 16 = 16", "√Δ = 4", "Resposta 1: 2", "Resposta 2: -2",
-                    "Cordenadas do vértice: X = 0; Y = -4"])
+                    "Coordenadas do vértice: X = 0; Y = -4"])
 
 
 # Scripts whose fim only looks like one: a line feed without a carriage return joins it to the line
