@@ -11,6 +11,7 @@ Result calculate(Typed<> x1, Typed<> x2, Typed<> y1, Typed<> y2) {
     const Real d = fpu::toDouble(fpu::sqrt(sum.value()));
     const std::string x = x1.text + " - " + operand(x2.text), y = y1.text + " - " + operand(y2.text);
     return {d,
+            pointsReport("Distância entre dois pontos", x1, y1, x2, y2, "Distância = " + show(d)),
             {"d = √((x1 - x2)² + (y1 - y2)²)", "d = √((" + x + ")² + (" + y + ")²)",
              "(x1 - x2)² = " + operand(dx) + "² = " + show(dx2),
              "(y1 - y2)² = " + operand(dy) + "² = " + show(dy2),

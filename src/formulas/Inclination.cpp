@@ -4,11 +4,15 @@ namespace calvorin::formulas::Inclination {
 
 Result calculate(Typed<> x1, Typed<> x2, Typed<> y1, Typed<> y2) {
     const std::string x = x1.text + " - " + operand(x2.text), y = y1.text + " - " + operand(y2.text);
-    Result result{{}, {"m = (y1 - y2) / (x1 - x2)", "m = (" + y + ") / (" + x + ")"}};
+    Result result{{}, {}, {"m = (y1 - y2) / (x1 - x2)", "m = (" + y + ") / (" + x + ")"}};
     const Real dx = Real(x1.value) - x2.value;
+    const auto report = [&](const std::string& slope) {
+        result.report = pointsReport("Inclinação de uma reta", x1, y1, x2, y2, "Inclinação = " + slope);
+    };
     result.steps.push_back(equals("x1 - x2", x, dx));
     if (dx == 0) {
         result.steps.push_back("Inclinação: " + std::string(vertical));
+        report(vertical);
         return result;
     }
     const Real dy = Real(y1.value) - y2.value;
@@ -17,6 +21,7 @@ Result calculate(Typed<> x1, Typed<> x2, Typed<> y1, Typed<> y2) {
     result.steps.push_back(equals("y1 - y2", y, dy));
     result.steps.push_back(equals("m", show(dy) + " / " + operand(dx), m));
     result.steps.push_back("Inclinação: " + show(m));
+    report(show(m));
     return result;
 }
 

@@ -11,6 +11,7 @@ Result calculate(Typed<> a, Typed<> b, Typed<> c, Typed<> x0, Typed<> y0) {
     const Real q = fpu::toDouble(fpu::sqrt(squares.value()));
     const Real d = s / q;
     return {d,
+            {"Calculando a distância entre um ponto e uma reta", "Resposta obtida: " + show(d)},
             {"d = |a·x0 + b·y0 + c| / √(a² + b²)",
              "d = |" + a.text + "·" + operand(x0.text) + " + " + operand(b.text) + "·" + operand(y0.text) +
                  " + " + operand(c.text) + "| / √(" + operand(a.text) + "² + " + operand(b.text) + "²)",

@@ -6,6 +6,7 @@ namespace calvorin::formulas::PontoReta {
 
 struct Result {
     Real answer; // the distance
+    Report report; // the title and the distance
     Steps steps;
 };
 
