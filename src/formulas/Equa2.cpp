@@ -20,7 +20,8 @@ const char* const title = "Calculando uma equação de segundo grau";
 } // namespace
 
 Result discriminant(const Typed<>& a, const Typed<>& b, const Typed<>& c) {
-    Result r{a.value, b.value, c.value};
+    Result r;
+    r.a = a.value, r.b = b.value, r.c = c.value;
     const Real square = power(b.value, 2), fourAC = Real(4) * a.value * c.value;
     r.delta = (square - fourAC).toDouble();
     // "- 4·a·c" written as the sign of what is taken away; 0 - x keeps a zero from showing as -0.
