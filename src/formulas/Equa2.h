@@ -1,6 +1,6 @@
 #pragma once
 // Second-degree equations a·x² + b·x + c = 0 (TfrmEqua2): the discriminant, the two real roots and
-// the vertex of the parabola.
+// the vertex of the parabola. Unlike the other formulas, in stages: the window acts between them.
 #include "formulas/formula.h"
 
 namespace calvorin::formulas::Equa2 {

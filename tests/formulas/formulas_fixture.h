@@ -52,10 +52,8 @@ inline void expectReports(const std::vector<ReportRow>& rows) {
         for (std::size_t i = 0; i < rows.size(); ++i) {
             if (rows[i].only && rows[i].only != separator) continue;
             Separator guard(separator);
-            std::string text = rows[i].lines;
-            if (!rows[i].only) std::replace(text.begin(), text.end(), ',', separator);
+            std::istringstream split(rows[i].only ? rows[i].lines : localText(rows[i].lines));
             Report lines;
-            std::istringstream split(text);
             for (std::string line; std::getline(split, line, '|');)
                 lines.push_back(line);
             EXPECT_EQ(rows[i].report(), lines) << "row " << i << ", separator '" << separator << "'";
