@@ -5,7 +5,8 @@
 namespace calvorin::formulas::Calorias {
 
 struct Result {
-    Real answer; // Q = c m (Tf - Ti)
+    Real answer;   // Q = c m (Tf - Ti)
+    Report report; // the four inputs, the heat
     Steps steps;
 };
 

@@ -6,6 +6,13 @@ namespace calvorin::formulas::Combinations {
 
 using Fatoriais::descendingProduct;
 
+namespace {
+Report report(const Typed<>& n, const Typed<>& p, Real groups) {
+    return {"Cálculo de combinações simples", "Número de elementos: " + n.text, "Agrupamentos de " + p.text,
+            "Resposta: " + show(groups)};
+}
+} // namespace
+
 Result calculate(const Typed<>& n, const Typed<>& p) {
     const double difference = (Real(n.value) - p.value).toDouble();
     const double d = descendingProduct(difference);
@@ -43,7 +50,7 @@ Result calculate(const Typed<>& n, const Typed<>& p) {
          equals(of("n") + " / (" + of("p") + " · " + of("n - p") + ")",
                 operand(fn) + " / " + operand(divisor), answer),
          (natural ? "C(" + n.text + ", " + p.text + ") = " : std::string("Resposta: ")) + show(answer)});
-    return {answer, std::move(steps)};
+    return {answer, report(n, p, answer), std::move(steps)};
 }
 
 } // namespace calvorin::formulas::Combinations

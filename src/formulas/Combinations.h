@@ -5,7 +5,8 @@
 namespace calvorin::formulas::Combinations {
 
 struct Result {
-    Real answer; // n! / (p! (n - p)!), each factorial the descending product
+    Real answer;   // n! / (p! (n - p)!), each factorial the descending product
+    Report report; // the number of elements, the size of the groups, the answer
     Steps steps;
 };
 

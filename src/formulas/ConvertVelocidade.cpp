@@ -2,6 +2,15 @@
 
 namespace calvorin::formulas::ConvertVelocidade {
 
+namespace {
+// The spacing around "=" differs between the two directions, as it always has.
+Report report(Direction direction, const Typed<>& v, Real answer) {
+    if (direction == Direction::kmhToMs)
+        return {"Transformando km/h para m/seg", v.text + " Km/h =" + show(answer) + " m/seg"};
+    return {"Transformando m/seg para Km/h", v.text + " m/seg = " + show(answer) + " Km/h"};
+}
+} // namespace
+
 Result calculate(Direction direction, const Typed<>& v) {
     // 1/3.6 as the nearest extended number, not a division, so that the digits stay those of before.
     const bool toMs = direction == Direction::kmhToMs;
@@ -11,6 +20,7 @@ Result calculate(Direction direction, const Typed<>& v) {
     const std::string operation = operand(v.text) + times;
     // The speed keeps its unit at every step: typed in one, worked out, and answered in the other.
     return {answer,
+            report(direction, v, answer),
             {"v (" + to.substr(1) + ") = v (" + from.substr(1) + ")" + times,
              "v = " + v.text + from + " = (" + operation + ")" + to, operation + " = " + show(answer),
              "Resposta: " + show(answer) + to}};

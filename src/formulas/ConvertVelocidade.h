@@ -8,7 +8,8 @@ enum class Direction { kmhToMs, msToKmh };
 
 struct Result {
     Real answer;
-    Steps steps; // the conversion formula, the speed put in, the answer
+    Report report; // the direction, then the speed and the answer with their units
+    Steps steps;   // the conversion formula, the speed put in, the answer
 };
 
 Result calculate(Direction direction, const Typed<>& v);

@@ -9,6 +9,15 @@ constexpr int diagonals[6][3][2] = {
     {{0, 0}, {1, 1}, {2, 2}}, {{0, 1}, {1, 2}, {2, 0}}, {{0, 2}, {1, 0}, {2, 1}},
     {{0, 2}, {1, 1}, {2, 0}}, {{0, 1}, {1, 0}, {2, 2}}, {{0, 0}, {1, 2}, {2, 1}},
 };
+
+// The title's "matrix" is the program's own spelling.
+Report report(const Matrix& m, double determinant) {
+    Report lines{"Cálculo do determinante de uma matrix 3x3", "Matriz:"};
+    for (const auto& row : m)
+        lines.push_back(row[0].text + " " + row[1].text + " " + row[2].text);
+    lines.push_back("Determinante = " + show(determinant));
+    return lines;
+}
 } // namespace
 
 Result calculate(const Matrix& m) {
@@ -37,7 +46,7 @@ Result calculate(const Matrix& m) {
     }
     steps.push_back(sum + " = " + show(d));
     steps.push_back("Resposta: " + show(answer));
-    return {answer, steps};
+    return {answer, report(m, answer), steps};
 }
 
 } // namespace calvorin::formulas::Determinante

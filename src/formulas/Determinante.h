@@ -10,6 +10,7 @@ using Matrix = std::array<std::array<Typed<>, 3>, 3>; // [row][column]
 
 struct Result {
     double answer; // computed extended, stored as a double
+    Report report; // the rows as typed, the determinant
     Steps steps;   // Sarrus' six products and their sum
 };
 

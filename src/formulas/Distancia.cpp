@@ -13,6 +13,7 @@ Result calculate(Typed<> x1, Typed<> x2, Typed<> y1, Typed<> y2) {
                       y = operand(y1.text) + " - " + operand(y2.text);
     // Each difference, then its square, before the sum.
     return {d,
+            pointsReport("Distância entre dois pontos", x1, y1, x2, y2, "Distância = " + show(d)),
             {"d = √((x1 - x2)² + (y1 - y2)²)", "d = √((" + x + ")² + (" + y + ")²)", equals("x1 - x2", x, dx),
              equals("(x1 - x2)²", operand(dx) + "²", dx2), equals("y1 - y2", y, dy),
              equals("(y1 - y2)²", operand(dy) + "²", dy2),

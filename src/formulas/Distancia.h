@@ -5,7 +5,8 @@
 namespace calvorin::formulas::Distancia {
 
 struct Result {
-    Real answer; // the distance, stored as a double
+    Real answer;   // the distance, stored as a double
+    Report report; // the points as typed, the distance
     Steps steps;
 };
 

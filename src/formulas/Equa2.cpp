@@ -7,10 +7,21 @@ namespace {
 std::string typed(const Typed<>& t) {
     return operand(t.text.empty() ? "0" : t.text);
 }
+
+// A coefficient's term in the plotter's equation: "+" and the text for a positive value, the text
+// (with its minus sign) for a negative one. A zero term is left out with its power of x: written as
+// typed it could be empty ("+*x" reads as nothing), and it adds nothing to the curve.
+std::string term(const Typed<>& t, const char* power) {
+    if (t.value == 0) return {};
+    return (t.value > 0 ? "+" : "") + t.text + power;
+}
+
+const char* const title = "Calculando uma equação de segundo grau";
 } // namespace
 
 Result discriminant(const Typed<>& a, const Typed<>& b, const Typed<>& c) {
-    Result r{a.value, b.value, c.value};
+    Result r;
+    r.a = a.value, r.b = b.value, r.c = c.value;
     const Real square = power(b.value, 2), fourAC = Real(4) * a.value * c.value;
     r.delta = (square - fourAC).toDouble();
     // "- 4·a·c" written as the sign of what is taken away; 0 - x keeps a zero from showing as -0.
@@ -22,6 +33,8 @@ Result discriminant(const Typed<>& a, const Typed<>& b, const Typed<>& c) {
         "Δ = " + show(square) + taken + " = " + show(r.delta),
     };
     if (r.delta < 0) r.steps.insert(r.steps.end(), {"Δ < 0", noRoots});
+    r.equation = a.text + "*x*x" + term(b, "*x") + term(c, "");
+    if (r.delta < 0) r.report = {title, r.equation, "Sem raízes reais"};
     return r;
 }
 
@@ -35,6 +48,7 @@ void roots(Result& r) {
                     "x1 = (" + show(minusB) + " + " + show(root) + over + " = " + show(r.root1),
                     "x2 = (" + show(minusB) + " - " + show(root) + over + " = " + show(r.root2),
                     "Resposta 1: " + show(r.root1), "Resposta 2: " + show(r.root2)});
+    r.report = {title, r.equation, "Resposta 1: " + show(r.root1), "Resposta 2: " + show(r.root2)};
 }
 
 void vertex(Result& r) {

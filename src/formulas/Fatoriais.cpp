@@ -47,6 +47,10 @@ std::string factors(double x) {
 }
 } // namespace
 
+Report report(const Typed<>& x, double factorial) {
+    return {"Cálculo de fatoriais", "Fatorial de " + x.text + " = " + show(factorial)};
+}
+
 Result calculate(const Typed<>& x) {
     Steps steps;
     if (natural(x.value)) {
@@ -61,7 +65,7 @@ Result calculate(const Typed<>& x) {
     }
     const double answer = descendingProduct(x.value, steps);
     steps.push_back((natural(x.value) ? x.text + "! = " : std::string("Resposta: ")) + show(answer));
-    return {answer, std::move(steps)};
+    return {answer, report(x, answer), std::move(steps)};
 }
 
 } // namespace calvorin::formulas::Fatoriais

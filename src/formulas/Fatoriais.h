@@ -15,6 +15,7 @@ bool natural(double x);
 
 struct Result {
     double answer;
+    Report report; // the number and its factorial
     Steps steps;
 };
 

@@ -11,6 +11,7 @@ inline constexpr const char* vertical = "Divisão por 0!";
 
 struct Result {
     std::optional<Real> answer; // none for a vertical line
+    Report report;              // the points as typed, the slope as shown
     Steps steps;
 };
 

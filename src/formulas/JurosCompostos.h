@@ -5,7 +5,8 @@
 namespace calvorin::formulas::JurosCompostos {
 
 struct Result {
-    Real answer; // the amount, (0.01 i + 1)^t P
+    Real answer;   // the amount, (0.01 i + 1)^t P
+    Report report; // the initial value, the time, the rate, the amount
     Steps steps;
 };
 

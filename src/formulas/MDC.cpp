@@ -12,6 +12,11 @@ int wholeNumber(double value) {
     return strToInt(formatGeneral(value));
 }
 
+Report report(const Typed<>& a, const Typed<>& b, double divisor) {
+    return {"Cálculo de Máximo Divisor Comum (MDC)", "Calculando o MDC de: " + a.text + " e " + b.text,
+            "Resposta obtida: " + show(divisor)};
+}
+
 } // namespace
 
 Result calculate(const Typed<>& a, const Typed<>& b) {
@@ -32,7 +37,7 @@ Result calculate(const Typed<>& a, const Typed<>& b) {
     } while (remainder != 0);
     // The window keeps the sign the remainders carry; the divisor of mathematics is never negative.
     steps.push_back((dividend > 0 ? pair + " = " : std::string("Resposta obtida: ")) + show(dividend));
-    return {dividend, std::move(steps)};
+    return {dividend, report(a, b, dividend), std::move(steps)};
 }
 
 } // namespace calvorin::formulas::MDC

@@ -6,6 +6,7 @@ namespace calvorin::formulas::MDC {
 
 struct Result {
     double answer; // the last non-zero remainder
+    Report report; // the two numbers, the divisor
     Steps steps;
 };
 

@@ -5,7 +5,8 @@
 namespace calvorin::formulas::NTPA {
 
 struct Result {
-    Real answer; // (a1 - an - r) / -r, that is (an - a1) / r + 1, not rounded
+    Real answer;   // (a1 - an - r) / -r, that is (an - a1) / r + 1, not rounded
+    Report report; // the first and last terms, the difference, the number of terms
     Steps steps;
 };
 

@@ -2,6 +2,23 @@
 
 namespace calvorin::formulas::OperMatrizes {
 
+namespace {
+Report report(Operation operation, const Operands& a, const Operands& b, const Matrix& answer) {
+    Report lines{operation == Operation::add        ? "Adição de matrizes"
+                 : operation == Operation::subtract ? "Subtração de matrizes"
+                                                    : "Multiplicação de matrizes"};
+    for (const Operands* m : {&a, &b}) {
+        lines.push_back(m == &a ? "Matriz 1" : "Matriz 2");
+        for (const auto& row : *m)
+            lines.push_back(row[0].text + "," + row[1].text + "," + row[2].text);
+    }
+    lines.push_back("Resultado:");
+    for (const auto& row : answer)
+        lines.push_back(show(row[0]) + "," + show(row[1]) + "," + show(row[2]));
+    return lines;
+}
+} // namespace
+
 Result calculate(Operation operation, const Operands& a, const Operands& b) {
     Result result;
     result.steps.push_back(operation == Operation::add        ? "Rij = Aij + Bij"
@@ -28,6 +45,7 @@ Result calculate(Operation operation, const Operands& a, const Operands& b) {
     result.steps.push_back("Resultado:");
     for (const auto& row : result.answer)
         result.steps.push_back(show(row[0]) + " " + show(row[1]) + " " + show(row[2]));
+    result.report = report(operation, a, b, result.answer);
     return result;
 }
 

@@ -14,6 +14,7 @@ enum class Operation { add, subtract, multiply };
 
 struct Result {
     Matrix answer; // every element computed extended and stored as a double
+    Report report; // the operation, both matrices as typed and the result as shown
     Steps steps;   // the element's rule, then each element of the result
 };
 

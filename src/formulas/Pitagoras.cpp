@@ -61,7 +61,8 @@ const std::array<Relation, 22> relations{{
     {'n', "n² = c² - h²", {"c", "h", ""}, differenceOfSquares, 0, 1, 0},
 }};
 
-Result calculate(int number, Typed<> t1, Typed<> t2, Typed<> t3) {
+Result calculate(int number, Typed<> t1, Typed<> t2, Typed<> t3, const std::string& chosen,
+                 const std::string& expression) {
     const Relation& relation = relations.at(number - 1);
     const Typed<> t[] = {t1, t2, t3};
     const Typed<>&p = t[relation.p], &q = t[relation.q], &r = t[relation.r];
@@ -112,7 +113,16 @@ Result calculate(int number, Typed<> t1, Typed<> t2, Typed<> t3) {
     }
     }
     steps.push_back("Resposta: " + show(length));
-    return {length, steps};
+    return {length, report(chosen, expression, show(length)), steps};
+}
+
+// "pitágoras" and "Éxpressão" are the program's own spelling.
+Report report(const std::string& chosen, const std::string& expression, const std::string& answer) {
+    Report lines{"Teorema de pitágoras"};
+    if (!chosen.empty()) lines.push_back("Calculando lado " + chosen);
+    lines.push_back("Éxpressão utilizada: " + expression);
+    lines.push_back("Resultado: " + answer);
+    return lines;
 }
 
 } // namespace calvorin::formulas::Pitagoras

@@ -29,11 +29,17 @@ struct Relation {
 extern const std::array<Relation, 22> relations;
 
 struct Result {
-    Real answer; // the length found
+    Real answer;   // the length found
+    Report report; // the side chosen, the expression as the list shows it, the length
     Steps steps;
 };
 
-// The relation numbered `number` (1 to 22) on the inputs t1, t2, t3 (t3 is 0 when left empty).
-Result calculate(int number, Typed<> t1, Typed<> t2, Typed<> t3);
+// The relation numbered `number` (1 to 22) on the inputs t1, t2, t3 (t3 is 0 when left empty). The
+// side chosen (its option's caption, "" when none is) and the list's text go to the report only.
+Result calculate(int number, Typed<> t1, Typed<> t2, Typed<> t3, const std::string& chosen = {},
+                 const std::string& expression = {});
+
+// The report's lines, also for a click with no relation chosen, which records the answer as it was.
+Report report(const std::string& chosen, const std::string& expression, const std::string& answer);
 
 } // namespace calvorin::formulas::Pitagoras

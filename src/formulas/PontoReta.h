@@ -5,7 +5,8 @@
 namespace calvorin::formulas::PontoReta {
 
 struct Result {
-    Real answer; // the distance
+    Real answer;   // the distance
+    Report report; // the title and the distance
     Steps steps;
 };
 

@@ -5,7 +5,8 @@
 namespace calvorin::formulas::STPA {
 
 struct Result {
-    Real answer; // (a1 + an) n / 2
+    Real answer;   // (a1 + an) n / 2
+    Report report; // the first and last terms, the number of terms, the sum
     Steps steps;
 };
 

@@ -5,7 +5,8 @@
 namespace calvorin::formulas::TQPA {
 
 struct Result {
-    Real answer; // the n-th term, a1 + (n - 1) r
+    Real answer;   // the n-th term, a1 + (n - 1) r
+    Report report; // the term, the first term, the difference, the term found
     Steps steps;
 };
 

@@ -5,7 +5,8 @@
 namespace calvorin::formulas::TQPG {
 
 struct Result {
-    Real answer; // q^(n - 1) a1
+    Real answer;   // q^(n - 1) a1
+    Report report; // the term, the first term, the ratio, the term found
     Steps steps;
 };
 

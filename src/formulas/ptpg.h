@@ -5,7 +5,8 @@
 namespace calvorin::formulas::ptpg {
 
 struct Result {
-    Real answer; // the non-negative root of (a1 an)^n: a negative product shows as its magnitude
+    Real answer;   // the non-negative root of (a1 an)^n: a negative product shows as its magnitude
+    Report report; // the first and last terms, the number of terms, the product
     Steps steps;
 };
 

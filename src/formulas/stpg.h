@@ -5,7 +5,8 @@
 namespace calvorin::formulas::stpg {
 
 struct Result {
-    Real answer; // (q^n - 1) a1 / (q - 1)
+    Real answer;   // (q^n - 1) a1 / (q - 1)
+    Report report; // the first term, the number of terms, the ratio, the sum
     Steps steps;
 };
 

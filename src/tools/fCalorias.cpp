@@ -20,22 +20,17 @@ TfrmCalorias::TfrmCalorias(QWidget* parent) : ToolWindow(parent) {
 }
 
 void TfrmCalorias::btnCalcClick() {
-    formulas::Typed<> c, m, ti, tf;
+    Typed<> c, m, ti, tf;
     if (!convertOrTell("Um erro! Você provávelmente colocou um valor não numérico em um dos campos. Outra "
                        "causa poderia ter sido você ter deixado um dos campos em branco. Tente novamente.",
                        [&] {
-                           c = {number(txtCalor), txtCalor->text().toStdString()};
-                           m = {number(txtMassa), txtMassa->text().toStdString()};
-                           ti = {number(txtInit), txtInit->text().toStdString()};
-                           tf = {number(txtFinal), txtFinal->text().toStdString()};
+                           c = typed(txtCalor);
+                           m = typed(txtMassa);
+                           ti = typed(txtInit);
+                           tf = typed(txtFinal);
                        }))
         return;
-    const auto result = formulas::Calorias::calculate(c, m, ti, tf);
-    display(lblResposta, result.answer);
-    record({"Calculando número de calorias gastas", "Calor específico: " + txtCalor->text(),
-            "Massa: " + txtMassa->text(), "Temperatura inicial: " + txtInit->text(),
-            "Temperatura final: " + txtFinal->text(), "Resposta: " + lblResposta->text()});
-    solved(result.steps);
+    conclude(formulas::Calorias::calculate(c, m, ti, tf), lblResposta);
 }
 
 void TfrmCalorias::btnConvertClick() {

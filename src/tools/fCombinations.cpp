@@ -16,11 +16,6 @@ TfrmCombinations::TfrmCombinations(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmCombinations::btnCalcClick() {
     if (!valid({txtN, txtP}, validation::mustBeReal)) return;
-    const double n = number(txtN), p = number(txtP);
-    const auto result =
-        formulas::Combinations::calculate({n, txtN->text().toStdString()}, {p, txtP->text().toStdString()});
-    display(lblResposta, result.answer);
-    record({"Cálculo de combinações simples", "Número de elementos: " + txtN->text(),
-            "Agrupamentos de " + txtP->text(), "Resposta: " + lblResposta->text()});
-    solved(result.steps);
+    const auto n = typed(txtN), p = typed(txtP);
+    conclude(formulas::Combinations::calculate(n, p), lblResposta);
 }

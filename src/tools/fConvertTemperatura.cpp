@@ -57,8 +57,7 @@ void TfrmConvertTemperatura::convert(Scale& from, Scale& to1, Scale& to2) {
     std::vector<std::string> steps;
     const bool converted = convertOrTell(conversionFailed, [&] {
         for (Scale* to : {&to1, &to2}) {
-            const auto result =
-                calculate(from.name, to->name, {extendedNumber(txtValor), txtValor->text().toStdString()});
+            const auto result = calculate(from.name, to->name, typed<Real>(txtValor));
             put(*to, format(result.answer));
             steps.insert(steps.end(), result.steps.begin(), result.steps.end());
         }

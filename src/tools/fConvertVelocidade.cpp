@@ -24,17 +24,8 @@ TfrmConvertVelocidade::TfrmConvertVelocidade(QWidget* parent) : ToolWindow(paren
 void TfrmConvertVelocidade::btnCalcClick() {
     if (!valid({txtValor})) return;
     using formulas::ConvertVelocidade::Direction;
-    const formulas::Typed<> v{number(txtValor), txtValor->text().toStdString()};
+    const auto v = typed(txtValor);
     if (!opt1->isChecked() && !opt2->isChecked()) return;
-    const bool toMs = opt1->isChecked();
-    const auto result =
-        formulas::ConvertVelocidade::calculate(toMs ? Direction::kmhToMs : Direction::msToKmh, v);
-    display(lblResposta, result.answer);
-    if (toMs)
-        record(
-            {"Transformando km/h para m/seg", txtValor->text() + " Km/h =" + lblResposta->text() + " m/seg"});
-    else
-        record({"Transformando m/seg para Km/h",
-                txtValor->text() + " m/seg = " + lblResposta->text() + " Km/h"});
-    solved(result.steps);
+    const Direction direction = opt1->isChecked() ? Direction::kmhToMs : Direction::msToKmh;
+    conclude(formulas::ConvertVelocidade::calculate(direction, v), lblResposta);
 }

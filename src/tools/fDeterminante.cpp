@@ -38,13 +38,6 @@ void TfrmDeterminante::Button1Click() {
     const QLineEdit* const edits[3][3] = {{t11, t12, t13}, {t21, t22, t23}, {t31, t32, t33}};
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            a[i][j] = {number(edits[i][j]), edits[i][j]->text().toStdString()};
-    const auto result = formulas::Determinante::calculate(a);
-    display(lblResposta, result.answer);
-    const auto rowText = [](const QLineEdit* a, const QLineEdit* b, const QLineEdit* c) {
-        return a->text() + " " + b->text() + " " + c->text();
-    };
-    record({"Cálculo do determinante de uma matrix 3x3", "Matriz:", rowText(t11, t12, t13),
-            rowText(t21, t22, t23), rowText(t31, t32, t33), "Determinante = " + lblResposta->text()});
-    solved(result.steps);
+            a[i][j] = typed(edits[i][j]);
+    conclude(formulas::Determinante::calculate(a), lblResposta);
 }

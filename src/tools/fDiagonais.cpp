@@ -11,8 +11,5 @@ TfrmDiagonais::TfrmDiagonais(QWidget* parent) : PolygonWindow(parent, "4") {
 
 // No numeric check here: a text that is no number ends in the conversion error.
 void TfrmDiagonais::FlatButton1Click() {
-    const double n = number(txtValor);
-    const auto result = formulas::Diagonais::calculate({n, txtValor->text().toStdString()});
-    display(lblResposta, result.answer);
-    solved(result.steps);
+    conclude(formulas::Diagonais::calculate(typed(txtValor)), lblResposta);
 }

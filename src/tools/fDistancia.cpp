@@ -15,12 +15,6 @@ TfrmDistancia::TfrmDistancia(QWidget* parent) : TwoPointWindow(parent) {
 
 void TfrmDistancia::Button1Click() {
     if (!valid({txtX1, txtx2, txtY1, txty2}, validation::mustBeNumeric)) return;
-    const double x1 = number(txtX1), x2 = number(txtx2), y1 = number(txtY1), y2 = number(txty2);
-    const auto result =
-        formulas::Distancia::calculate({x1, txtX1->text().toStdString()}, {x2, txtx2->text().toStdString()},
-                                       {y1, txtY1->text().toStdString()}, {y2, txty2->text().toStdString()});
-    display(lblSol, result.answer);
-    record(QStringList{"Distância entre dois pontos"} + pointLines() +
-           QStringList{"Distância = " + lblSol->text()});
-    solved(result.steps);
+    const auto x1 = typed(txtX1), x2 = typed(txtx2), y1 = typed(txtY1), y2 = typed(txty2);
+    conclude(formulas::Distancia::calculate(x1, x2, y1, y2), lblSol);
 }

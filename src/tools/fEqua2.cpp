@@ -4,7 +4,6 @@
 
 #include "ui/frames.h"
 #include "ui/linklabel.h"
-#include "core/numbers.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -17,21 +16,8 @@ namespace {
 const QString noRoots = QString::fromUtf8(formulas::Equa2::noRoots);
 
 // An empty coefficient is 0.
-double coefficient(const QLineEdit* input) {
-    return input->text().isEmpty() ? 0 : ToolWindow::number(input);
-}
-
-// A coefficient's term: "+" and the text for a positive value, the text (with its minus sign) for
-// a negative one. A zero term is left out with its power of x: written as typed it could be empty
-// ("+*x" reads as nothing), and it adds nothing to the curve.
-QString term(double value, const QLineEdit* input, const char* power) {
-    if (value == 0) return {};
-    return (value > 0 ? "+" : "") + input->text() + power;
-}
-
-// The equation as the plotter reads it, from the coefficients as typed.
-QString equationText(const QLineEdit* a, double b, const QLineEdit* bText, double c, const QLineEdit* cText) {
-    return a->text() + "*x*x" + term(b, bText, "*x") + term(c, cText, "");
+Typed<> coefficient(const QLineEdit* input) {
+    return input->text().isEmpty() ? Typed<>{0, ""} : ToolWindow::typed(input);
 }
 
 } // namespace
@@ -137,13 +123,11 @@ bool TfrmEqua2::eventFilter(QObject* watched, QEvent* event) {
 
 void TfrmEqua2::Button1Click() {
     if (!valid({txtA, txtB, txtC})) return;
-    const double a = coefficient(txtA), b = coefficient(txtB), c = coefficient(txtC);
-    auto typed = [](double value, const QLineEdit* input) {
-        return formulas::Typed<>{value, input->text().toStdString()};
-    };
-    formulas::Equa2::Result r = formulas::Equa2::discriminant(typed(a, txtA), typed(b, txtB), typed(c, txtC));
+    const auto a = coefficient(txtA), b = coefficient(txtB), c = coefficient(txtC);
+    // The formula's stages with what the window does between them (see formulas/Equa2.h); its
+    // report and steps once the last has ended well.
+    formulas::Equa2::Result r = formulas::Equa2::discriminant(a, b, c);
     img->DrawBackground();
-    const QString equation = equationText(txtA, b, txtB, c, txtC);
     if (r.delta >= 0) {
         formulas::Equa2::roots(r);
         display(lblSol1, r.root1);
@@ -151,16 +135,13 @@ void TfrmEqua2::Button1Click() {
         formulas::Equa2::vertex(r);
         display(lblVertex, r.xv);
         display(lblVertey, r.yv);
-        img->setExpression(equation);
+        img->setExpression(QString::fromStdString(r.equation));
         img->Plot();
-        record({"Calculando uma equação de segundo grau", equation, "Resposta 1: " + lblSol1->text(),
-                "Resposta 2: " + lblSol2->text()});
     } else {
         lblSol1->setText(noRoots);
         lblSol2->setText(noRoots);
         lblVertex->setText("-");
         lblVertey->setText("-");
-        record({"Calculando uma equação de segundo grau", equation, "Sem raízes reais"});
     }
-    solved(r.steps);
+    conclude(r);
 }

@@ -15,9 +15,5 @@ TfrmFatoriais::TfrmFatoriais(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmFatoriais::Button1Click() {
     if (!valid({txtFatorial}, validation::mustBeNumeric)) return;
-    const double x = number(txtFatorial);
-    const auto result = formulas::Fatoriais::calculate({x, txtFatorial->text().toStdString()});
-    display(lblResposta, result.answer);
-    record({"Cálculo de fatoriais", "Fatorial de " + txtFatorial->text() + " = " + lblResposta->text()});
-    solved(result.steps);
+    conclude(formulas::Fatoriais::calculate(typed(txtFatorial)), lblResposta);
 }

@@ -15,16 +15,12 @@ TfrmInclination::TfrmInclination(QWidget* parent) : TwoPointWindow(parent) {
 
 void TfrmInclination::Button1Click() {
     if (!valid({txtx1, txtx2, txty1, txty2}, validation::mustBeNumeric)) return;
-    const double x1 = number(txtx1), x2 = number(txtx2), y1 = number(txty1), y2 = number(txty2);
+    const auto x1 = typed(txtx1), x2 = typed(txtx2), y1 = typed(txty1), y2 = typed(txty2);
+    const auto result = formulas::Inclination::calculate(x1, x2, y1, y2);
     // A vertical line has no slope: said in the answer rather than in an error box.
-    const auto result = formulas::Inclination::calculate(
-        {x1, txtx1->text().toStdString()}, {x2, txtx2->text().toStdString()},
-        {y1, txty1->text().toStdString()}, {y2, txty2->text().toStdString()});
     if (result.answer)
         display(lblResposta, *result.answer);
     else
         lblResposta->setText(formulas::Inclination::vertical);
-    record(QStringList{"Inclinação de uma reta"} + pointLines() +
-           QStringList{"Inclinação = " + lblResposta->text()});
-    solved(result.steps);
+    conclude(result);
 }

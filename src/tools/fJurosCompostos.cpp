@@ -17,13 +17,6 @@ TfrmJurosCompostos::TfrmJurosCompostos(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmJurosCompostos::Button1Click() {
     if (!valid({txtJuros, txtTempo, txtVinit}, validation::mustBeNumeric)) return;
-    const double t = number(txtTempo), i = number(txtJuros), P = number(txtVinit);
-    const auto result = formulas::JurosCompostos::calculate({t, txtTempo->text().toStdString()},
-                                                            {i, txtJuros->text().toStdString()},
-                                                            {P, txtVinit->text().toStdString()});
-    display(lblResposta, result.answer);
-    record({"Cálculo de juros compostos", "Valor inicial = " + txtVinit->text(),
-            "Tempo = " + txtTempo->text(), "Juros = " + txtJuros->text() + "%",
-            "Quantia obtida = " + lblResposta->text()});
-    solved(result.steps);
+    const auto t = typed(txtTempo), i = typed(txtJuros), P = typed(txtVinit);
+    conclude(formulas::JurosCompostos::calculate(t, i, P), lblResposta);
 }

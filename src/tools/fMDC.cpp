@@ -19,12 +19,6 @@ TfrmMDC::TfrmMDC(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmMDC::FlatButton1Click() {
     if (!valid({txtFat1, txtFat2})) return;
-    const double a = number(txtFat1), b = number(txtFat2);
-    const auto result =
-        formulas::MDC::calculate({a, txtFat1->text().toStdString()}, {b, txtFat2->text().toStdString()});
-    display(lblResposta, result.answer);
-    record({"Cálculo de Máximo Divisor Comum (MDC)",
-            "Calculando o MDC de: " + txtFat1->text() + " e " + txtFat2->text(),
-            "Resposta obtida: " + lblResposta->text()});
-    solved(result.steps);
+    const auto a = typed(txtFat1), b = typed(txtFat2);
+    conclude(formulas::MDC::calculate(a, b), lblResposta);
 }

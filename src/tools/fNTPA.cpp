@@ -20,15 +20,8 @@ TfrmNTPA::TfrmNTPA(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmNTPA::Button1Click() {
     if (!valid({txtPT, txtUT, txtQ}, validation::needToBeNumeric)) return;
-    const double a1 = number(txtPT), an = number(txtUT), r = number(txtQ);
-    const auto result =
-        formulas::NTPA::calculate({a1, txtPT->text().toStdString()}, {an, txtUT->text().toStdString()},
-                                  {r, txtQ->text().toStdString()});
-    display(lblResposta, result.answer);
-    record({"Calculando o número de termos de uma PA", "Primeiro termo = " + txtPT->text(),
-            "Último termo = " + txtUT->text(), "Razão da PA = " + txtQ->text(),
-            "Número de termos = " + lblResposta->text()});
-    solved(result.steps);
+    const auto a1 = typed(txtPT), an = typed(txtUT), r = typed(txtQ);
+    conclude(formulas::NTPA::calculate(a1, an, r), lblResposta);
 }
 
 void TfrmNTPA::Button3Click() {

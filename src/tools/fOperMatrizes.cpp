@@ -81,10 +81,6 @@ TfrmOperMatrizes::TfrmOperMatrizes(QWidget* parent) : ToolWindow(parent) {
     finish("Operações com matrizes");
 }
 
-QString TfrmOperMatrizes::rowText(int matrix, int row) const {
-    return t(row, 1, matrix)->text() + "," + t(row, 2, matrix)->text() + "," + t(row, 3, matrix)->text();
-}
-
 void TfrmOperMatrizes::Button1Click() {
     for (int m = 1; m <= 2; ++m)
         for (int i = 1; i <= 3; ++i)
@@ -94,10 +90,10 @@ void TfrmOperMatrizes::Button1Click() {
     Operands a, b;
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            a[i][j] = {number(t_[0][i][j]), t_[0][i][j]->text().toStdString()};
+            a[i][j] = typed(t_[0][i][j]);
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
-            b[i][j] = {number(t_[1][i][j]), t_[1][i][j]->text().toStdString()};
+            b[i][j] = typed(t_[1][i][j]);
     const Operation operation = optAdd->isChecked()     ? Operation::add
                                 : optMinus->isChecked() ? Operation::subtract
                                                         : Operation::multiply;
@@ -106,16 +102,5 @@ void TfrmOperMatrizes::Button1Click() {
         for (int j = 0; j < 3; ++j)
             t_[2][i][j]->setText(format(result.answer[i][j]));
 
-    const QString title = optAdd->isChecked()     ? "Adição de matrizes"
-                          : optMinus->isChecked() ? "Subtração de matrizes"
-                                                  : "Multiplicação de matrizes";
-    QStringList lines{title};
-    const char* const headings[] = {"Matriz 1", "Matriz 2", "Resultado:"};
-    for (int m = 1; m <= 3; ++m) {
-        lines << headings[m - 1];
-        for (int i = 1; i <= 3; ++i)
-            lines << rowText(m, i);
-    }
-    record(lines);
-    solved(result.steps);
+    conclude(result);
 }

@@ -21,8 +21,5 @@ public slots:
     void Button1Click();
 
 private:
-    // Row i of a matrix: its three texts joined as the report writes them.
-    QString rowText(int matrix, int row) const;
-
     calvorin::FlatEdit* t_[3][3][3];
 };

@@ -8,8 +8,6 @@
 #include <QPixmap>
 #include <QSignalBlocker>
 
-#include <optional>
-
 using namespace calvorin;
 
 namespace {
@@ -107,21 +105,16 @@ void TfrmPitagoras::cmbformulaChange() {
 
 void TfrmPitagoras::Button1Click() {
     if (!valid({txt1, txt2, txt3})) return;
-    const double t1 = number(txt1), t2 = number(txt2);
+    const auto t1 = typed(txt1), t2 = typed(txt2);
     // An empty third length counts as 0, and the worked solution shows it so.
-    const double t3 = txt3->text().isEmpty() ? 0 : number(txt3);
-    std::optional<formulas::Pitagoras::Result> result;
-    if (formula_ != 0) {
-        result = formulas::Pitagoras::calculate(
-            formula_, {t1, txt1->text().toStdString()}, {t2, txt2->text().toStdString()},
-            {t3, txt3->text().isEmpty() ? "0" : txt3->text().toStdString()});
-        display(lblResposta, result->answer);
-    }
-    QStringList lines{"Teorema de pitágoras"};
+    const auto t3 = txt3->text().isEmpty() ? Typed<>{0, "0"} : typed(txt3);
+    std::string side;
     for (const FlatRadioButton* option : {opta, optb, optc, optm, optn, opth})
-        if (option->isChecked()) lines << "Calculando lado " + option->text();
-    lines << "Éxpressão utilizada: " + cmbFormula->currentText() << "Resultado: " + lblResposta->text();
-    record(lines);
-    // Without a formula nothing was calculated.
-    if (result) solved(result->steps);
+        if (option->isChecked()) side = option->text().toStdString();
+    const std::string expression = cmbFormula->currentText().toStdString();
+    // Without a formula nothing is calculated, yet the click is recorded with the answer as it was.
+    if (formula_ == 0)
+        record(formulas::Pitagoras::report(side, expression, lblResposta->text().toStdString()));
+    else
+        conclude(formulas::Pitagoras::calculate(formula_, t1, t2, t3, side, expression), lblResposta);
 }

@@ -26,12 +26,6 @@ TfrmPontoReta::TfrmPontoReta(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmPontoReta::FlatButton1Click() {
     if (!valid({txta, txtb, txtc, txtposix, txtposiy})) return;
-    const double a = number(txta), b = number(txtb), c = number(txtc), x0 = number(txtposix),
-                 y0 = number(txtposiy);
-    const auto result = formulas::PontoReta::calculate(
-        {a, txta->text().toStdString()}, {b, txtb->text().toStdString()}, {c, txtc->text().toStdString()},
-        {x0, txtposix->text().toStdString()}, {y0, txtposiy->text().toStdString()});
-    display(lblResposta, result.answer);
-    record({"Calculando a distância entre um ponto e uma reta", "Resposta obtida: " + lblResposta->text()});
-    solved(result.steps);
+    const auto a = typed(txta), b = typed(txtb), c = typed(txtc), x0 = typed(txtposix), y0 = typed(txtposiy);
+    conclude(formulas::PontoReta::calculate(a, b, c, x0, y0), lblResposta);
 }

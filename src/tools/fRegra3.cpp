@@ -45,12 +45,10 @@ void TfrmRegra3::btnCalcClick() {
         "Algo deu errado. Você deixou mais de um espaço em branco ou então preencheu todos os campos.", [&] {
             for (int k = 0; k < 4; ++k) {
                 if (!fields[k]->text().isEmpty()) continue;
-                std::array<formulas::Typed<>, 4> x = {};
+                std::array<Typed<>, 4> x = {};
                 for (int i = 0; i < 4; ++i)
-                    if (i != k) x[i] = {number(fields[i]), fields[i]->text().toStdString()};
-                const auto result = formulas::Regra3::calculate(k, x);
-                display(lblResposta, result.answer);
-                solved(result.steps);
+                    if (i != k) x[i] = typed(fields[i]);
+                conclude(formulas::Regra3::calculate(k, x), lblResposta);
             }
         });
 }

@@ -20,15 +20,8 @@ TfrmSTPA::TfrmSTPA(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmSTPA::Button1Click() {
     if (!valid({txtpt, txtut, txtn}, validation::needToBeNumeric)) return;
-    const double a1 = number(txtpt), an = number(txtut), n = number(txtn);
-    const auto result =
-        formulas::STPA::calculate({a1, txtpt->text().toStdString()}, {an, txtut->text().toStdString()},
-                                  {n, txtn->text().toStdString()});
-    display(lblResposta, result.answer);
-    record({"Soma dos termos de uma PA", "Primeiro termo = " + txtpt->text(),
-            "Último termo = " + txtut->text(), "Número de termos = " + txtn->text(),
-            "Resposta = " + lblResposta->text()});
-    solved(result.steps);
+    const auto a1 = typed(txtpt), an = typed(txtut), n = typed(txtn);
+    conclude(formulas::STPA::calculate(a1, an, n), lblResposta);
 }
 
 void TfrmSTPA::Button3Click() {

@@ -11,8 +11,5 @@ TfrmSumAng::TfrmSumAng(QWidget* parent) : PolygonWindow(parent, "3") {
 
 void TfrmSumAng::FlatButton1Click() {
     if (!valid({txtValor})) return;
-    const double n = number(txtValor);
-    const auto result = formulas::SumAng::calculate({n, txtValor->text().toStdString()});
-    display(lblResposta, result.answer);
-    solved(result.steps);
+    conclude(formulas::SumAng::calculate(typed(txtValor)), lblResposta);
 }

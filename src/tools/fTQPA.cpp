@@ -17,12 +17,6 @@ TfrmTQPA::TfrmTQPA(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmTQPA::Button1Click() {
     if (!valid({txtn, txtq, txtpt}, validation::mustBeNumeric)) return;
-    const double n = number(txtn), a1 = number(txtpt), r = number(txtq);
-    const auto result = formulas::TQPA::calculate(
-        {n, txtn->text().toStdString()}, {a1, txtpt->text().toStdString()}, {r, txtq->text().toStdString()});
-    display(lblResposta, result.answer);
-    record({"Termo qualquer de uma PA", "Termo a ser encontrado = " + txtn->text(),
-            "Primeiro termo da PA = " + txtpt->text(), "Razão da PA = " + txtq->text(),
-            "Termo encontrado = " + lblResposta->text()});
-    solved(result.steps);
+    const auto n = typed(txtn), a1 = typed(txtpt), r = typed(txtq);
+    conclude(formulas::TQPA::calculate(n, a1, r), lblResposta);
 }

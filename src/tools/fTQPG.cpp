@@ -17,12 +17,6 @@ TfrmTQPG::TfrmTQPG(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmTQPG::Button1Click() {
     if (!valid({txtpt, txtn, txtq}, validation::needToBeNumeric)) return;
-    const double a1 = number(txtpt), n = number(txtn), q = number(txtq);
-    const auto result = formulas::TQPG::calculate(
-        {a1, txtpt->text().toStdString()}, {n, txtn->text().toStdString()}, {q, txtq->text().toStdString()});
-    display(lblResposta, result.answer);
-    record({"Termo qualquer de uma PG", "Termo a ser encontrado = " + txtn->text(),
-            "Primeiro termo da PG = " + txtpt->text(), "Razão da PG = " + txtq->text(),
-            "Termo encontrado = " + lblResposta->text()});
-    solved(result.steps);
+    const auto a1 = typed(txtpt), n = typed(txtn), q = typed(txtq);
+    conclude(formulas::TQPG::calculate(a1, n, q), lblResposta);
 }

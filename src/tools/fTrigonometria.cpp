@@ -33,12 +33,9 @@ TfrmTrigonometria::TfrmTrigonometria(QWidget* parent) : ToolWindow(parent) {
 
 void TfrmTrigonometria::Button1Click() {
     if (!valid({txtValor}, validation::needToBeNumeric)) return;
-    const double x = number(txtValor);
+    const auto x = typed(txtValor);
     // The item the combo box's text names exactly; a text typed into it that names none does nothing.
     const int item = cmbFunction->findText(cmbFunction->currentText());
     if (item < 0) return;
-    const auto result =
-        formulas::Trigonometria::calculate(item, {x, txtValor->text().toStdString()}, optGraus->isChecked());
-    display(lblResposta, result.answer);
-    solved(result.steps);
+    conclude(formulas::Trigonometria::calculate(item, x, optGraus->isChecked()), lblResposta);
 }

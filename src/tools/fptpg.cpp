@@ -20,15 +20,8 @@ Tfrmptpg::Tfrmptpg(QWidget* parent) : ToolWindow(parent) {
 
 void Tfrmptpg::Button1Click() {
     if (!valid({txtpt, txtut, txtn}, validation::needToBeNumeric)) return;
-    const double a1 = number(txtpt), an = number(txtut), n = number(txtn);
-    const auto result =
-        formulas::ptpg::calculate({a1, txtpt->text().toStdString()}, {an, txtut->text().toStdString()},
-                                  {n, txtn->text().toStdString()});
-    display(lblResposta, result.answer);
-    record({"Produto dos termos de uma PG", "Primeiro termo da PG: " + txtpt->text(),
-            "Último termo da PG: " + txtut->text(), "Número de termos da PG: " + txtn->text(),
-            "Resposta: " + lblResposta->text()});
-    solved(result.steps);
+    const auto a1 = typed(txtpt), an = typed(txtut), n = typed(txtn);
+    conclude(formulas::ptpg::calculate(a1, an, n), lblResposta);
 }
 
 void Tfrmptpg::Button3Click() {

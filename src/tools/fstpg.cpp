@@ -20,14 +20,8 @@ Tfrmstpg::Tfrmstpg(QWidget* parent) : ToolWindow(parent) {
 
 void Tfrmstpg::Button1Click() {
     if (!valid({txtpt, txtn, txtq}, validation::needToBeNumeric)) return;
-    const double a1 = number(txtpt), n = number(txtn), q = number(txtq);
-    const auto result = formulas::stpg::calculate(
-        {a1, txtpt->text().toStdString()}, {n, txtn->text().toStdString()}, {q, txtq->text().toStdString()});
-    display(lblresposta, result.answer);
-    record({"Soma dos termos de uma PG", "Primeiro termo = " + txtpt->text(),
-            "Número de termos = " + txtn->text(), "Razão = " + txtq->text(),
-            "Resposta = " + lblresposta->text()});
-    solved(result.steps);
+    const auto a1 = typed(txtpt), n = typed(txtn), q = typed(txtq);
+    conclude(formulas::stpg::calculate(a1, n, q), lblresposta);
 }
 
 void Tfrmstpg::Button3Click() {

@@ -4,15 +4,10 @@ using namespace calvorin;
 
 std::tuple<FlatEdit*, FlatEdit*, FlatEdit*, FlatEdit*>
 TwoPointWindow::pointRows(const QString& x1, const QString& y1, const QString& x2, const QString& y2) {
-    auto& [ex1, ey1, ex2, ey2] = points_;
+    FlatEdit *ex1, *ey1, *ex2, *ey2;
     row({Label1 = label("Label1", "Cordenadas do ponto 1:")});
     row({Label2 = label("Label2", "X"), ex1 = edit(x1), Label3 = label("Label3", "Y"), ey1 = edit(y1)});
     row({Label4 = label("Label4", "Cordenadas do ponto 2:")});
     row({Label5 = label("Label5", "X"), ex2 = edit(x2), Label6 = label("Label6", "Y"), ey2 = edit(y2)});
     return {ex1, ey1, ex2, ey2};
-}
-
-QStringList TwoPointWindow::pointLines() const {
-    const auto& [x1, y1, x2, y2] = points_;
-    return {"Ponto 1: " + x1->text() + "," + y1->text(), "Ponto 2: " + x2->text() + "," + y2->text()};
 }

@@ -1,9 +1,6 @@
 #pragma once
-// What the two windows on a pair of points share: the rows of their coordinates and how the
-// report shows them.
+// What the two windows on a pair of points share: the rows of their coordinates.
 #include "ui/toolwindow.h"
-
-#include <array>
 
 class TwoPointWindow : public calvorin::ToolWindow {
     Q_OBJECT
@@ -15,9 +12,4 @@ protected:
     // "Cordenadas do ponto N:" over an X and a Y edit, for each point; the edits x1, y1, x2, y2.
     std::tuple<calvorin::FlatEdit*, calvorin::FlatEdit*, calvorin::FlatEdit*, calvorin::FlatEdit*>
     pointRows(const QString& x1, const QString& y1, const QString& x2, const QString& y2);
-    // "Ponto 1: x1,y1" and "Ponto 2: x2,y2", the texts as typed.
-    QStringList pointLines() const;
-
-private:
-    std::array<calvorin::FlatEdit*, 4> points_{};
 };

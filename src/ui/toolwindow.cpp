@@ -119,6 +119,13 @@ void ToolWindow::record(const QStringList& lines) {
     reportLog().record(lines);
 }
 
+void ToolWindow::record(const Report& lines) {
+    QStringList converted;
+    for (const std::string& line : lines)
+        converted << QString::fromStdString(line);
+    record(converted);
+}
+
 void ToolWindow::copy(const QLabel* answer) {
     setClipboardText(answer->text());
 }

@@ -4,6 +4,7 @@
 // file then holds its controls, formula and literals.
 #include "core/errors.h"
 #include "core/real.h"
+#include "core/typed.h"
 #include "platform/dialogs.h"
 #include "platform/guard.h"
 #include "ui/registry.h"
@@ -22,6 +23,7 @@
 #include <initializer_list>
 #include <string>
 #include <tuple>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -78,6 +80,28 @@ public:
     static QString format(Real value);
     // Appends the lines to the report, only while recording.
     static void record(const QStringList& lines);
+
+    // ---- a formula's inputs and result ----
+    // The input converted as number() (a double) or extendedNumber() (Real) converts it, with its
+    // text as typed.
+    template <class T = double> static Typed<T> typed(const QLineEdit* input) {
+        if constexpr (std::is_same_v<T, Real>)
+            return {extendedNumber(input), input->text().toStdString()};
+        else
+            return {number(input), input->text().toStdString()};
+    }
+    static void record(const Report& lines);
+    // The end of a calculation that went well, from its formula's result: the answer in the label,
+    // the report lines recorded and the worked solution handed over, in that order.
+    template <class Result> void conclude(const Result& result, QLabel* answer) {
+        display(answer, result.answer);
+        conclude(result);
+    }
+    // The same for a window that shows its answers itself. A result without report lines records none.
+    template <class Result> void conclude(const Result& result) {
+        if constexpr (requires { result.report; }) record(result.report);
+        solved(result.steps);
+    }
 
     // The worked solution of the answer shown, its lines in order; empty before any calculation
     // and after one that failed.

@@ -43,4 +43,23 @@ TEST(Equa2, StepsOfAWorkedSolution) {
     }
 }
 
+// The report lines: the equation as the plotter reads it, from the coefficients as typed, then the
+// roots as shown. An empty or zero term is left out of the equation.
+TEST(Equa2, Reports) {
+    auto report = [](const char* a, const char* b, const char* c) {
+        Equa2::Result r = Equa2::discriminant(local(a), local(b), local(c));
+        if (r.delta >= 0) Equa2::roots(r), Equa2::vertex(r);
+        return r.report;
+    };
+    const char* const title = "Calculando uma equação de segundo grau|";
+    // clang-format off
+    expectReports({
+        {[&] { return report("3", "-7", "1"); }, title + std::string("3*x*x-7*x+1|Resposta 1: 2,18046042171637|Resposta 2: 0,152872911616963")},
+        {[&] { return report("-0,5", "1,5", "2"); }, title + std::string("-0,5*x*x+1,5*x+2|Resposta 1: -1|Resposta 2: 4")},
+        {[&] { return report("2", "-0", ""); }, title + std::string("2*x*x|Resposta 1: 0|Resposta 2: 0")},
+        {[&] { return report("1", "1", "1"); }, title + std::string("1*x*x+1*x+1|Sem raízes reais")},
+    });
+    // clang-format on
+}
+
 } // namespace

@@ -190,6 +190,19 @@ TEST(AlgebraSteps, WorkedSolutions) {
     }
 }
 
+// The report lines: the inputs as typed, the answer as shown. Nothing for the rule of three.
+TEST(AlgebraReports, InputsAsTypedAndTheAnswer) {
+    expectReports({
+        {[] { return JurosCompostos::calculate(local("2"), local("10,5"), local("01000")).report; },
+         "Cálculo de juros compostos|Valor inicial = 01000|Tempo = 2|Juros = 10,5%|Quantia obtida = 1221,025"},
+        {[] { return Fatoriais::calculate(local("020")).report; }, "Cálculo de fatoriais|Fatorial de 020 = 2,43290200817664E18"},
+        {[] { return Combinations::calculate(local("4"), local("06")).report; },
+         "Cálculo de combinações simples|Número de elementos: 4|Agrupamentos de 06|Resposta: -0,0166666666666667"},
+        {[] { return MDC::calculate(local("12"), local("018")).report; },
+         "Cálculo de Máximo Divisor Comum (MDC)|Calculando o MDC de: 12 e 018|Resposta obtida: 6"},
+    });
+}
+
 // clang-format on
 
 } // namespace

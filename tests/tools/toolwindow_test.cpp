@@ -169,6 +169,11 @@ TEST(ToolWindowParts, NumbersAreDoubles) {
             EXPECT_STREQ(e.what(), c.error) << c.text;
         }
     }
+    // A formula's input: the value converted so, or kept extended, and the text as typed.
+    edit.setText("0.1");
+    EXPECT_EQ(ToolWindow::typed(&edit).value, 0.1);
+    EXPECT_EQ(ToolWindow::typed<Real>(&edit).value.value(), 0.1L);
+    EXPECT_EQ(ToolWindow::typed<Real>(&edit).text, "0.1");
 }
 
 TEST(ToolWindowParts, ButtonsFitTheirCaptionInTheirOwnFont) {
