@@ -78,7 +78,9 @@ TEST_F(Geometry, PythagorasCalculations) {
         {.typed = {{"opta", "1"}, {"cmbFormula", "a² = b² + c²"}, {"txt1", "3"}, {"txt2", "4"}, {"txt3", ""}}, .answer = "5",
          .report = lines("Teorema de pitágoras|Calculando lado a|Éxpressão utilizada: a² = b² + c²|Resultado: 5")},
         {.typed = {{"txt3", "x"}}},                                // checked though unused
-        {.typed = {{"txt1", "3"}, {"txt2", "1,8"}, {"txt3", ""}}}, // the comma fails the check
+        {.typed = {{"txt1", "3"}, {"txt2", "1,8"}, {"txt3", ""}}, .only = '.'}, // the comma fails the check here
+        {.typed = {{"txt1", "3"}, {"txt2", "1,8"}, {"txt3", ""}}, .answer = "3,49857113690718",
+         .report = lines("Teorema de pitágoras|Calculando lado a|Éxpressão utilizada: a² = b² + c²|Resultado: 3,49857113690718"), .only = ','},
         {.typed = {{"txt1", ""}, {"txt2", "4"}}, .error = emptyText},
         {.typed = {{"txt1", "3"}, {"txt3", "-"}}, .error = minus}, // read when filled
         {.typed = {{"cmbFormula", "a = (b*c)/h"}, {"txt2", "4"}, {"txt3", ""}}, .error = byZero}, // h empty is 0
