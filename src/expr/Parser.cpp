@@ -353,24 +353,13 @@ std::optional<Function> functionNamed(std::string_view name) {
 }
 
 std::optional<Token> operatorToken(char c) {
-    switch (c) {
-    case '+':
-        return Token::Plus;
-    case '-':
-        return Token::Minus;
-    case '*':
-        return Token::Times;
-    case '/':
-        return Token::Divide;
-    case '^':
-        return Token::Power;
-    case '(':
-        return Token::Open;
-    case ')':
-        return Token::Close;
-    default:
-        return std::nullopt;
-    }
+    static constexpr std::pair<char, Token> operators[] = {
+        {'+', Token::Plus},  {'-', Token::Minus}, {'*', Token::Times}, {'/', Token::Divide},
+        {'^', Token::Power}, {'(', Token::Open},  {')', Token::Close},
+    };
+    for (const auto& [text, token] : operators)
+        if (c == text) return token;
+    return std::nullopt;
 }
 
 } // namespace
