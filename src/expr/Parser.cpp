@@ -31,7 +31,7 @@ constexpr int TokenKinds = 13;
 constexpr int StateCount = 81;
 constexpr std::uint8_t BadState = 18;
 
-// ---- the two internal errors: no text reaches them ----------------------------------------------
+// ---- the two internal errors: no text reaches them ---------------------------------------------
 
 // An action looked up in a state without one: the bad state, or a state no row of the table names.
 [[noreturn]] void badTokenState() {
@@ -42,7 +42,7 @@ constexpr std::uint8_t BadState = 18;
     throw Error("Invalid reduction");
 }
 
-// ---- productions --------------------------------------------------------------------------------
+// ---- productions -------------------------------------------------------------------------------
 
 enum Nonterminal : std::uint8_t { E, T, F, G, H, I, NonterminalCount };
 
@@ -85,7 +85,7 @@ constexpr auto productions = [] {
     return table;
 }();
 
-// ---- action table -------------------------------------------------------------------------------
+// ---- action table ------------------------------------------------------------------------------
 
 enum class Act : std::uint8_t { BadState, Shift, Reduce, Error, Accept, AcceptFailed };
 
@@ -179,7 +179,7 @@ constexpr auto actionTable = [] {
     return table;
 }();
 
-// ---- goto table ---------------------------------------------------------------------------------
+// ---- goto table --------------------------------------------------------------------------------
 
 struct GotoEntry {
     Nonterminal result;
@@ -251,7 +251,7 @@ constexpr auto settled = [] {
     return table;
 }();
 
-// ---- arithmetic: a failure is a result that is not a finite number ------------------------------
+// ---- arithmetic: a failure is a result that is not a finite number -----------------------------
 
 // Overflow gives infinity and so fails like every other fault here; nothing is raised.
 constexpr Extended Failure = std::numeric_limits<Extended>::quiet_NaN();
@@ -335,7 +335,7 @@ Extended reductionValue(std::uint8_t production, const TokenRecord* rhs) {
     }
 }
 
-// ---- names --------------------------------------------------------------------------------------
+// ---- names -------------------------------------------------------------------------------------
 
 bool isNameChar(char c) {
     return isLetter(c) || isDigit(c) || c == '_';
@@ -364,7 +364,7 @@ std::optional<Token> operatorToken(char c) {
 
 } // namespace
 
-// ---- lexer --------------------------------------------------------------------------------------
+// ---- lexer -------------------------------------------------------------------------------------
 
 Token TMathParser::NextToken() {
     const std::string_view text = ParseString;
@@ -452,7 +452,7 @@ Token TMathParser::ScanName() {
     return Token::Number;
 }
 
-// ---- driver -------------------------------------------------------------------------------------
+// ---- driver ------------------------------------------------------------------------------------
 
 void TMathParser::Parse() {
     scanPosition_ = 1;
