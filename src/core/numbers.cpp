@@ -7,6 +7,7 @@
 #include <clocale>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <locale.h>
 
 namespace calvorin {
@@ -21,9 +22,13 @@ locale_t cLocale() {
     return loc;
 }
 
-// The fast road of parseExtended: up to 19 significant digits and the powers of ten up to 10^27
-// are exact in extended precision, so a single multiplication or division rounds the way the full
-// conversion does, at a fraction of its cost. Nothing when the number is not of that kind.
+constexpr Extended NotANumber = std::numeric_limits<Extended>::quiet_NaN();
+
+// The fast road of the number reader: up to 19 significant digits and the powers of ten up to
+// 10^27 are exact in extended precision, so a single multiplication or division rounds the way the
+// full conversion does, at a fraction of its cost. It takes a plain number (digits with at most one
+// separator, then maybe "E", a sign and one to four digits) and leaves any other text, and any
+// other number, to the full conversion: NaN.
 constexpr int ExactDigits = 19;
 constexpr int ExactScale = 27;
 
@@ -35,9 +40,40 @@ constexpr auto powersOfTen = [] {
     return table;
 }();
 
-std::optional<Extended> exactValue(std::uint64_t mantissa, std::int64_t digits, std::int64_t scale) {
+Extended exactValue(std::string_view text, char separator) {
+    const std::size_t n = text.size();
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    std::int64_t scale = 0;
+    bool separatorSeen = false;
+    std::size_t i = 0;
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            if (separatorSeen) --scale;
+            if (mantissa == 0 && c == '0') continue;
+            if (++digits > ExactDigits) return NotANumber;
+            mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+        } else if (c == separator && !separatorSeen) {
+            separatorSeen = true;
+        } else {
+            break;
+        }
+    }
+    if (i == 0) return NotANumber;
+    if (i < n) {
+        if (text[i] != 'E' && text[i] != 'e') return NotANumber;
+        bool negativeExponent = false;
+        if (++i < n && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
+        const std::size_t first = i;
+        int exponent = 0;
+        for (; i < n && i - first < 4 && isDigit(text[i]); ++i)
+            exponent = exponent * 10 + (text[i] - '0');
+        if (i == first || i != n) return NotANumber;
+        scale += negativeExponent ? -exponent : exponent;
+    }
     if (mantissa == 0) return 0;
-    if (digits > ExactDigits || scale < -ExactScale || scale > ExactScale) return std::nullopt;
+    if (scale < -ExactScale || scale > ExactScale) return NotANumber;
     const auto m = static_cast<Extended>(mantissa);
     return scale < 0 ? m / powersOfTen[-scale] : m * powersOfTen[scale];
 }
@@ -62,59 +98,70 @@ bool isNumeric(std::string_view text) {
     return stops <= 1;
 }
 
-std::optional<Extended> parseExtended(std::string_view text, char separator) {
+namespace {
+
+// The full road, for whatever the fast one leaves.
+std::optional<Extended> fullValue(std::string_view text, char separator) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n && text[i] == ' ') ++i;
 
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    // The significant digits gather into the mantissa while they fit, the fraction's into scale.
-    const std::size_t mantissaStart = i;
-    std::uint64_t mantissa = 0;
-    std::int64_t digits = 0, scale = 0;
-    bool separatorSeen = false;
+    // Rebuilt in the C locale's own notation, then converted in one correctly rounded step.
+    std::string canon;
+    if (i < n && (text[i] == '+' || text[i] == '-')) {
+        if (text[i] == '-') canon += '-';
+        ++i;
+    }
+    canon += '0'; // "." and ".5" need a digit in front; a leading zero changes nothing
+    bool mantissa = false, separatorSeen = false;
     for (; i < n; ++i) {
         const char c = text[i];
         if (isDigit(c)) {
-            if (separatorSeen) --scale;
-            if (mantissa == 0 && c == '0') continue;
-            if (++digits <= ExactDigits) mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+            canon += c;
+            mantissa = true;
         } else if (c == separator && !separatorSeen) {
+            canon += '.';
             separatorSeen = true;
+            mantissa = true;
         } else {
             break;
         }
     }
-    const std::size_t mantissaEnd = i;
-    if (mantissaEnd == mantissaStart) return std::nullopt;
+    if (!mantissa) return std::nullopt;
 
-    // Every digit is read; past the cap the exponent saturates, and no mantissa a user types is
-    // long enough to bring such an exponent back into range, so the value decides alone.
-    constexpr int cap = 1'000'000'000;
-    int exponent = 0;
     if (i < n && (text[i] == 'E' || text[i] == 'e')) {
         ++i;
-        bool negativeExponent = false;
-        if (i < n && (text[i] == '+' || text[i] == '-')) negativeExponent = text[i++] == '-';
+        bool negative = false;
+        if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+        // Every digit is read; past the cap the exponent saturates, and no mantissa a user types
+        // is long enough to bring such an exponent back into range, so the value decides alone.
+        constexpr int cap = 1'000'000'000;
+        int exponent = 0;
         for (; i < n && isDigit(text[i]); ++i)
             exponent = exponent >= cap / 10 ? cap : exponent * 10 + (text[i] - '0');
-        if (negativeExponent) exponent = -exponent;
+        canon += negative ? "e-" : "e";
+        canon += std::to_string(exponent);
     }
     while (i < n && text[i] == ' ') ++i;
     if (i != n) return std::nullopt;
 
-    if (const auto value = exactValue(mantissa, digits, scale + exponent)) return negative ? -*value : *value;
-
-    // Rebuilt in the C locale's own notation, then converted in one correctly rounded step.
-    std::string canon = negative ? "-0" : "0"; // "." and ".5" need a digit in front
-    for (std::size_t k = mantissaStart; k < mantissaEnd; ++k)
-        canon += text[k] == separator ? '.' : text[k];
-    canon += 'e';
-    canon += std::to_string(exponent);
     char* end = nullptr;
     const Extended value = strtold_l(canon.c_str(), &end, cLocale());
     if (std::isinf(value) || std::isnan(value)) return std::nullopt; // beyond the extended range
+    return value;
+}
+
+} // namespace
+
+Extended numberValue(std::string_view text, char separator) {
+    const Extended value = exactValue(text, separator);
+    if (!std::isnan(value)) return value;
+    return fullValue(text, separator).value_or(NotANumber);
+}
+
+std::optional<Extended> parseExtended(std::string_view text, char separator) {
+    const Extended value = numberValue(text, separator);
+    if (std::isnan(value)) return std::nullopt;
     return value;
 }
 

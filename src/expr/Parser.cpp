@@ -353,13 +353,24 @@ std::optional<Function> functionNamed(std::string_view name) {
 }
 
 std::optional<Token> operatorToken(char c) {
-    static constexpr std::pair<char, Token> operators[] = {
-        {'+', Token::Plus},  {'-', Token::Minus}, {'*', Token::Times}, {'/', Token::Divide},
-        {'^', Token::Power}, {'(', Token::Open},  {')', Token::Close},
-    };
-    for (const auto& [text, token] : operators)
-        if (c == text) return token;
-    return std::nullopt;
+    switch (c) {
+    case '+':
+        return Token::Plus;
+    case '-':
+        return Token::Minus;
+    case '*':
+        return Token::Times;
+    case '/':
+        return Token::Divide;
+    case '^':
+        return Token::Power;
+    case '(':
+        return Token::Open;
+    case ')':
+        return Token::Close;
+    default:
+        return std::nullopt;
+    }
 }
 
 } // namespace
@@ -413,9 +424,9 @@ Token TMathParser::ScanNumber() {
     }
 
     // Beyond the extended range is an arithmetic failure, like every other one here.
-    const auto value = parseExtended(text.substr(start, end - start), '.');
-    if (!value) MathFailure();
-    CurrentToken.value = value.value_or(0);
+    const Extended value = numberValue(text.substr(start, end - start), '.');
+    CurrentToken.value = std::isfinite(value) ? value : 0;
+    if (!std::isfinite(value)) MathFailure();
     TokenLength = static_cast<std::uint16_t>(end - start);
     scanPosition_ = static_cast<std::uint16_t>(end + 1);
     return Token::Number;

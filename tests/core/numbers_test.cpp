@@ -78,8 +78,8 @@ TEST(Conversion, LongExponents) {
     EXPECT_EQ(*parseExtended("1e400", '.'), 1E400L);
 }
 
-// Short numbers take a quicker road than the full conversion and must round exactly as it does,
-// with either separator, a sign and spaces around; a zero keeps its sign.
+// Plain short numbers take a quicker road than the full conversion and must round exactly as it
+// does, with either separator; a sign and spaces send them the full way.
 TEST(Conversion, RoundsAsTheFullConversion) {
     for (const char* text : {"0.1", "0.3", "2.675", "1234567890123456789", "123456789012345678.9", "1E27", "1E28",
                              "12345678901234567890", "18446744073709551616", "9.999999999999999999E27", "1E-27",
@@ -91,6 +91,7 @@ TEST(Conversion, RoundsAsTheFullConversion) {
         std::string comma = text;
         std::replace(comma.begin(), comma.end(), '.', ',');
         for (const auto& [typed, separator, value] : {std::tuple{std::string(text), '.', full},
+                                                       std::tuple{comma, ',', full},
                                                        std::tuple{" -" + comma + " ", ',', -full}}) {
             const auto read = parseExtended(typed, separator);
             ASSERT_TRUE(read) << typed;
