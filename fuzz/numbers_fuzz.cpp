@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -57,6 +58,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Whatever passes the numeric check and holds a digit converts (4096 digits stay in range).
     const bool digit = std::any_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     if (isNumeric(text) && digit && size <= 4096) require(value.has_value());
+
+    // In the C library's own notation the reading is the C library's, rounded the same way.
+    const auto cChar = [](char c) { return c != 0 && std::strchr("0123456789.eE+-", c) != nullptr; };
+    if (value && size > 0 && size <= 64 && std::all_of(text.begin(), text.end(), cChar)) {
+        const std::string copy(text);
+        char* end = nullptr;
+        const long double read = std::strtold(copy.c_str(), &end);
+        if (end == copy.c_str() + size) require(read == *value && std::signbit(read) == std::signbit(*value));
+    }
 
     if (value) {
         require(std::isfinite(*value));

@@ -22,6 +22,9 @@ bool isNumeric(std::string_view text);
 // Text to extended with the given decimal separator; nothing when the text is not a number or
 // the value leaves the extended range.
 std::optional<Extended> parseExtended(std::string_view text, char separator);
+// The same reading with NaN for nothing. The value comes back in a register rather than through
+// memory, which the calculator's parser, reading number after number, notices.
+Extended numberValue(std::string_view text, char separator);
 
 // Text to number with the system decimal separator; raises ConvertError with the text as typed.
 Extended strToFloat(std::string_view text);

@@ -1,5 +1,6 @@
 #include "expr/InFixa.h"
 
+#include "core/chars.h"
 #include "core/numbers.h"
 
 #include <cmath>
@@ -15,17 +16,6 @@ constexpr Extended Pi = 3.14159265358979323851L;
 constexpr Extended OneEightieth = 1.0L / 180.0L;
 // The sine and cosine of larger magnitudes are not computed: they give 0.
 constexpr Extended TrigLimit = 9223372036854775808.0L; // 2^63
-
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-bool isLetter(char c) { return upper(c) >= 'A' && upper(c) <= 'Z'; }
-
-bool sameName(std::string_view name, std::string_view upperCased) {
-    if (name.size() != upperCased.size()) return false;
-    for (std::size_t i = 0; i < name.size(); ++i)
-        if (upper(name[i]) != upperCased[i]) return false;
-    return true;
-}
 
 Kind nameKind(std::string_view name) {
     static constexpr std::pair<std::string_view, Kind> names[] = {

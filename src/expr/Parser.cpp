@@ -1,5 +1,7 @@
 #include "expr/Parser.h"
 
+#include "core/chars.h"
+#include "core/errors.h"
 #include "core/numbers.h"
 
 #include <array>
@@ -11,9 +13,11 @@ namespace calvorin {
 
 namespace mathparser {
 // The column order of the action table.
+// clang-format off
 enum class Token : std::uint8_t {
     Plus, Minus, Times, Divide, Power, Open, Close, Number, Function, End, Bad, ErrorMark, Mod
 };
+// clang-format on
 enum class Function : std::uint8_t { Abs, Atan, Cos, Exp, Ln, Round, Sin, Sqrt, Sqr, Trunc };
 } // namespace mathparser
 
@@ -27,37 +31,57 @@ constexpr int TokenKinds = 13;
 constexpr int StateCount = 81;
 constexpr std::uint8_t BadState = 18;
 
+// ---- the two internal errors: no text reaches them ---------------------------------------------
+
+// An action looked up in a state without one: the bad state, or a state no row of the table names.
+[[noreturn]] void badTokenState() {
+    throw Error("Bad token state");
+}
+// A reduction by a number with no production (11 and 13), or by more records than the stack holds.
+[[noreturn]] void invalidReduction() {
+    throw Error("Invalid reduction");
+}
+
 // ---- productions -------------------------------------------------------------------------------
 
 enum Nonterminal : std::uint8_t { E, T, F, G, H, I, NonterminalCount };
 
+// The productions, by the numbers the action table reduces by. 11 and 13 have none: the states
+// that reduce by them, 7 and 26, are entered by no parse.
+enum Rule : std::uint8_t {
+    Sum = 1,          // E -> E + T
+    Difference = 2,   // E -> E - T
+    EFromT = 3,       // E -> T
+    Product = 4,      // T -> T * F
+    Quotient = 5,     // T -> T / F
+    TFromF = 6,       // T -> F
+    Raise = 7,        // F -> G ^ F
+    FFromG = 8,       // F -> G
+    Negation = 9,     // G -> - H
+    GFromH = 10,      // G -> H
+    HFromI = 12,      // H -> I
+    Parentheses = 14, // I -> ( E )
+    Operand = 15,     // I -> number, or a variable
+    Call = 16,        // I -> function ( E )
+    Remainder = 100,  // F -> F MOD F
+};
+
 struct Production {
-    std::uint8_t number = 0;
+    Rule rule{};
     Nonterminal result = E;
     std::uint8_t length = 0; // records on the right side; 0 marks a number with no production
 };
 
 constexpr Production productionList[] = {
-    {1, E, 3},  // E -> E + T
-    {2, E, 3},  // E -> E - T
-    {3, E, 1},  // E -> T
-    {4, T, 3},  // T -> T * F
-    {5, T, 3},  // T -> T / F
-    {6, T, 1},  // T -> F
-    {7, F, 3},  // F -> G ^ F
-    {8, F, 1},  // F -> G
-    {9, G, 2},  // G -> - H
-    {10, G, 1}, // G -> H
-    {12, H, 1}, // H -> I
-    {14, I, 3}, // I -> ( E )
-    {15, I, 1}, // I -> number
-    {16, I, 4}, // I -> function ( E )
-    {100, F, 3}, // F -> F MOD F
+    {Sum, E, 3},    {Difference, E, 3},  {EFromT, E, 1},  {Product, T, 3},  {Quotient, T, 3},
+    {TFromF, T, 1}, {Raise, F, 3},       {FFromG, F, 1},  {Negation, G, 2}, {GFromH, G, 1},
+    {HFromI, H, 1}, {Parentheses, I, 3}, {Operand, I, 1}, {Call, I, 4},     {Remainder, F, 3},
 };
 
 constexpr auto productions = [] {
-    std::array<Production, 101> table{};
-    for (const auto& p : productionList) table[p.number] = p;
+    std::array<Production, Remainder + 1> table{};
+    for (const auto& p : productionList)
+        table[p.rule] = p;
     return table;
 }();
 
@@ -70,12 +94,23 @@ struct Action {
     std::uint8_t arg = 0;
 };
 
-constexpr Action s(std::uint8_t state) { return {Act::Shift, state}; }
-constexpr Action r(std::uint8_t production) { return {Act::Reduce, production}; }
-constexpr Action e(std::uint8_t code) { return {Act::Error, code}; }
+constexpr Action s(std::uint8_t state) {
+    return {Act::Shift, state};
+}
+constexpr Action r(std::uint8_t production) {
+    return {Act::Reduce, production};
+}
+constexpr Action e(TMathParser::ParseError code) {
+    return {Act::Error, code};
+}
 constexpr Action acc{Act::Accept};
 constexpr Action mrk{Act::AcceptFailed}; // the error mark ends the parse as a failure
 constexpr Action bad{Act::BadState};
+// The syntax errors, by what was due instead.
+constexpr Action opd = e(TMathParser::OperandExpected);  // an operand
+constexpr Action opr = e(TMathParser::OperatorExpected); // an operator or the end
+constexpr Action opn = e(TMathParser::OpenExpected);     // "(" after a function's name
+constexpr Action cls = e(TMathParser::CloseExpected);    // an operator or ")"
 
 using ActionRow = std::array<Action, TokenKinds>;
 
@@ -90,45 +125,57 @@ struct StateActions {
     ActionRow on;
 };
 
-// An operand is expected: at the start, after "(", after an operator and after a function's "(".
+// clang-format off
+// An operand is due: at the start, after "(", after an operator and after a function's "(".
 constexpr ActionRow operand =
-    //  +     -     *     /     ^     (     )     num    fn     end   bad   !    MOD
-    {e(3), s(5), e(3), e(3), e(3), s(9), e(3), s(10), s(11), e(3), e(3), mrk, e(3)};
+    //  +      -      *      /      ^      (      )      num    fn     end    bad    !      MOD
+    {opd,   s(5),  opd,   opd,   opd,   s(9),  opd,   s(10), s(11), opd,   opd,   mrk,   opd};
 
+// Each row's comment says what has been read: the symbols on top of the stack in that state.
+// (never): entered by no parse; the row keeps an internal error for it.
 constexpr StateActions actionRows[] = {
-    {0, operand}, {9, operand}, {12, operand}, {13, operand}, {14, operand},
-    {15, operand}, {16, operand}, {20, operand}, {40, operand},
     //       +      -      *      /      ^      (      )      num    fn     end    bad    !      MOD
-    {1,  {s(12), s(13), e(4),  e(4),  e(4),  e(4),  e(4),  e(4),  e(4),  acc,   e(4),  e(4),  e(4)}},
-    {2,  {r(3),  r(3),  s(14), s(15), r(3),  r(3),  r(3),  r(3),  r(3),  r(3),  r(3),  r(3),  r(3)}},
-    {3,  {r(6),  r(6),  r(6),  r(6),  r(6),  r(6),  r(6),  r(6),  r(6),  r(6),  r(6),  r(6),  s(40)}},
-    {4,  {r(8),  r(8),  r(8),  r(8),  s(16), r(8),  r(8),  r(8),  r(8),  r(8),  r(8),  r(8),  r(8)}},
-    {5,  {e(3),  e(3),  e(3),  e(3),  e(3),  s(9),  e(3),  s(10), s(11), e(3),  e(3),  e(3),  e(3)}},
-    {6,  every(r(10))},
-    {7,  every(r(13))},
-    {8,  every(r(12))},
-    {10, every(r(15))},
-    {11, {e(5),  e(5),  e(5),  e(5),  e(5),  s(20), e(5),  e(5),  e(5),  e(5),  e(5),  e(5),  e(5)}},
-    {17, every(r(9))},
-    {BadState, every(bad)},
-    {19, {s(12), s(13), e(6),  e(6),  e(6),  e(6),  s(27), e(6),  e(6),  e(6),  e(6),  e(6),  e(6)}},
-    {21, {r(1),  r(1),  s(14), s(15), r(1),  r(1),  r(1),  r(1),  r(1),  r(1),  r(1),  r(1),  r(1)}},
-    {22, {r(2),  r(2),  s(14), s(15), r(2),  r(2),  r(2),  r(2),  r(2),  r(2),  r(2),  r(2),  r(2)}},
-    {23, every(r(4))},
-    {24, every(r(5))},
-    {25, every(r(7))},
-    {26, every(r(11))},
-    {27, every(r(14))},
-    {28, {s(12), s(13), e(6),  e(6),  e(6),  e(6),  s(29), e(6),  e(6),  e(6),  e(6),  e(6),  e(6)}},
-    {29, every(r(16))},
-    {80, every(r(100))},
+    {0,  operand},                                                                                     // (start)
+    {1,  {s(12), s(13), opr,   opr,   opr,   opr,   opr,   opr,   opr,   acc,   opr,   opr,   opr}},   // E
+    {2,  {r(3),  r(3),  s(14), s(15), r(3),  r(3),  r(3),  r(3),  r(3),  r(3),  r(3),  r(3),  r(3)}},  // T
+    {3,  {r(6),  r(6),  r(6),  r(6),  r(6),  r(6),  r(6),  r(6),  r(6),  r(6),  r(6),  r(6),  s(40)}}, // F
+    {4,  {r(8),  r(8),  r(8),  r(8),  s(16), r(8),  r(8),  r(8),  r(8),  r(8),  r(8),  r(8),  r(8)}},  // G
+    {5,  {opd,   opd,   opd,   opd,   opd,   s(9),  opd,   s(10), s(11), opd,   opd,   opd,   opd}},   // -
+    {6,  every(r(10))},                                                                                // H
+    {7,  every(r(13))},                                                                                // (never)
+    {8,  every(r(12))},                                                                                // I
+    {9,  operand},                                                                                     // (
+    {10, every(r(15))},                                                                                // num
+    {11, {opn,   opn,   opn,   opn,   opn,   s(20), opn,   opn,   opn,   opn,   opn,   opn,   opn}},   // fn
+    {12, operand},                                                                                     // E +
+    {13, operand},                                                                                     // E -
+    {14, operand},                                                                                     // T *
+    {15, operand},                                                                                     // T /
+    {16, operand},                                                                                     // G ^
+    {17, every(r(9))},                                                                                 // - H
+    {BadState, every(bad)},                                                                            // (never)
+    {19, {s(12), s(13), cls,   cls,   cls,   cls,   s(27), cls,   cls,   cls,   cls,   cls,   cls}},   // ( E
+    {20, operand},                                                                                     // fn (
+    {21, {r(1),  r(1),  s(14), s(15), r(1),  r(1),  r(1),  r(1),  r(1),  r(1),  r(1),  r(1),  r(1)}},  // E + T
+    {22, {r(2),  r(2),  s(14), s(15), r(2),  r(2),  r(2),  r(2),  r(2),  r(2),  r(2),  r(2),  r(2)}},  // E - T
+    {23, every(r(4))},                                                                                 // T * F
+    {24, every(r(5))},                                                                                 // T / F
+    {25, every(r(7))},                                                                                 // G ^ F
+    {26, every(r(11))},                                                                                // (never)
+    {27, every(r(14))},                                                                                // ( E )
+    {28, {s(12), s(13), cls,   cls,   cls,   cls,   s(29), cls,   cls,   cls,   cls,   cls,   cls}},   // fn ( E
+    {29, every(r(16))},                                                                                // fn ( E )
+    {40, operand},                                                                                     // F MOD
+    {80, every(r(100))},                                                                               // F MOD F
 };
+// clang-format on
 
 // Dense form of the rows; a state no row names is the bad state, so the loop cannot spin on it.
 constexpr auto actionTable = [] {
     std::array<ActionRow, StateCount> table;
     table.fill(every(bad));
-    for (const auto& row : actionRows) table[row.state] = row.on;
+    for (const auto& row : actionRows)
+        table[row.state] = row.on;
     return table;
 }();
 
@@ -139,6 +186,7 @@ struct GotoEntry {
     std::uint8_t uncovered, next;
 };
 
+// clang-format off
 constexpr GotoEntry gotoList[] = {
     {E, 0, 1},   {E, 9, 19},  {E, 20, 28},
     {T, 0, 2},   {T, 9, 2},   {T, 20, 2},  {T, 12, 21}, {T, 13, 22},
@@ -151,11 +199,14 @@ constexpr GotoEntry gotoList[] = {
     {I, 0, 8},   {I, 5, 8},   {I, 9, 8},   {I, 12, 8},  {I, 13, 8},
     {I, 14, 8},  {I, 15, 8},  {I, 16, 8},  {I, 20, 8},  {I, 40, 8},
 };
+// clang-format on
 
 constexpr auto gotoTable = [] {
     std::array<std::array<std::uint8_t, StateCount>, NonterminalCount> table;
-    for (auto& row : table) row.fill(BadState);
-    for (const auto& g : gotoList) table[g.result][g.uncovered] = g.next;
+    for (auto& row : table)
+        row.fill(BadState);
+    for (const auto& g : gotoList)
+        table[g.result][g.uncovered] = g.next;
     return table;
 }();
 
@@ -192,8 +243,8 @@ constexpr auto settled = [] {
         for (int k = 0; k < TokenKinds; ++k)
             for (int c = 0; c < uncovered.columns; ++c) {
                 auto state = static_cast<std::uint8_t>(s);
-                for (Action a = actionTable[state][k];
-                     a.act == Act::Reduce && productions[a.arg].length == 1; a = actionTable[state][k])
+                for (Action a = actionTable[state][k]; a.act == Act::Reduce && productions[a.arg].length == 1;
+                     a = actionTable[state][k])
                     state = gotoTable[productions[a.arg].result][uncovered.state[c]];
                 table[s][k][c] = state;
             }
@@ -205,9 +256,13 @@ constexpr auto settled = [] {
 // Overflow gives infinity and so fails like every other fault here; nothing is raised.
 constexpr Extended Failure = std::numeric_limits<Extended>::quiet_NaN();
 
-bool outside(Extended x, Extended limit) { return x < -limit || x > limit; }
+bool outside(Extended x, Extended limit) {
+    return x < -limit || x > limit;
+}
 
-Extended quotient(Extended a, Extended b) { return b == 0 ? Failure : a / b; }
+Extended quotient(Extended a, Extended b) {
+    return b == 0 ? Failure : a / b;
+}
 
 Extended power(Extended base, Extended exponent) {
     if (base <= 0) return Failure;
@@ -230,16 +285,26 @@ Extended remainder(Extended a, Extended b) {
 
 Extended apply(Function f, Extended x) {
     switch (f) {
-    case Function::Abs: return std::fabs(x);
-    case Function::Atan: return std::atan(x);
-    case Function::Cos: return outside(x, 9E18L) ? Failure : std::cos(x);
-    case Function::Exp: return outside(x, 11356) ? Failure : std::exp(x);
-    case Function::Ln: return x <= 0 ? Failure : std::log(x);
-    case Function::Round: return outside(x, 1E9L) ? Failure : std::nearbyint(x);
-    case Function::Sin: return outside(x, 9E18L) ? Failure : std::sin(x);
-    case Function::Sqrt: return x < 0 ? Failure : std::sqrt(x);
-    case Function::Sqr: return outside(x, 1E2466L) ? Failure : x * x;
-    case Function::Trunc: return outside(x, 1E9L) ? Failure : std::trunc(x);
+    case Function::Abs:
+        return std::fabs(x);
+    case Function::Atan:
+        return std::atan(x);
+    case Function::Cos:
+        return outside(x, 9E18L) ? Failure : std::cos(x);
+    case Function::Exp:
+        return outside(x, 11356) ? Failure : std::exp(x);
+    case Function::Ln:
+        return x <= 0 ? Failure : std::log(x);
+    case Function::Round:
+        return outside(x, 1E9L) ? Failure : std::nearbyint(x);
+    case Function::Sin:
+        return outside(x, 9E18L) ? Failure : std::sin(x);
+    case Function::Sqrt:
+        return x < 0 ? Failure : std::sqrt(x);
+    case Function::Sqr:
+        return outside(x, 1E2466L) ? Failure : x * x;
+    case Function::Trunc:
+        return outside(x, 1E9L) ? Failure : std::trunc(x);
     }
     return Failure;
 }
@@ -247,83 +312,33 @@ Extended apply(Function f, Extended x) {
 // The value of a production's result from its right side, leftmost record first.
 Extended reductionValue(std::uint8_t production, const TokenRecord* rhs) {
     switch (production) {
-    case 1: return rhs[0].value + rhs[2].value;
-    case 2: return rhs[0].value - rhs[2].value;
-    case 4: return rhs[0].value * rhs[2].value;
-    case 5: return quotient(rhs[0].value, rhs[2].value);
-    case 7: return power(rhs[0].value, rhs[2].value);
-    case 100: return remainder(rhs[0].value, rhs[2].value);
-    case 9: return -rhs[1].value;
-    case 14: return rhs[1].value;
-    case 16: return apply(rhs[0].function, rhs[2].value);
-    default: return rhs[0].value;
+    case Sum:
+        return rhs[0].value + rhs[2].value;
+    case Difference:
+        return rhs[0].value - rhs[2].value;
+    case Product:
+        return rhs[0].value * rhs[2].value;
+    case Quotient:
+        return quotient(rhs[0].value, rhs[2].value);
+    case Raise:
+        return power(rhs[0].value, rhs[2].value);
+    case Remainder:
+        return remainder(rhs[0].value, rhs[2].value);
+    case Negation:
+        return -rhs[1].value;
+    case Parentheses:
+        return rhs[1].value;
+    case Call:
+        return apply(rhs[0].function, rhs[2].value);
+    default:
+        return rhs[0].value;
     }
 }
 
-// ---- numbers -----------------------------------------------------------------------------------
+// ---- names -------------------------------------------------------------------------------------
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-constexpr auto powersOfTen = [] {
-    std::array<Extended, 28> table{};
-    Extended p = 1;
-    for (auto& power : table) power = p, p *= 10;
-    return table;
-}();
-
-// Up to 19 digits and powers of ten up to 10^27 are exact in extended precision, so a single
-// multiplication or division rounds the way the full conversion does, at a fraction of its cost.
-bool exactValue(std::string_view text, Extended& value) {
-    std::uint64_t mantissa = 0;
-    int digits = 0, scale = 0;
-    bool fraction = false;
-    std::size_t i = 0;
-    for (; i < text.size() && text[i] != 'E' && text[i] != 'e'; ++i) {
-        if (text[i] == '.') {
-            fraction = true;
-            continue;
-        }
-        if (fraction) --scale;
-        if (mantissa == 0 && text[i] == '0') continue;
-        if (++digits > 19) return false;
-        mantissa = mantissa * 10 + static_cast<unsigned>(text[i] - '0');
-    }
-    if (i < text.size()) {
-        bool negative = false;
-        if (text[++i] == '+' || text[i] == '-') negative = text[i++] == '-';
-        int exponent = 0;
-        for (; i < text.size(); ++i) exponent = exponent * 10 + (text[i] - '0');
-        scale += negative ? -exponent : exponent;
-    }
-    if (mantissa == 0) {
-        value = 0;
-        return true;
-    }
-    if (scale < -27 || scale > 27) return false;
-    const auto m = static_cast<Extended>(mantissa);
-    value = scale < 0 ? m / powersOfTen[-scale] : m * powersOfTen[scale];
-    return true;
-}
-
-// The value of a number text the lexer has shaped: digits with at most one full stop, then
-// possibly "E", a sign and digits. A failure beyond the extended range.
-Extended numberValue(std::string_view text) {
-    Extended value;
-    if (exactValue(text, value)) return value;
-    return parseExtended(text, '.').value_or(Failure);
-}
-
-// ---- characters --------------------------------------------------------------------------------
-
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-bool isLetter(char c) { return upper(c) >= 'A' && upper(c) <= 'Z'; }
-bool isNameChar(char c) { return isLetter(c) || isDigit(c) || c == '_'; }
-
-bool sameName(std::string_view name, std::string_view upperCased) {
-    if (name.size() != upperCased.size()) return false;
-    for (std::size_t i = 0; i < name.size(); ++i)
-        if (upper(name[i]) != upperCased[i]) return false;
-    return true;
+bool isNameChar(char c) {
+    return isLetter(c) || isDigit(c) || c == '_';
 }
 
 std::optional<Function> functionNamed(std::string_view name) {
@@ -339,14 +354,22 @@ std::optional<Function> functionNamed(std::string_view name) {
 
 std::optional<Token> operatorToken(char c) {
     switch (c) {
-    case '+': return Token::Plus;
-    case '-': return Token::Minus;
-    case '*': return Token::Times;
-    case '/': return Token::Divide;
-    case '^': return Token::Power;
-    case '(': return Token::Open;
-    case ')': return Token::Close;
-    default: return std::nullopt;
+    case '+':
+        return Token::Plus;
+    case '-':
+        return Token::Minus;
+    case '*':
+        return Token::Times;
+    case '/':
+        return Token::Divide;
+    case '^':
+        return Token::Power;
+    case '(':
+        return Token::Open;
+    case ')':
+        return Token::Close;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -356,7 +379,8 @@ std::optional<Token> operatorToken(char c) {
 
 Token TMathParser::NextToken() {
     const std::string_view text = ParseString;
-    while (scanPosition_ <= text.size() && text[scanPosition_ - 1] == ' ') ++scanPosition_;
+    while (scanPosition_ <= text.size() && text[scanPosition_ - 1] == ' ')
+        ++scanPosition_;
     TokenLength = 0;
     if (scanPosition_ > text.size()) return Token::End;
 
@@ -379,8 +403,10 @@ Token TMathParser::ScanNumber() {
     std::size_t end = start;
     bool stop = false;
     for (; end < text.size(); ++end) {
-        if (text[end] == '.' && !stop) stop = true;
-        else if (!isDigit(text[end])) break;
+        if (text[end] == '.' && !stop)
+            stop = true;
+        else if (!isDigit(text[end]))
+            break;
     }
     if (end - start == 1 && stop) return Token::Bad;
 
@@ -388,16 +414,17 @@ Token TMathParser::ScanNumber() {
         ++end;
         if (end < text.size() && (text[end] == '+' || text[end] == '-')) ++end;
         const std::size_t digits = end;
-        while (end < text.size() && end - digits < 4 && isDigit(text[end])) ++end;
+        while (end < text.size() && end - digits < 4 && isDigit(text[end]))
+            ++end;
         if (end == digits) {
             MathFailure();
-            SetError(7, end + 1);
+            SetError(ExponentExpected, end + 1);
             return Token::Bad;
         }
     }
 
     // Beyond the extended range is an arithmetic failure, like every other one here.
-    const Extended value = numberValue(text.substr(start, end - start));
+    const Extended value = numberValue(text.substr(start, end - start), '.');
     CurrentToken.value = std::isfinite(value) ? value : 0;
     if (!std::isfinite(value)) MathFailure();
     TokenLength = static_cast<std::uint16_t>(end - start);
@@ -410,7 +437,8 @@ Token TMathParser::ScanName() {
     const std::string_view text = ParseString;
     const std::size_t start = scanPosition_ - 1;
     std::size_t end = start + 1;
-    while (end < text.size() && isNameChar(text[end])) ++end;
+    while (end < text.size() && isNameChar(text[end]))
+        ++end;
     const std::string_view name = text.substr(start, end - start);
     const auto length = static_cast<std::uint16_t>(name.size());
     scanPosition_ = static_cast<std::uint16_t>(end + 1);
@@ -440,38 +468,47 @@ Token TMathParser::ScanName() {
 void TMathParser::Parse() {
     scanPosition_ = 1;
     StackTop = 0;
-    errorCode_ = 0;
+    errorCode_ = NoError;
     MathFailed = false;
     accepted_ = false;
 
     if (ParseString.size() > MaxTextLength) {
-        SetError(3, 1);
+        SetError(OperandExpected, 1);
     } else {
         Push(TokenRecord{});
         Lookahead = NextToken();
-        while (!accepted_ && errorCode_ == 0) {
+        while (!accepted_ && errorCode_ == NoError) {
             const int k = static_cast<int>(Lookahead);
             TokenRecord& top = Stack[StackTop - 1];
             const std::uint8_t below = StackTop > 1 ? Stack[StackTop - 2].state : BadState;
             top.state = settled[top.state][k][uncovered.column[below]];
             const Action a = actionTable[top.state][k];
             switch (a.act) {
-            case Act::Shift: Shift(a.arg); break;
-            case Act::Reduce: Reduce(a.arg); break;
-            case Act::Error: SyntaxError(a.arg); break;
-            case Act::Accept: accepted_ = true; break;
+            case Act::Shift:
+                Shift(a.arg);
+                break;
+            case Act::Reduce:
+                Reduce(a.arg);
+                break;
+            case Act::Error:
+                SyntaxError(static_cast<ParseError>(a.arg));
+                break;
+            case Act::Accept:
+                accepted_ = true;
+                break;
             case Act::AcceptFailed:
                 MathFailure();
                 accepted_ = true;
                 break;
-            case Act::BadState: throw Error("Bad token state");
+            case Act::BadState:
+                badTokenState();
             }
         }
     }
 
-    parseFailed_ = MathFailed || errorCode_ != 0;
+    parseFailed_ = MathFailed || errorCode_ != NoError;
     parseValue_ = parseFailed_ ? 0 : Stack[StackTop - 1].value;
-    if (errorCode_ != 0 && OnParseError) OnParseError(*this, errorCode_);
+    if (errorCode_ != NoError && OnParseError) OnParseError(*this, errorCode_);
 }
 
 void TMathParser::Shift(std::uint8_t state) {
@@ -484,7 +521,7 @@ void TMathParser::Shift(std::uint8_t state) {
 
 void TMathParser::Reduce(std::uint8_t production) {
     const Production rule = production < productions.size() ? productions[production] : Production{};
-    if (rule.length == 0 || rule.length >= StackTop) throw Error("Invalid reduction");
+    if (rule.length == 0 || rule.length >= StackTop) invalidReduction();
 
     // The right side is popped in place and its leftmost record becomes the result, so a rule of
     // one record only changes the state on top.
@@ -492,25 +529,29 @@ void TMathParser::Reduce(std::uint8_t production) {
     TokenRecord* rhs = Stack + StackTop;
     if (rule.length > 1) {
         const Extended value = reductionValue(production, rhs);
-        if (std::isfinite(value)) rhs[0].value = value;
-        else MathFailure();
+        if (std::isfinite(value))
+            rhs[0].value = value;
+        else
+            MathFailure();
     }
     rhs[0].state = gotoTable[rule.result][Stack[StackTop - 1].state];
     ++StackTop;
 }
 
 void TMathParser::Push(const TokenRecord& record) {
-    if (StackTop == StackSize) return SetError(1, scanPosition_);
+    if (StackTop == StackSize) return SetError(StackFull, scanPosition_);
     Stack[StackTop++] = record;
 }
 
 // Every error position is set here.
-void TMathParser::SetError(std::uint8_t code, std::size_t position) {
+void TMathParser::SetError(ParseError code, std::size_t position) {
     errorCode_ = code;
     scanPosition_ = static_cast<std::uint16_t>(position);
 }
 
 // Back to the start of the lookahead token: the end, a bad character or an unknown name has none.
-void TMathParser::SyntaxError(std::uint8_t code) { SetError(code, scanPosition_ - TokenLength); }
+void TMathParser::SyntaxError(ParseError code) {
+    SetError(code, scanPosition_ - TokenLength);
+}
 
 } // namespace calvorin

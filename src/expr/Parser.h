@@ -1,7 +1,10 @@
 #pragma once
 // TMathParser: the calculator's expression mode. A table-driven shift-reduce parser over a small
 // lexer; every reduction computes its value at once, so nothing but a fixed stack is built.
-// Malformed text and arithmetic failures are reported through the results, never raised.
+// Malformed text and arithmetic failures are reported through the results, never raised. The
+// tables keep two internal errors for states that no parse enters, so no text can reach them:
+// Error("Bad token state"), an action looked up in a state without one, and
+// Error("Invalid reduction"), a reduction by a number that has no production.
 #include "core/real.h"
 
 #include <cstdint>
@@ -25,6 +28,18 @@ struct TokenRecord {
 
 class TMathParser {
 public:
+    // Why a parse stopped: ErrorCode(), and the code OnParseError receives. The action table gives
+    // 3 to 6, the stack 1 and the lexer 7; 2 is never given.
+    enum ParseError : std::uint8_t {
+        NoError = 0,
+        StackFull = 1,        // more open records than StackSize
+        OperandExpected = 3,  // a number, a known name, "-", "(" or a function was due
+        OperatorExpected = 4, // an operator or the end was due
+        OpenExpected = 5,     // "(" after a function's name
+        CloseExpected = 6,    // an operator or ")" was due
+        ExponentExpected = 7, // "E", maybe a sign, and no digit
+    };
+
     // The owner resolves a variable name (as written): it stores the value and sets found.
     using TGetVarEvent =
         std::function<void(TMathParser& sender, std::string_view varName, Extended& value, bool& found)>;
@@ -39,12 +54,12 @@ public:
 
     Extended ParseValue() const { return parseValue_; }
     bool ParseFailed() const { return parseFailed_; }
-    std::uint8_t ErrorCode() const { return errorCode_; }
+    ParseError ErrorCode() const { return errorCode_; }
     std::uint16_t ScanPosition() const { return scanPosition_; }
 
     static constexpr int StackSize = 15;
     // The end of a longer text (its length plus 1) would not fit the 16-bit ScanPosition: such a
-    // text fails with code 3 at position 1.
+    // text fails with OperandExpected at position 1.
     static constexpr std::size_t MaxTextLength = 65534;
 
 private:
@@ -58,14 +73,14 @@ private:
     void Shift(std::uint8_t state);
     void Reduce(std::uint8_t production);
     void Push(const TokenRecord& record);
-    void SetError(std::uint8_t code, std::size_t position);
-    void SyntaxError(std::uint8_t code);
+    void SetError(ParseError code, std::size_t position);
+    void SyntaxError(ParseError code);
     void MathFailure() { MathFailed = true; }
 
     // Results, readable until the next parse.
     Extended parseValue_ = 0;
     bool parseFailed_ = false;
-    std::uint8_t errorCode_ = 0;
+    ParseError errorCode_ = NoError;
     std::uint16_t scanPosition_ = 0;
 
     // Internal state of one parse.

@@ -1,5 +1,6 @@
 #include "plotter/Tracador2D.h"
 
+#include "core/chars.h"
 #include "core/errors.h"
 #include "core/numbers.h"
 
@@ -19,10 +20,6 @@
 namespace calvorin {
 
 namespace {
-
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
 
 std::int32_t checked32(std::int64_t v) {
     if (v < std::numeric_limits<std::int32_t>::min() || v > std::numeric_limits<std::int32_t>::max())

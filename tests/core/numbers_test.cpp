@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cfloat>
+#include <cmath>
+#include <cstdlib>
 #include <string>
+#include <tuple>
 #include <utility>
 
 using namespace calvorin;
@@ -89,6 +93,29 @@ TEST(Conversion, LongExponents) {
         EXPECT_FALSE(parseExtended(text, '.').has_value()) << text;
     EXPECT_TRUE(parseExtended("1E4932", '.').has_value());
     EXPECT_EQ(*parseExtended("1e400", '.'), 1E400L);
+}
+
+// Plain short numbers take a quicker road than the full conversion and must round exactly as it
+// does, with either separator; a sign and spaces send them the full way.
+TEST(Conversion, RoundsAsTheFullConversion) {
+    for (const char* text : {"0.1", "0.3", "2.675", "1234567890123456789", "123456789012345678.9", "1E27", "1E28",
+                             "12345678901234567890", "18446744073709551616", "9.999999999999999999E27", "1E-27",
+                             "1E-28", "0.000000000000000000000000001", "3.14159265358979323846", "2.5E-0001",
+                             "0000000000000000000000001.5", "7.", ".125E3", "4.9406564584124654E-324", "0",
+                             "0.0E9", "1E+0", "9999999999999999999E-27", "0.1234567890123456789E8", "432462E-28",
+                             "6311528E28"}) {
+        const long double full = std::strtold(text, nullptr);
+        std::string comma = text;
+        std::replace(comma.begin(), comma.end(), '.', ',');
+        for (const auto& [typed, separator, value] : {std::tuple{std::string(text), '.', full},
+                                                       std::tuple{comma, ',', full},
+                                                       std::tuple{" -" + comma + " ", ',', -full}}) {
+            const auto read = parseExtended(typed, separator);
+            ASSERT_TRUE(read) << typed;
+            EXPECT_EQ(*read, value) << typed;
+            EXPECT_EQ(std::signbit(*read), std::signbit(value)) << typed;
+        }
+    }
 }
 
 // Below the extended range a value reads as 0, in the denormal range as itself: no error either way.
