@@ -1,10 +1,11 @@
 #include "ui/linklabel.h"
 
+#include "widgets/FlatShared.h"
+
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
+#include <QPainter>
 
 namespace calvorin {
 
@@ -80,14 +81,12 @@ void LinkLabel::keyPressEvent(QKeyEvent* event) {
 void LinkLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!hasFocus()) return;
-    // Around the text itself, as a focused check box frames its caption.
-    QStylePainter p(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    const QRect text = fontMetrics().boundingRect(contentsRect(), int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0), this->text());
-    option.rect = text.adjusted(-2, -1, 2, 1).intersected(rect());
-    option.backgroundColor = palette().color(backgroundRole());
-    p.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    // Around the text itself, in the link's own colour, drawn whatever the style does with focus
+    // rectangles (some draw none until a window is active).
+    QPainter p(this);
+    const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect text = fontMetrics().boundingRect(contentsRect(), flags, this->text());
+    flat::drawFrame(p, text.adjusted(-2, -1, 2, 1).intersected(rect()), palette().color(foregroundRole()));
 }
 
 LinkLabel* makeLink(QWidget* parent, const char* name, const QString& caption) {
