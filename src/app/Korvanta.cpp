@@ -41,7 +41,7 @@ void launchHelp() {
 
 // Shows the window of that class, then prints what is asked for.
 template <class Window> Does opens(Printout alsoPrints = Printout::None) {
-    return {&Window::staticMetaObject, &calvorin::show<Window>, alsoPrints};
+    return {&Window::staticMetaObject, &calvorin::open<Window>, alsoPrints};
 }
 Does prints(Printout printout) {
     return {.prints = printout};

@@ -56,7 +56,7 @@ template <class Window>
 void addShowItem(TfrmMain* owner, QMenu* menu, const char* name, const char* caption,
                  const QKeySequence& shortcut = {}) {
     connectGuarded(addItem(menu, name, caption, shortcut), &QAction::triggered, owner,
-                   &calvorin::show<Window>);
+                   &calvorin::open<Window>);
 }
 
 // A link that shows the window of that class.
@@ -65,7 +65,7 @@ LinkLabel* addShowLink(QWidget* owner, QLayout* column, const char* name, const 
     LinkLabel* link = makeLink(owner, name, QString::fromUtf8(caption));
     link->setWordWrap(true); // a long caption wraps instead of being cut off at the panel's edge
     column->addWidget(link);
-    connectGuarded(link, &LinkLabel::clicked, owner, &calvorin::show<Window>);
+    connectGuarded(link, &LinkLabel::clicked, owner, &calvorin::open<Window>);
     return link;
 }
 
@@ -244,8 +244,8 @@ QWidget* TfrmMain::createLeftColumn() {
     connectGuarded(Label3, &LinkLabel::clicked, this, [this] { showPanel(pnlFisica); });
     connectGuarded(Label4, &LinkLabel::clicked, this, [this] { showPanel(pnlTools); });
     connectGuarded(Label6, &LinkLabel::clicked, this, [this] { showPanel(pnlNews); });
-    connectGuarded(Label8, &LinkLabel::clicked, this, &calvorin::show<TfrmComandos>);
-    connectGuarded(Label5, &LinkLabel::clicked, this, &calvorin::show<TfrmAutor>);
+    connectGuarded(Label8, &LinkLabel::clicked, this, &calvorin::open<TfrmComandos>);
+    connectGuarded(Label5, &LinkLabel::clicked, this, &calvorin::open<TfrmAutor>);
     connectGuarded(Label7, &LinkLabel::clicked, this, [] { calvorin::maker::openWebPage(); });
     return column;
 }
@@ -374,7 +374,7 @@ void TfrmMain::showPanel(QFrame* panel) {
 
 void TfrmMain::FormShow() {
     if (QFileInfo::exists(scriptFile)) calvorin::korvanta::runFile(scriptFile);
-    if (splash == 1) calvorin::show<TfrmSplash>();
+    if (splash == 1) calvorin::open<TfrmSplash>();
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -393,7 +393,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 }
 
 void TfrmMain::mnuStartClick() {
-    calvorin::show<TfrmReport>();
+    calvorin::open<TfrmReport>();
 }
 void TfrmMain::mnuStopClick() {
     calvorin::reportLog().stop();

@@ -135,7 +135,7 @@ void TfrmSplash::btnFecharClick() {
     hide();
 }
 void TfrmSplash::lblMeajudeClick() {
-    calvorin::show<TfrmMeajude>();
+    calvorin::open<TfrmMeajude>();
 }
 
 void TfrmSplash::showEvent(QShowEvent* event) {

@@ -32,52 +32,52 @@ using calvorin::TopicPage;
 
 TfrmAnalise::TfrmAnalise()
     : TopicPage("frmAnalise", "Análise combinatória", true,
-                {{"Combinações Simples", &calvorin::show<TfrmCombinations>},
-                 {"Números fatoriais", &calvorin::show<TfrmFatoriais>}}) {}
+                {{"Combinações Simples", &calvorin::open<TfrmCombinations>},
+                 {"Números fatoriais", &calvorin::open<TfrmFatoriais>}}) {}
 
 TfrmPA::TfrmPA()
     : TopicPage("frmPA", "Progressões Aritméticas", true,
-                {{"Termo qualquer de uma PA", &calvorin::show<TfrmTQPA>},
-                 {"Número de termos de uma PA", &calvorin::show<TfrmNTPA>},
-                 {"Soma dos termos de uma PA", &calvorin::show<TfrmSTPA>}}) {}
+                {{"Termo qualquer de uma PA", &calvorin::open<TfrmTQPA>},
+                 {"Número de termos de uma PA", &calvorin::open<TfrmNTPA>},
+                 {"Soma dos termos de uma PA", &calvorin::open<TfrmSTPA>}}) {}
 
 TfrmPG::TfrmPG()
     : TopicPage("frmPG", "Progressões Geométricas", true,
-                {{"Termo qualquer de uma PG", &calvorin::show<TfrmTQPG>},
-                 {"Soma dos termos de uma PG", &calvorin::show<Tfrmstpg>},
-                 {"Produto dos termos de uma PG", &calvorin::show<Tfrmptpg>}}) {}
+                {{"Termo qualquer de uma PG", &calvorin::open<TfrmTQPG>},
+                 {"Soma dos termos de uma PG", &calvorin::open<Tfrmstpg>},
+                 {"Produto dos termos de uma PG", &calvorin::open<Tfrmptpg>}}) {}
 
 // The only topic page that does not stay on top.
 TfrmMatrizes::TfrmMatrizes()
     : TopicPage("frmMatrizes", "Matrizes", false,
-                {{"Cálculo de determinantes", &calvorin::show<TfrmDeterminante>},
-                 {"Operações com matrizes", &calvorin::show<TfrmOperMatrizes>}}) {}
+                {{"Cálculo de determinantes", &calvorin::open<TfrmDeterminante>},
+                 {"Operações com matrizes", &calvorin::open<TfrmOperMatrizes>}}) {}
 
 TfrmAnalitica::TfrmAnalitica()
     : TopicPage("frmAnalitica", "Geometria análitica", true,
-                {{"Distância entre 2 pontos", &calvorin::show<TfrmDistancia>},
-                 {"Inclinação de uma reta", &calvorin::show<TfrmInclination>},
-                 {"Distância entre um ponto e uma reta", &calvorin::show<TfrmPontoReta>}}) {}
+                {{"Distância entre 2 pontos", &calvorin::open<TfrmDistancia>},
+                 {"Inclinação de uma reta", &calvorin::open<TfrmInclination>},
+                 {"Distância entre um ponto e uma reta", &calvorin::open<TfrmPontoReta>}}) {}
 
 Tfrmtools::Tfrmtools()
     : TopicPage("frmtools", "Ferramentas matemáticas", true,
                 {{"Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)",
-                  &calvorin::show<TfrmConvertTemperatura>},
-                 {"Calculadora", &calvorin::show<TfrmCalc>},
-                 {"Gerador de gráficos", &calvorin::show<TfrmGraph>},
-                 {"Regra de 3", &calvorin::show<TfrmRegra3>}}) {}
+                  &calvorin::open<TfrmConvertTemperatura>},
+                 {"Calculadora", &calvorin::open<TfrmCalc>},
+                 {"Gerador de gráficos", &calvorin::open<TfrmGraph>},
+                 {"Regra de 3", &calvorin::open<TfrmRegra3>}}) {}
 
 Tfrmgeometria::Tfrmgeometria()
     : TopicPage("frmgeometria", "Geometria", true,
-                {{"Geometria analítica", &calvorin::show<TfrmAnalitica>},
-                 {"Teorema de Pitágoras", &calvorin::show<TfrmPitagoras>},
-                 {"Funções trigonométricas", &calvorin::show<TfrmTrigonometria>},
-                 {"Soma dos ângulos internos de um poligono", &calvorin::show<TfrmSumAng>},
-                 {"Número de diagonais de um poligono", &calvorin::show<TfrmDiagonais>}}) {}
+                {{"Geometria analítica", &calvorin::open<TfrmAnalitica>},
+                 {"Teorema de Pitágoras", &calvorin::open<TfrmPitagoras>},
+                 {"Funções trigonométricas", &calvorin::open<TfrmTrigonometria>},
+                 {"Soma dos ângulos internos de um poligono", &calvorin::open<TfrmSumAng>},
+                 {"Número de diagonais de um poligono", &calvorin::open<TfrmDiagonais>}}) {}
 
 TfrmFisica::TfrmFisica()
     : TopicPage("frmFisica", "Física/Química", true,
-                {{"Cálculo de calorias gastas por um corpo", &calvorin::show<TfrmCalorias>},
+                {{"Cálculo de calorias gastas por um corpo", &calvorin::open<TfrmCalorias>},
                  {"Conversor de temperaturas: (Celsius/Kelvin/Fahrenheit)",
-                  &calvorin::show<TfrmConvertTemperatura>},
-                 {"Conversor de velocidades (Km/h/Metro/seg)", &calvorin::show<TfrmConvertVelocidade>}}) {}
+                  &calvorin::open<TfrmConvertTemperatura>},
+                 {"Conversor de velocidades (Km/h/Metro/seg)", &calvorin::open<TfrmConvertVelocidade>}}) {}

@@ -8,7 +8,7 @@ namespace calvorin {
 
 struct TopicLink {
     const char* caption;
-    void (*show)(); // shows the window of the link: show<TfrmTQPA>
+    void (*show)(); // shows the window of the link: open<TfrmTQPA>
 };
 
 // What every topic page does: tool border, white, a column of links Label1..LabelN.

@@ -34,5 +34,5 @@ void TfrmCalorias::btnCalcClick() {
 }
 
 void TfrmCalorias::btnConvertClick() {
-    showOther<TfrmConvertTemperatura>();
+    calvorin::open<TfrmConvertTemperatura>();
 }

@@ -25,5 +25,5 @@ void TfrmNTPA::Button1Click() {
 }
 
 void TfrmNTPA::Button3Click() {
-    showOther<TfrmTQPA>();
+    calvorin::open<TfrmTQPA>();
 }

@@ -25,5 +25,5 @@ void TfrmSTPA::Button1Click() {
 }
 
 void TfrmSTPA::Button3Click() {
-    showOther<TfrmTQPA>();
+    calvorin::open<TfrmTQPA>();
 }

@@ -25,5 +25,5 @@ void Tfrmptpg::Button1Click() {
 }
 
 void Tfrmptpg::Button3Click() {
-    showOther<TfrmTQPG>();
+    calvorin::open<TfrmTQPG>();
 }

@@ -25,5 +25,5 @@ void Tfrmstpg::Button1Click() {
 }
 
 void Tfrmstpg::Button3Click() {
-    showOther<TfrmTQPG>();
+    calvorin::open<TfrmTQPG>();
 }

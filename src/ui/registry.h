@@ -46,7 +46,7 @@ T& window() {
 void showWindow(QWidget* window);
 
 // Shows the one window of that class, as it was last left.
-template <class T> void show() {
+template <class T> void open() {
     showWindow(&window<T>());
 }
 

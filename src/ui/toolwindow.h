@@ -130,9 +130,6 @@ public:
     // The Copy button: the caption as it is now, on the clipboard.
     static void copy(const QLabel* answer);
 
-    // Shows the one instance of another window as it was last left (QWidget::show() hides the
-    // registry's show<>() inside a window class).
-    template <class Other> static void showOther() { calvorin::show<Other>(); }
 
 protected:
     // ---- controls: created here so that each kind is made in one place, named after its member ----

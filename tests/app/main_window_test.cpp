@@ -187,7 +187,7 @@ TEST_F(MainWindowTest, FecharEndsTheProcessWithCodeOne) {
 
 TEST_F(MainWindowTest, ClosingTheMainWindowEndsTheEventLoopWithCodeZeroWhileToolWindowsAreOpen) {
     TfrmMain other;
-    calvorin::show<TfrmPA>(); // stays on top, still visible when the main window closes
+    calvorin::open<TfrmPA>(); // stays on top, still visible when the main window closes
     QTimer::singleShot(0, &other, [&] { other.close(); });
     // Should the close not end the loop, this ends it with another code instead of hanging.
     QTimer safetyNet;

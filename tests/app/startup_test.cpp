@@ -102,7 +102,7 @@ TEST_F(StartupTest, UnreadableScriptIsReportedAndNoCreditsFollow) {
 
     // The program goes on.
     fresh.mnuHelp->trigger();
-    calvorin::show<TfrmPA>();
+    calvorin::open<TfrmPA>();
     EXPECT_TRUE(windowNamed("TfrmPA")->isVisible());
     EXPECT_EQ(dialogs.errors.size(), 1);
 }
