@@ -159,7 +159,6 @@ FlatButton* ToolWindow::button(const QString& name, const QString& caption) {
 
 void ToolWindow::calculates(QAbstractButton* button) {
     calculateButtons_.push_back(button);
-    if (!defaultButton_) defaultButton_ = button;
 }
 
 void ToolWindow::submits(QWidget* input, QAbstractButton* button) {
@@ -171,7 +170,7 @@ QAbstractButton* ToolWindow::buttonFor(const QWidget* focus) const {
     for (const auto& [input, button] : submits_)
         if (input == focus || input->isAncestorOf(focus)) return button;
     const bool input = qobject_cast<const QLineEdit*>(focus) || qobject_cast<const QComboBox*>(focus);
-    return input ? defaultButton_ : nullptr;
+    return input && !calculateButtons_.empty() ? calculateButtons_.front() : nullptr;
 }
 
 void ToolWindow::keyPressEvent(QKeyEvent* event) {

@@ -221,7 +221,7 @@ private:
 
     QStringList steps_;
     int solutions_ = 0; // worked solutions handed in so far
-    std::vector<const QAbstractButton*> calculateButtons_;
+    std::vector<QAbstractButton*> calculateButtons_; // the first is the one Return presses
     struct Answer {
         QWidget* widget;
         std::function<QString()> copyText;
@@ -230,7 +230,6 @@ private:
     QMenu* answerMenu_;
     QAction *mnuCopiarResposta_, *mnuResolucao_;
     QWidget* menuAnswer_ = nullptr; // the answer the menu was last opened on
-    QAbstractButton* defaultButton_ = nullptr;
     std::vector<std::pair<QWidget*, QAbstractButton*>> submits_;
     bool closesOnEscape_ = true;
     QGridLayout* grid_;
