@@ -45,13 +45,13 @@ void ReportLog::changeUnrecorded(const std::function<void()>& change) {
 }
 
 void ReportLog::append(const QString& line) {
-    QTextCursor cursor(document_);
-    cursor.movePosition(QTextCursor::End);
-    // A last line without its line break (the user removed it) gets one first.
-    const QString text = (cursor.block().text().isEmpty() ? QString() : QStringLiteral("\n")) + line + '\n';
     changeUnrecorded([&] {
-        cursor.movePosition(QTextCursor::End); // the end of the text with the undone steps redone
-        cursor.insertText(text);
+        // At the end of the text as it stands with the user's undone steps redone.
+        QTextCursor cursor(document_);
+        cursor.movePosition(QTextCursor::End);
+        // A last line without its line break (the user removed it) gets one first.
+        if (!cursor.block().text().isEmpty()) cursor.insertText(QStringLiteral("\n"));
+        cursor.insertText(line + QLatin1Char('\n'));
     });
     emit appended(line);
 }
