@@ -24,9 +24,15 @@ template <class Control> Control* named(Control* control, const QString& name) {
     control->setObjectName(name);
     return control;
 }
-} // namespace
 
-namespace {
+// The formulas' UTF-8 lines as the windows show and record them.
+QStringList toQt(const std::vector<std::string>& lines) {
+    QStringList converted;
+    for (const std::string& line : lines)
+        converted << QString::fromStdString(line);
+    return converted;
+}
+
 // Keeps a narrow edit's start in view and its whole text in the tooltip when it does not fit.
 class StartInView : public QObject {
 public:
@@ -120,10 +126,7 @@ void ToolWindow::record(const QStringList& lines) {
 }
 
 void ToolWindow::record(const Report& lines) {
-    QStringList converted;
-    for (const std::string& line : lines)
-        converted << QString::fromStdString(line);
-    record(converted);
+    record(toQt(lines));
 }
 
 void ToolWindow::copy(const QLabel* answer) {
@@ -331,9 +334,7 @@ void ToolWindow::row(std::initializer_list<QWidget*> widgets) {
 }
 
 void ToolWindow::solved(const std::vector<std::string>& steps) {
-    steps_.clear();
-    for (const std::string& line : steps)
-        steps_ << QString::fromStdString(line);
+    steps_ = toQt(steps);
     ++solutions_;
     emit stepsChanged();
 }
