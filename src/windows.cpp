@@ -3,6 +3,7 @@
 
 #include "app/Korvanta.h"
 #include "app/allwindows.h"
+#include "help/fAjuda.h"
 #include "ui/fResolucao.h"
 
 namespace calvorin {
@@ -10,6 +11,7 @@ namespace calvorin {
 void createAllWindows(const std::function<void(QWidget*)>& mainCreated) {
     // The help viewer is made on first use, after this: its command list must be there by then.
     korvanta::listInHelp();
+    installHelpViewer();
     // Sizes and pictures wait until a window is first needed: most are never opened in a run.
     const DeferUntilNeeded later;
     auto* const add = &WindowRegistry::add;

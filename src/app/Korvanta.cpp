@@ -3,7 +3,7 @@
 #include "app/allwindows.h"
 #include "app/maker.h"
 #include "platform/help.h"
-#include "platform/helptopics.h"
+#include "help/helptopics.h"
 #include "platform/process.h"
 #include "platform/textfile.h"
 #include "report/report.h"

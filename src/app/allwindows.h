@@ -6,7 +6,7 @@
 #include "app/infowindows.h"
 #include "app/topics.h"
 #include "calc/fCalc.h"
-#include "plot/fGraph.h"
+#include "graph/fGraph.h"
 #include "report/fConfirmNR.h"
 #include "report/fReport.h"
 #include "report/fViewReport.h"

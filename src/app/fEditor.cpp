@@ -3,7 +3,7 @@
 #include "app/Korvanta.h"
 #include "ui/frames.h"
 #include "platform/guard.h"
-#include "platform/memo.h"
+#include "widgets/memo.h"
 #include "platform/help.h"
 #include "platform/textfile.h"
 

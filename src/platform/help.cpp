@@ -1,197 +1,13 @@
 #include "platform/help.h"
 
-#include "platform/guard.h"
-#include "platform/helptopics.h"
-
-#include <QCollator>
-#include <QCoreApplication>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
-#include <QShortcut>
-#include <QStackedWidget>
-#include <QTextBrowser>
-#include <QUrl>
-#include <QVBoxLayout>
-
 #include <algorithm>
-
-using namespace calvorin;
-
-namespace {
-
-const QString searchTopic = QStringLiteral("search");
-
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
-}
-
-QString page(const QString& title, const QString& body) {
-    return "<h2>" + title.toHtmlEscaped() + "</h2>" + body;
-}
-
-} // namespace
-
-TfrmAjuda::TfrmAjuda(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setObjectName("frmAjuda");
-    setWindowTitle(QStringLiteral("Ajuda do Calvorin 2.1"));
-    // The viewer never keeps the program running once the main window is closed.
-    setAttribute(Qt::WA_QuitOnClose, false);
-
-    btnConteudo = makeButton(this, "btnConteudo", QStringLiteral("&Conteúdo"));
-    btnPesquisar = makeButton(this, "btnPesquisar", QStringLiteral("&Pesquisar"));
-    btnFechar = makeButton(this, "btnFechar", QStringLiteral("&Fechar"));
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-
-    paginas = new QStackedWidget(this);
-    paginas->setObjectName("paginas");
-    txtTopico = new QTextBrowser(paginas);
-    txtTopico->setObjectName("txtTopico");
-    txtTopico->setOpenLinks(false);
-    paginas->addWidget(txtTopico);
-
-    pnlPesquisa = new QWidget(paginas);
-    pnlPesquisa->setObjectName("pnlPesquisa");
-    auto* lblPalavra = new QLabel(QStringLiteral("Digite a palavra que procura:"), pnlPesquisa);
-    lblPalavra->setObjectName("lblPalavra");
-    txtPalavra = new QLineEdit(pnlPesquisa);
-    txtPalavra->setObjectName("txtPalavra");
-    lblPalavra->setBuddy(txtPalavra);
-    lstPalavras = new QListWidget(pnlPesquisa);
-    lstPalavras->setObjectName("lstPalavras");
-    btnExibir = makeButton(pnlPesquisa, "btnExibir", QStringLiteral("&Exibir"));
-    auto* searchLayout = new QVBoxLayout(pnlPesquisa);
-    searchLayout->addWidget(lblPalavra);
-    searchLayout->addWidget(txtPalavra);
-    searchLayout->addWidget(lstPalavras);
-    searchLayout->addWidget(btnExibir, 0, Qt::AlignRight);
-    paginas->addWidget(pnlPesquisa);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(btnConteudo);
-    buttons->addWidget(btnPesquisar);
-    buttons->addStretch();
-    buttons->addWidget(btnFechar);
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(buttons);
-    layout->addWidget(paginas);
-    resize(560, 440);
-
-    fillKeywords();
-
-    connectGuarded(btnConteudo, &QPushButton::clicked, this, &TfrmAjuda::btnConteudoClick);
-    connectGuarded(btnPesquisar, &QPushButton::clicked, this, &TfrmAjuda::btnPesquisarClick);
-    connectGuarded(btnFechar, &QPushButton::clicked, this, &TfrmAjuda::btnFecharClick);
-    connectGuarded(escape, &QShortcut::activated, this, &TfrmAjuda::btnFecharClick);
-    connectGuarded(btnExibir, &QPushButton::clicked, this, &TfrmAjuda::btnExibirClick);
-    connectGuarded(txtPalavra, &QLineEdit::returnPressed, this, &TfrmAjuda::btnExibirClick);
-    connectGuarded(lstPalavras, &QListWidget::itemActivated, this, &TfrmAjuda::btnExibirClick);
-    connectGuarded(txtPalavra, &QLineEdit::textEdited, this, &TfrmAjuda::txtPalavraChange);
-    connectGuarded(txtTopico, &QTextBrowser::anchorClicked, this, &TfrmAjuda::txtTopicoLinkClick);
-
-    showContents();
-}
-
-// Every topic under its title and under each of its keywords, in alphabetical order.
-void TfrmAjuda::fillKeywords() {
-    struct Entry {
-        QString text;
-        QString id;
-    };
-    std::vector<Entry> entries;
-    for (const HelpTopic& t : helpTopics()) {
-        entries.push_back({t.title, t.id});
-        for (const QString& k : t.keywords)
-            entries.push_back({k, t.id});
-    }
-    QCollator order(QLocale(QLocale::Portuguese, QLocale::Brazil));
-    order.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(entries.begin(), entries.end(),
-                     [&](const Entry& a, const Entry& b) { return order.compare(a.text, b.text) < 0; });
-    for (const Entry& e : entries) {
-        auto* item = new QListWidgetItem(e.text, lstPalavras);
-        item->setData(Qt::UserRole, e.id);
-    }
-}
-
-void TfrmAjuda::showContents(const QString& note) {
-    QString body;
-    if (!note.isEmpty()) body += "<p><i>" + note.toHtmlEscaped() + "</i></p>";
-    body += QStringLiteral("<p>Escolha um tópico:</p><ul>");
-    for (const HelpTopic& t : helpTopics())
-        body += "<li><a href=\"" + t.id + "\">" + t.title.toHtmlEscaped() + "</a></li>";
-    body += QStringLiteral("</ul><p>Para procurar uma palavra, use <a href=\"search\">Pesquisar</a>.</p>");
-    txtTopico->setHtml(page(QStringLiteral("Ajuda do Calvorin 2.1"), body));
-    paginas->setCurrentWidget(txtTopico);
-    topic_.clear();
-}
-
-void TfrmAjuda::showSearch(const QString& keyword) {
-    txtPalavra->setText(keyword);
-    txtPalavraChange();
-    paginas->setCurrentWidget(pnlPesquisa);
-    txtPalavra->setFocus();
-    topic_ = searchTopic;
-}
-
-bool TfrmAjuda::showTopic(const QString& id) {
-    const HelpTopic* t = findHelpTopic(id);
-    if (!t) {
-        showContents(QStringLiteral("Tópico não encontrado: ") + id);
-        return false;
-    }
-    txtTopico->setHtml(page(t->title, t->html));
-    paginas->setCurrentWidget(txtTopico);
-    topic_ = t->id;
-    return true;
-}
-
-void TfrmAjuda::btnConteudoClick() {
-    showContents();
-}
-void TfrmAjuda::btnPesquisarClick() {
-    showSearch(txtPalavra->text());
-}
-void TfrmAjuda::btnFecharClick() {
-    close();
-}
-
-void TfrmAjuda::btnExibirClick() {
-    if (QListWidgetItem* item = lstPalavras->currentItem()) showTopic(item->data(Qt::UserRole).toString());
-}
-
-// Typing moves the selection to the first keyword that begins with the text.
-void TfrmAjuda::txtPalavraChange() {
-    const QString typed = txtPalavra->text().trimmed();
-    for (int i = 0; i < lstPalavras->count(); ++i) {
-        QListWidgetItem* item = lstPalavras->item(i);
-        if (item->text().startsWith(typed, Qt::CaseInsensitive)) {
-            lstPalavras->setCurrentItem(item);
-            lstPalavras->scrollToItem(item, QAbstractItemView::PositionAtTop);
-            return;
-        }
-    }
-}
-
-void TfrmAjuda::txtTopicoLinkClick(const QUrl& link) {
-    const QString target = link.toString();
-    if (target == searchTopic)
-        showSearch();
-    else
-        showTopic(target);
-}
 
 namespace calvorin {
 
 namespace {
 
 QString g_helpFile;
+HelpViewer g_viewer;
 
 // Help file and program names may come with a folder, written either way.
 QString fileNamePart(const QString& path) {
@@ -203,10 +19,10 @@ bool isOurHelpFile(const QString& file) {
     return fileNamePart(file.trimmed()).compare(QStringLiteral("cv21.hlp"), Qt::CaseInsensitive) == 0;
 }
 
-void present(TfrmAjuda* viewer) {
-    viewer->show();
-    viewer->raise();
-    viewer->activateWindow();
+bool show(HelpPage page, const QString& topic = {}) {
+    if (!g_viewer) return false;
+    g_viewer(page, topic);
+    return true;
 }
 
 } // namespace
@@ -218,26 +34,14 @@ QString applicationHelpFile() {
     return g_helpFile;
 }
 
-TfrmAjuda* helpViewer() {
-    static QPointer<TfrmAjuda> viewer;
-    if (!viewer) {
-        viewer = new TfrmAjuda;
-        // Windows go before the application object does.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, viewer, &QObject::deleteLater);
-    }
-    return viewer;
+void setHelpViewer(HelpViewer viewer) {
+    g_viewer = std::move(viewer);
 }
 
 bool helpRequest(const QString& helpFile, int kind, const QString& topic) {
     setApplicationHelpFile(helpFile);
     if (!isOurHelpFile(helpFile) || (kind != 1 && kind != 2)) return false;
-    TfrmAjuda* viewer = helpViewer();
-    if (kind == 1)
-        viewer->showSearch();
-    else
-        viewer->showTopic(topic);
-    present(viewer);
-    return true;
+    return kind == 1 ? show(HelpPage::Search) : show(HelpPage::Topic, topic);
 }
 
 bool shellExecute(const QString& program, const QString& parameter) {
@@ -248,10 +52,7 @@ bool shellExecute(const QString& program, const QString& parameter) {
     if (fileNamePart(prog.trimmed()).compare(QStringLiteral("winhelp.exe"), Qt::CaseInsensitive) != 0)
         return false;
     if (!param.trimmed().isEmpty() && !isOurHelpFile(param)) return false;
-    TfrmAjuda* viewer = helpViewer();
-    viewer->showContents();
-    present(viewer);
-    return true;
+    return show(HelpPage::Contents);
 }
 
 } // namespace calvorin

@@ -1,56 +1,9 @@
 #pragma once
-// The help file and the desktop shell, as the program reaches them, and the help viewer that
-// shows the help file's topics.
+// The help file and the desktop shell, as the program reaches them. The pages themselves are shown
+// by the help window, which hands itself in at start-up (`setHelpViewer`).
 #include <QString>
-#include <QWidget>
 
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-class QStackedWidget;
-class QTextBrowser;
-class QUrl;
-
-// The help viewer: the contents page, the keyword search and the topics of "Cv21.hlp".
-class TfrmAjuda : public QWidget {
-    Q_OBJECT
-    // The identifier of the topic shown: "" for the contents, "search" for the keyword search.
-    Q_PROPERTY(QString topic READ topic)
-
-public:
-    explicit TfrmAjuda(QWidget* parent = nullptr);
-
-    QString topic() const { return topic_; }
-
-    // The contents page; `note` is a line shown above the list of topics.
-    void showContents(const QString& note = QString());
-    // The keyword search, with the keyword typed into its edit.
-    void showSearch(const QString& keyword = QString());
-    // Jumps to a topic. An unknown identifier shows the contents with a note and gives false.
-    bool showTopic(const QString& id);
-
-    QPushButton* btnConteudo;
-    QPushButton* btnPesquisar;
-    QPushButton* btnFechar;
-    QStackedWidget* paginas;
-    QTextBrowser* txtTopico; // contents and topics
-    QWidget* pnlPesquisa;    // the keyword search
-    QLineEdit* txtPalavra;
-    QListWidget* lstPalavras;
-    QPushButton* btnExibir;
-
-    void btnConteudoClick();
-    void btnPesquisarClick();
-    void btnFecharClick();
-    void btnExibirClick();
-    void txtPalavraChange();
-    void txtTopicoLinkClick(const QUrl& link);
-
-private:
-    void fillKeywords();
-
-    QString topic_;
-};
+#include <functional>
 
 namespace calvorin {
 
@@ -58,8 +11,12 @@ namespace calvorin {
 void setApplicationHelpFile(const QString& fileName);
 QString applicationHelpFile();
 
-// The one help viewer, created hidden on first use.
-TfrmAjuda* helpViewer();
+// What a request opens: the contents page, the keyword search with an empty keyword, or a topic.
+enum class HelpPage { Contents, Search, Topic };
+// Shows a page of "Cv21.hlp", brought to the front; `topic` is the identifier of a Topic page.
+using HelpViewer = std::function<void(HelpPage page, const QString& topic)>;
+// Until a viewer is handed in, requests show nothing and give false.
+void setHelpViewer(HelpViewer viewer);
 
 // Help request: makes `helpFile` the application's help file, then kind 1 opens the keyword
 // search with an empty keyword (the topic is not used) and kind 2 jumps to the topic with that

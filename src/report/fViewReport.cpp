@@ -2,7 +2,7 @@
 
 #include "ui/frames.h"
 #include "platform/guard.h"
-#include "platform/memo.h"
+#include "widgets/memo.h"
 #include "report/report.h"
 #include "ui/reportlog.h"
 

@@ -2,7 +2,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/guard.h"
-#include "platform/memo.h"
+#include "widgets/memo.h"
 #include "ui/frames.h"
 #include "ui/linklabel.h"
 #include "ui/registry.h"

@@ -1,6 +1,6 @@
 #include "ui/reportlog.h"
 
-#include "platform/memo.h"
+#include "widgets/memo.h"
 
 #include <QAbstractUndoItem>
 #include <QPlainTextDocumentLayout>

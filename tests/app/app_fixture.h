@@ -3,6 +3,7 @@
 // fresh temporary working directory with the dialogs answered and the process exit caught.
 #include "app/fMain.h"
 #include "platform/dialogs.h"
+#include "help/fAjuda.h"
 #include "platform/help.h"
 #include "platform/process.h"
 #include "support/windows.h"

@@ -3,7 +3,7 @@
 #include "app_fixture.h"
 
 #include "core/numbers.h"
-#include "plot/fGraph.h"
+#include "graph/fGraph.h"
 #include "tools/fDeterminante.h"
 #include "ui/fResolucao.h"
 #include "ui/linklabel.h"

@@ -2,6 +2,7 @@
 #include "app_fixture.h"
 
 #include "app/topics.h"
+#include "help/fAjuda.h"
 #include "platform/help.h"
 #include "ui/linklabel.h"
 

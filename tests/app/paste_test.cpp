@@ -3,7 +3,7 @@
 #include "app_fixture.h"
 
 #include "app/fEditor.h"
-#include "platform/memo.h"
+#include "widgets/memo.h"
 #include "report/fViewReport.h"
 #include "report/report.h"
 

@@ -1,5 +1,6 @@
+#include "help/fAjuda.h"
+#include "help/helptopics.h"
 #include "platform/help.h"
-#include "platform/helptopics.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -33,7 +34,10 @@ int visibleWindows() {
 class Help : public testing::Test {
 protected:
     // The command language above hands its list in before the viewer is first made; a stand-in here.
-    static void SetUpTestSuite() { setCommandHelp({{{"tqpa"}, "Termo qualquer de uma PA."}}); }
+    static void SetUpTestSuite() {
+        setCommandHelp({{{"tqpa"}, "Termo qualquer de uma PA."}});
+        installHelpViewer();
+    }
     void SetUp() override { helpViewer()->hide(); }
     void TearDown() override { setApplicationHelpFile("Cv21.hlp"); }
 };

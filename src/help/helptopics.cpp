@@ -1,6 +1,6 @@
 // The help texts. Every topic lives here and nowhere else; the command list's lines are the command
 // table's own and come from it.
-#include "platform/helptopics.h"
+#include "help/helptopics.h"
 
 namespace calvorin {
 

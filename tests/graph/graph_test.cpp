@@ -1,4 +1,4 @@
-#include "plot/fGraph.h"
+#include "graph/fGraph.h"
 #include "tools/fEqua2.h"
 
 #include "tools/tools_fixture.h"

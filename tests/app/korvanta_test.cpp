@@ -1,7 +1,8 @@
 // The command table, run line by line in script mode, in the command window's mode, and typed
 // into the command window itself, and the help file's list of it.
-#include "fixture.h"
+#include "commands_fixture.h"
 
+#include "help/fAjuda.h"
 #include "platform/help.h"
 
 #include <QRegularExpression>

@@ -1,5 +1,5 @@
 // The script editor: loading at each showing, saving, and the preview run.
-#include "fixture.h"
+#include "commands_fixture.h"
 
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"

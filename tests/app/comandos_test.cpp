@@ -1,5 +1,5 @@
 // The command window: executing typed lines, its keys, and the last command.
-#include "fixture.h"
+#include "commands_fixture.h"
 
 #include "platform/help.h"
 

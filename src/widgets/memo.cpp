@@ -1,4 +1,4 @@
-#include "platform/memo.h"
+#include "widgets/memo.h"
 
 #include <QMimeData>
 #include <QTextDocument>

@@ -1,4 +1,4 @@
-#include "plot/fGraph.h"
+#include "graph/fGraph.h"
 
 #include "ui/frames.h"
 #include "core/numbers.h"

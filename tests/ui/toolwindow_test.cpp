@@ -1,6 +1,6 @@
 #include "ui/toolwindow.h"
 #include "platform/clipboard.h"
-#include "tools_fixture.h"
+#include "tools/tools_fixture.h"
 
 #include "ui/frames.h"
 #include "widgets/TFlatButtonUnit.h"

@@ -1,7 +1,9 @@
 #pragma once
 // The graph generator: a function of x typed by the user, plotted, magnified, rescaled.
-#include "ui/toolwindow.h"
+// Object names and captions here are the program's published names: tests and scripts find the controls by
+// them.
 #include "plotter/Tracador2D.h"
+#include "ui/toolwindow.h"
 
 #include <QAction>
 #include <QGroupBox>
