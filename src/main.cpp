@@ -10,6 +10,7 @@ int main(int argc, char** argv) {
     calvorin::Application::setApplicationName("Calvorin 2.1");
     // Ties the windows to the installed desktop entry, for its icon and name in the task bar.
     calvorin::Application::setDesktopFileName("io.github.calvorin.Calvorin");
+    // kept as the program has always written it: "Cv21.hlp" here, "cv21.hlp" in every request
     calvorin::setApplicationHelpFile("Cv21.hlp");
     calvorin::initLocale();
     calvorin::loadQtTranslations();

@@ -24,6 +24,7 @@ void observe(const QString& effect) {
 void clearVisor() {
     window<TfrmComandos>().clearOutput();
 }
+// kept as the program has always written it: "fim" and "end" leave with exit code 1
 void endProgram() {
     terminateProcess(1);
 }
@@ -56,6 +57,7 @@ constexpr Printout Progressions = Printout::Progressions;
 constexpr Printout Geometric = Printout::Geometric;
 constexpr Printout Tools = Printout::Tools;
 
+// kept as the program has always written it: version 2.1.0 while the title says 2.1
 const QStringList versionLines = {
     "Calvorin versão 2.1.0",
     "Autor: " + maker::author,
@@ -79,6 +81,10 @@ QString header(Printout listing) {
 
 const std::vector<Command>& commands() {
     // clang-format off
+    // kept as the program has always written it: every row that matches a line runs, in table order; "versão"
+    // and "combinações" keep their accents while "relatorio", "pitagoras" and "fisica" have none; "ver",
+    // "ferramentas", "pa", "pg" and "clear" act by mode while "versão" and "tools" do both; the tools listing
+    // names "Celsius/Fahrenheit" only and lists calc, graf, celfar, regra3 in that order
     static const std::vector<Command> table = {
         // words            in a script                  typed in the command window   listing line
         //     help line

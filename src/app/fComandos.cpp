@@ -59,6 +59,7 @@ TfrmComandos::TfrmComandos(QWidget* parent) : QMainWindow(parent) {
     txtcomando = new QLineEdit("?", client);
     txtcomando->setObjectName("txtcomando");
     txtcomando->installEventFilter(this);
+    // kept as the program has always written it: a button named with an edit's prefix, "txtExec"
     txtExec = makeButton(client, "txtExec", "Executar");
     Button2 = makeButton(client, "Button2", "Fechar");
     for (QAbstractButton* button : {txtExec, Button2})

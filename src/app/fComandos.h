@@ -1,5 +1,6 @@
 #pragma once
 // The command window: Korvanta commands typed one line at a time, their output in `visor`.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include <QMainWindow>
 #include <QStringList>
 

@@ -55,6 +55,7 @@ TfrmEditor::TfrmEditor(QWidget* parent) : QMainWindow(parent) {
     Recortar1 = makeAction(editar, "Recortar1", "Recortar");
     Copiar1 = makeAction(editar, "Copiar1", "Copiar");
     Colar1 = makeAction(editar, "Colar1", "Colar");
+    // kept as the program has always written it: "Preview" in English, here and on the toolbar's link
     Preview1 = menuBar()->addAction("&Preview"); // acts at once, no drop-down
     Preview1->setObjectName("Preview1");
     QMenu* ajuda = menuBar()->addMenu("&Ajuda");
@@ -145,5 +146,7 @@ void TfrmEditor::Preview1Click() {
 }
 
 void TfrmEditor::ComandosdoKorvanta1Click() {
+    // kept as the program has always written it: "Comandos do Korvanta" opens the keyword search, not the
+    // commands' topic
     helpRequest("cv21.hlp", 1, "");
 }

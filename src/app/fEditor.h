@@ -1,5 +1,6 @@
 #pragma once
 // The start-up script editor: edits autoexec.cv1, saves it, and runs the edited lines as a preview.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/linklabel.h"
 
 #include <QMainWindow>

@@ -126,6 +126,9 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
 void TfrmMain::createMenus() {
     QMenuBar* bar = menuBar();
 
+    // kept as the program has always written it: "Algebra" and "poligono" without their accents, capitals
+    // unlike the panels' links ("Análise Combinatória", "Progressões Aritméticas", "Funções Trigonométricas")
+    // and "Física/Química" unspaced
     QMenu* sistema = addMenu(bar, "mnuSistema", "Sistema");
     QMenu* inicializacao = addMenu(sistema, "mnuInicializacao", "Inicialização do programa");
     addShowItem<TfrmEditor>(this, inicializacao, "mnuEditScript", "Editar script de inicialização");
@@ -226,6 +229,8 @@ QWidget* TfrmMain::createLeftColumn() {
         layout->addLayout(row);
         return label;
     };
+    // kept as the program has always written it: "Algebra" without its accent, and "Física / Química" spaced
+    // unlike the menu
     Label1 = link("Label1", "Algebra");
     Label2 = link("Label2", "Geometria");
     Label3 = link("Label3", "Física / Química");
@@ -273,6 +278,9 @@ void TfrmMain::createPanels(QWidget* area) {
     stack->setContentsMargins(0, 0, 0, 0);
     const QColor red(Qt::red);
 
+    // kept as the program has always written it: "Algebra" and "poligono" without accents, "Equações de
+    // Segundo grau" with its capital, the converters' "temperaturas: (...)" and "(Km/h/Metro/seg)", and the
+    // temperature converter in two panels
     pnlAlgebra = createPanel(area, "pnlAlgebra", "Algebra");
     QLayout* l = pnlAlgebra->layout();
     setTextColour(addShowLink<TfrmAnalise>(this, l, "lblAnalise", "Análise combinatória"), red);
@@ -402,6 +410,7 @@ void TfrmMain::mnuRestartClick() {
     calvorin::reportLog().resume();
 }
 void TfrmMain::mnuCloseClick() {
+    // kept as the program has always written it: "Fechar" leaves with exit code 1
     calvorin::terminateProcess(1);
 }
 void TfrmMain::mnuHelpClick() {

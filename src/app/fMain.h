@@ -1,5 +1,6 @@
 #pragma once
 // The main window: menus, category panels, and the splash flag the start-up script may clear.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include <QAction>
 #include <QMainWindow>
 

@@ -88,6 +88,7 @@ TfrmSplash::TfrmSplash() {
     auto* title = makeText(this, "lblTitulo", "Calvorin", false);
     setBold(title, 18);
     about->addWidget(title);
+    // kept as the program has always written it: version 2.1.0 while the title says 2.1
     lblVersao = makeText(this, "lblVersao", "Versão: 2.1.0", false);
     about->addWidget(lblVersao);
     lblAutor = makeText(this, "lblAutor", "Criado e desenvolvido por " + calvorin::maker::author);

@@ -1,5 +1,6 @@
 #pragma once
 // The information windows: the credits, how to help, and the maker's own window.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include <QWidget>
 
 class QAbstractButton;

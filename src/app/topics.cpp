@@ -30,6 +30,9 @@ TopicPage::TopicPage(const char* name, const QString& caption, bool stayOnTop,
 
 using calvorin::TopicPage;
 
+// kept as the program has always written it: the capitals of "Combinações Simples", "Progressões Aritméticas"
+// and "Progressões Geométricas", "poligono" without its accent and "Física/Química" unspaced, unlike the main
+// window's links
 TfrmAnalise::TfrmAnalise()
     : TopicPage("frmAnalise", "Análise combinatória", true,
                 {{"Combinações Simples", &calvorin::open<TfrmCombinations>},
@@ -54,6 +57,8 @@ TfrmMatrizes::TfrmMatrizes()
                  {"Operações com matrizes", &calvorin::open<TfrmOperMatrizes>}}) {}
 
 TfrmAnalitica::TfrmAnalitica()
+    // kept as the program has always written it: the caption's accent on the first a, while its links read
+    // "Geometria analítica"
     : TopicPage("frmAnalitica", "Geometria análitica", true,
                 {{"Distância entre 2 pontos", &calvorin::open<TfrmDistancia>},
                  {"Inclinação de uma reta", &calvorin::open<TfrmInclination>},

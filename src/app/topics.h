@@ -1,5 +1,6 @@
 #pragma once
 // Topic pages: small windows listing, as links, the windows of one subject.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include <QWidget>
 
 #include <initializer_list>

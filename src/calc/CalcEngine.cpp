@@ -114,11 +114,13 @@ void CalcEngine::evaluateExpression() {
         show(parser_.ParseValue());
 }
 
-// The operation stays pending and, but for the power, the first operand too: "=" again repeats
-// it on the value now displayed.
+// kept as the program has always written it: the operation stays pending and, but for the power, the first
+// operand too: "=" again repeats it on the value now displayed.
 void CalcEngine::applyPending() {
     if (PendingOp == pot) {
         record(title);
+        // kept as the program has always written it: "Cálando uma potênciação", and the exponent as the
+        // display shows it
         record(QStringLiteral("Cálando uma potênciação"));
         record(text(FirstOperand) + " elevado a " + display());
         SecondOperand = fpu::toDouble(displayValue());
@@ -141,6 +143,7 @@ void CalcEngine::applyPending() {
 
 // ---- function keys ----
 
+// kept as the program has always written it: "Log" keeps its operand as the first operand
 void CalcEngine::log() {
     FirstOperand = fpu::toDouble(displayValue());
     show(fpu::log10(FirstOperand));
@@ -162,6 +165,7 @@ void CalcEngine::root(const QString& exponentText) {
 void CalcEngine::pi() {
     const Extended pi = std::numbers::pi_v<Extended>;
     record(title);
+    // kept as the program has always written it: no blank after "="
     record("Valor de Pi =" + text(pi));
     show(pi);
 }

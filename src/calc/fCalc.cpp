@@ -21,6 +21,8 @@ FlatButton* withHint(FlatButton* button, const QString& hint) {
 TfrmCalc::TfrmCalc(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmCalc");
     setClosesOnEscape(false); // the calculator's keys stay as they always were
+    // kept as the program has always written it: "Raiz com outro expoente:" with its colon, "Ajuda?", the
+    // name "btnajuda" and the hints' "que encontra-se" and "atualmente exposto"
     txtVisor = edit("txtVisor", "0");
     FlatButton** digits[] = {&btn0, &btn1, &btn2, &btn3, &btn4, &btn5, &btn6, &btn7, &btn8, &btn9};
     for (int d = 0; d < 10; ++d)

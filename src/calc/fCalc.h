@@ -1,6 +1,7 @@
 #pragma once
 // The pocket calculator: its keypad, memory, clipboard and expression mode. The keys' logic is the
 // engine's; this window holds the controls and passes their clicks on.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 #include "calc/CalcEngine.h"
 #include "expr/Parser.h"

@@ -1,6 +1,7 @@
 #pragma once
 // The program's errors. Each carries the exact English text the user sees in the error box;
 // the box adds the final full stop.
+// kept as the program has always written it: the error texts are in English
 #include <stdexcept>
 #include <string>
 

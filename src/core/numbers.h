@@ -14,6 +14,8 @@ namespace calvorin {
 char decimalSeparator();
 void setDecimalSeparator(char separator);
 
+// kept as the program has always written it: no digit is needed, so the empty text, a lone minus sign and a
+// lone mark pass
 // Digits, at most one decimal mark, a minus sign only in first place. The empty text passes.
 // The full stop and the system decimal separator are both marks, counted together: under a comma
 // locale "2,5" passes (and converts), "2.5" passes and then fails conversion, "2.5,1" fails.

@@ -14,7 +14,8 @@ using Kind = TCalculadoraInFixa::TokenKind;
 
 constexpr Extended Pi = 3.14159265358979323851L;
 constexpr Extended OneEightieth = 1.0L / 180.0L;
-// The sine and cosine of larger magnitudes are not computed: they give 0.
+// kept as the program has always written it: the sine and cosine of larger magnitudes are not computed: they
+// give 0
 constexpr Extended TrigLimit = 9223372036854775808.0L; // 2^63
 
 Kind nameKind(std::string_view name) {
@@ -63,7 +64,8 @@ Extended powerRule(Extended base, Extended exponent) {
     return fpu::exp(fpu::mul(exponent, fpu::ln(base)));
 }
 
-// The whole part is a 16-bit count; from 1755 on the product overflows.
+// kept as the program has always written it: the whole part is a 16-bit count; from 1755 on the product
+// overflows
 Extended factorial(Extended x) {
     const Extended whole = std::trunc(x);
     if (whole < 0) throw InvalidOperation();
@@ -85,6 +87,8 @@ Extended apply(Kind f, Extended x) {
     case Kind::ArcSen: return fpu::atan2(x, cathetus(x));
     case Kind::ArcCos: return fpu::atan2(cathetus(x), x);
     case Kind::ArcTg: return fpu::atan(x);
+    // kept as the program has always written it: times pi, then times 1/180: RAD(180) is pi but for the last
+    // bit
     case Kind::Rad: return fpu::mul(fpu::mul(x, Pi), OneEightieth);
     case Kind::Exp: return fpu::exp(x);
     case Kind::Ln: return fpu::ln(x);
@@ -155,6 +159,8 @@ void TCalculadoraInFixa::NextToken() {
     else if (isLetter(c)) ScanName();
 }
 
+// kept as the program has always written it: separators anywhere in a number, and an "E" without digits
+// reading as E0
 // Digits and separators in any number, then "E", an optional sign and any digits. The value is
 // converted only when a factor uses it.
 void TCalculadoraInFixa::ScanNumber() {

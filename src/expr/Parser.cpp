@@ -126,6 +126,8 @@ struct StateActions {
 };
 
 // clang-format off
+// kept as the program has always written it: MOD only after an operand that starts a product (2*7 MOD 3 is
+// refused), unary minus binding tighter than ^, and "!" ending the parse as a failure
 // An operand is due: at the start, after "(", after an operator and after a function's "(".
 constexpr ActionRow operand =
     //  +      -      *      /      ^      (      )      num    fn     end    bad    !      MOD
@@ -264,6 +266,7 @@ Extended quotient(Extended a, Extended b) {
     return b == 0 ? Failure : a / b;
 }
 
+// kept as the program has always written it: a base of 0 or below fails, 0^2 and (-2)^2 included
 Extended power(Extended base, Extended exponent) {
     if (base <= 0) return Failure;
     const Extended t = exponent * std::log(base);
@@ -283,6 +286,7 @@ Extended remainder(Extended a, Extended b) {
     return static_cast<Extended>(*left % *right);
 }
 
+// kept as the program has always written it: each function's own limits
 Extended apply(Function f, Extended x) {
     switch (f) {
     case Function::Abs:
@@ -396,7 +400,8 @@ Token TMathParser::NextToken() {
     return Token::Bad;
 }
 
-// Digits with one full stop, then "E", an optional sign and at most four digits.
+// kept as the program has always written it: digits with one full stop, then "E", an optional sign and at
+// most four digits
 Token TMathParser::ScanNumber() {
     const std::string_view text = ParseString;
     const std::size_t start = scanPosition_ - 1;

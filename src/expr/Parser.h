@@ -28,6 +28,7 @@ struct TokenRecord {
 
 class TMathParser {
 public:
+    // kept as the program has always written it: the codes skip 2
     // Why a parse stopped: ErrorCode(), and the code OnParseError receives. The action table gives
     // 3 to 6, the stack 1 and the lexer 7; 2 is never given.
     enum ParseError : std::uint8_t {
@@ -57,6 +58,7 @@ public:
     ParseError ErrorCode() const { return errorCode_; }
     std::uint16_t ScanPosition() const { return scanPosition_; }
 
+    // kept as the program has always written it: 15 records: 12 pairs of parentheses around a number, not 13
     static constexpr int StackSize = 15;
     // The end of a longer text (its length plus 1) would not fit the 16-bit ScanPosition: such a
     // text fails with OperandExpected at position 1.

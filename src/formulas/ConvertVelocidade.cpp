@@ -3,7 +3,8 @@
 namespace calvorin::formulas::ConvertVelocidade {
 
 namespace {
-// The spacing around "=" differs between the two directions, as it always has.
+// kept as the program has always written it: the spacing around "=" differs between the two directions, and
+// the titles write "km/h" with a small k
 Report report(Direction direction, const Typed<>& v, Real answer) {
     if (direction == Direction::kmhToMs)
         return {"Transformando km/h para m/seg", v.text + " Km/h =" + show(answer) + " m/seg"};

@@ -10,7 +10,7 @@ constexpr int diagonals[6][3][2] = {
     {{0, 2}, {1, 1}, {2, 0}}, {{0, 1}, {1, 0}, {2, 2}}, {{0, 0}, {1, 2}, {2, 1}},
 };
 
-// The title's "matrix" is the program's own spelling.
+// kept as the program has always written it: the title's "matrix"
 Report report(const Matrix& m, double determinant) {
     Report lines{"Cálculo do determinante de uma matrix 3x3", "Matriz:"};
     for (const auto& row : m)

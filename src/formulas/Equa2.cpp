@@ -34,12 +34,15 @@ Result discriminant(const Typed<>& a, const Typed<>& b, const Typed<>& c) {
     };
     if (r.delta < 0) r.steps.insert(r.steps.end(), {"Δ < 0", noRoots});
     r.equation = a.text + "*x*x" + term(b, "*x") + term(c, "");
+    // kept as the program has always written it: the report's "Sem raízes reais" without the labels' "!"
     if (r.delta < 0) r.report = {title, r.equation, "Sem raízes reais"};
     return r;
 }
 
 void roots(Result& r) {
     const Real root = fpu::sqrt(r.delta), minusB = Real(0) - r.b, twoA = Real(2) * r.a;
+    // kept as the program has always written it: the first root is the one with +√Δ, the smaller one for a
+    // negative a
     r.root1 = (-Real(r.b) + root) / twoA;
     r.root2 = (-Real(r.b) - root) / twoA;
     const std::string over = ") / " + operand(twoA);
@@ -52,7 +55,7 @@ void roots(Result& r) {
 }
 
 void vertex(Result& r) {
-    // Between the roots as shown, to 15 digits.
+    // kept as the program has always written it: the vertex lies between the roots as shown, to 15 digits
     const Real r1 = strToFloat(show(r.root1)), r2 = strToFloat(show(r.root2));
     r.xv = ((r1 + r2) * 0.5).toDouble();
     r.yv = (Real(r.a) * r.xv * r.xv + Real(r.b) * r.xv + r.c).toDouble();

@@ -4,6 +4,7 @@
 
 namespace calvorin::formulas::Fatoriais {
 
+// kept as the program has always written it: a negative or fractional x still gets the descending product
 // x (x - 1) (x - 2) ... down to the last factor above 1, every step stored as a double: x itself
 // when x <= 2, except that the empty product of 0 is 1. Overflows from 171 on.
 double descendingProduct(double x);

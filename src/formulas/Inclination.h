@@ -7,6 +7,7 @@
 namespace calvorin::formulas::Inclination {
 
 // What the window shows for a vertical line, which has no slope.
+// kept as the program has always written it: a vertical line answers "Divisão por 0!"
 inline constexpr const char* vertical = "Divisão por 0!";
 
 struct Result {

@@ -6,8 +6,8 @@
 namespace calvorin::formulas::MDC {
 
 namespace {
-// A step's integer is read back from the number's display text, so a fraction or a number beyond
-// 32 bits fails there with that text.
+// kept as the program has always written it: a step's integer is read back from the number's display text, so
+// a fraction or a number beyond 32 bits fails there with that text
 int wholeNumber(double value) {
     return strToInt(formatGeneral(value));
 }
@@ -35,7 +35,8 @@ Result calculate(const Typed<>& a, const Typed<>& b) {
         dividend = divisor;
         divisor = remainder;
     } while (remainder != 0);
-    // The window keeps the sign the remainders carry; the divisor of mathematics is never negative.
+    // kept as the program has always written it: the sign the remainders carry, though the divisor of
+    // mathematics is never negative
     steps.push_back((dividend > 0 ? pair + " = " : std::string("Resposta obtida: ")) + show(dividend));
     return {dividend, report(a, b, dividend), std::move(steps)};
 }

@@ -13,6 +13,8 @@ Result calculate(Typed<> a1, Typed<> an, Typed<> r) {
     const Real first = a1.value, last = an.value, ratio = r.value;
     const Real difference = first - last;
     const Real numerator = difference - ratio;
+    // kept as the program has always written it: the count is not rounded: a last term the progression never
+    // reaches gives a fraction
     const Real count = numerator / -ratio;
     return {count,
             report(a1, an, r, count),

@@ -10,6 +10,8 @@ Report report(Operation operation, const Operands& a, const Operands& b, const M
     for (const Operands* m : {&a, &b}) {
         lines.push_back(m == &a ? "Matriz 1" : "Matriz 2");
         for (const auto& row : *m)
+            // kept as the program has always written it: elements joined by "," even where "," is the decimal
+            // separator
             lines.push_back(row[0].text + "," + row[1].text + "," + row[2].text);
     }
     lines.push_back("Resultado:");

@@ -116,7 +116,7 @@ Result calculate(int number, Typed<> t1, Typed<> t2, Typed<> t3, const std::stri
     return {length, report(chosen, expression, show(length)), steps};
 }
 
-// "pitágoras" and "Éxpressão" are the program's own spelling.
+// kept as the program has always written it: "pitágoras" and "Éxpressão"
 Report report(const std::string& chosen, const std::string& expression, const std::string& answer) {
     Report lines{"Teorema de pitágoras"};
     if (!chosen.empty()) lines.push_back("Calculando lado " + chosen);

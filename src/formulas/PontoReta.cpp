@@ -16,6 +16,7 @@ Result calculate(Typed<> a, Typed<> b, Typed<> c, Typed<> x0, Typed<> y0) {
     // The two products and the two squares before their sums, where the signs go wrong.
     return {
         d,
+        // kept as the program has always written it: the inputs are not recorded
         {"Calculando a distância entre um ponto e uma reta", "Resposta obtida: " + show(d)},
         {"d = |a·x0 + b·y0 + c| / √(a² + b²)",
          "d = |" + A + "·" + X0 + " + " + B + "·" + Y0 + " + " + operand(c.text) + "| / √(" + A + "² + " + B +

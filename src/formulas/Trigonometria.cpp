@@ -15,6 +15,7 @@ Extended cosine(Extended r) {
 }
 } // namespace
 
+// kept as the program has always written it: the list's "Cosecante" and "Coseno"
 const std::array<Function, 6> functions{{
     {"Cosecante", "Cossecante", "cossec", "sen", sine, true, 0},
     {"Coseno", "Cosseno", "cos", "cos", cosine, false, -1},

@@ -265,6 +265,8 @@ bool PlotPicture::trace(const PlotSettings& s, const Grid& g, int width, Segment
     const bool forward = range.Increment > 0;
 
     Extended x = range.Left;
+    // kept as the program has always written it: the first sample is taken twice, the curve starting with a
+    // line to where the pen stands, and it ends at the first sample that does not evaluate
     Extended y = sample(expression, x);
     if (!evaluator_.Valid()) return false;
     QPoint at = pixel(s, g, x, y);

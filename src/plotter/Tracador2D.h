@@ -188,6 +188,7 @@ class TTracador2D : public QWidget {
     Q_PROPERTY(calvorin::Extended Zoom READ Zoom WRITE setZoom)
     Q_PROPERTY(bool IncrementalDisplay READ IncrementalDisplay WRITE setIncrementalDisplay)
     Q_PROPERTY(TPen Line READ Line WRITE setLine)
+    // kept as the program has always written it: "Orign"
     Q_PROPERTY(TPontoInt Orign READ Orign WRITE setOrign)
     Q_PROPERTY(bool OrignScroll READ OrignScroll WRITE setOrignScroll)
     Q_PROPERTY(TPontoReal Scale READ Scale WRITE setScale)

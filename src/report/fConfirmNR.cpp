@@ -15,6 +15,8 @@ TfrmConfirmNR::TfrmConfirmNR(QWidget* parent) : QWidget(parent), SaveDialog1(rep
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
     Label1->setFixedWidth(300);
+    // kept as the program has always written it: the first button's caption ends in a full stop, the second's
+    // does not
     Button1 = makeButton(this, "Button1", "Iniciar outro relatório e salvar o atual.");
     Button2 = makeButton(this, "Button2", "Iniciar outro relatório sem salvar o atual");
     Button3 = makeButton(this, "Button3", "Cancelar");
@@ -33,7 +35,8 @@ TfrmConfirmNR::TfrmConfirmNR(QWidget* parent) : QWidget(parent), SaveDialog1(rep
     applyFrame(this, Frame{"Esperando confirmação do usuário", Border::Tool, true, true, false});
 }
 
-// The new report starts only once the current one is safely on disk; the window stays open.
+// kept as the program has always written it: the window stays open after this button. The new report starts
+// only once the current one is safely on disk.
 void TfrmConfirmNR::Button1Click() {
     if (!report::save(SaveDialog1)) return;
     report::startAnother();

@@ -1,5 +1,6 @@
 #pragma once
 // Asks what to do with the report that exists when a new one is started.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "platform/dialogs.h"
 #include "widgets/TFlatButtonUnit.h"
 

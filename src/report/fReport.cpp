@@ -34,7 +34,7 @@ TfrmReport::TfrmReport(QWidget* parent) : QWidget(parent) {
     applyFrame(this, Frame{"Gerador de relatórios", Border::Tool, true, false, false});
 }
 
-// Hides also when the confirmation window took over.
+// kept as the program has always written it: hides also when the confirmation window took over
 void TfrmReport::btnIniciarClick() {
     report::start();
     hide();

@@ -1,5 +1,6 @@
 #pragma once
 // The report generator: starts a new report.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "widgets/TFlatButtonUnit.h"
 
 #include <QLabel>

@@ -1,5 +1,6 @@
 #pragma once
 // The report viewer: its memo shows the report log's own document.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "platform/dialogs.h"
 #include "widgets/TFlatButtonUnit.h"
 

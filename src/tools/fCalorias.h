@@ -1,5 +1,6 @@
 #pragma once
 // The heat a body exchanges: specific heat times mass times the change of temperature.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 
 class TfrmCalorias : public calvorin::ToolWindow {

@@ -1,5 +1,6 @@
 #pragma once
 // Simple combinations: the groups of p elements chosen from n.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 
 class TfrmCombinations : public calvorin::ToolWindow {

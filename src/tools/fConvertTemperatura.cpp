@@ -8,7 +8,8 @@ using formulas::ConvertTemperatura::calculate;
 using ScaleName = formulas::ConvertTemperatura::Scale;
 
 namespace {
-// The converter's own message for a value that does not convert (with a full stop, unlike the check's).
+// kept as the program has always written it: the converter's own message for a value that does not convert,
+// with a full stop unlike the check's
 const QString conversionFailed = QStringLiteral("Os valores precisam ser numéricos.");
 } // namespace
 
@@ -22,6 +23,7 @@ TfrmConvertTemperatura::TfrmConvertTemperatura(QWidget* parent) : ToolWindow(par
     lblf = label("lblf", "°F");
     lblk = label("lblk", "K");
     GroupBox1 =
+        // kept as the program has always written it: "referencia" without its accent
         group("GroupBox1", "Unidade a ser utilizada como referencia:", {{c, lblc}, {f, lblf}, {k, lblk}});
     row({GroupBox1});
     celsius_ = {ScaleName::celsius, lblc, " °C", {}};
@@ -52,6 +54,8 @@ void TfrmConvertTemperatura::put(Scale& scale, const QString& value) {
 
 void TfrmConvertTemperatura::convert(Scale& from, Scale& to1, Scale& to2) {
     put(from, txtValor->text());
+    // kept as the program has always written it: the typed text shows on its own scale before it is known to
+    // convert
     // Each step reads the typed value afresh and is shown before the next; the first that does not
     // convert ends the block.
     std::vector<std::string> steps;

@@ -1,5 +1,6 @@
 #pragma once
 // One temperature on the Celsius, Fahrenheit and Kelvin scales.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "formulas/ConvertTemperatura.h"
 #include "ui/toolwindow.h"
 

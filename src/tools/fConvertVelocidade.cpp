@@ -7,10 +7,11 @@ using namespace calvorin;
 TfrmConvertVelocidade::TfrmConvertVelocidade(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmConvertVelocidade");
     row({Label1 = label("Label1", "Valor:"), txtValor = edit("txtValor", "100")});
+    // kept as the program has always written it: "Km/h" and "Metro/seg"
     row({opt1 = radio("opt1", "Km/h para Metro/seg", true)});
     row({opt2 = radio("opt2", "Metro/seg para Km/h")});
     row({lblResposta = answer("Resposta:")});
-    // This window's buttons have no accelerators.
+    // kept as the program has always written it: this window's buttons have no accelerators
     btnCalc = button("btnCalc", "Calcular");
     FlatButton2 = button("FlatButton2", captions::copy);
     FlatButton3 = button("FlatButton3", "Fechar");

@@ -1,5 +1,6 @@
 #pragma once
 // Speeds between km/h and m/s.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 
 class TfrmConvertVelocidade : public calvorin::ToolWindow {

@@ -33,7 +33,8 @@ TfrmDeterminante::TfrmDeterminante(QWidget* parent) : ToolWindow(parent) {
 }
 
 void TfrmDeterminante::Button1Click() {
-    // No numeric check here: a text that is not a number ends in the conversion error.
+    // kept as the program has always written it: no numeric check here: a text that is not a number ends in
+    // the conversion error
     formulas::Determinante::Matrix a;
     const QLineEdit* const edits[3][3] = {{t11, t12, t13}, {t21, t22, t23}, {t31, t32, t33}};
     for (int i = 0; i < 3; ++i)

@@ -1,5 +1,6 @@
 #pragma once
 // The determinant of a 3 x 3 matrix by the rule of Sarrus.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 
 class TfrmDeterminante : public calvorin::ToolWindow {

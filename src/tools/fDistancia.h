@@ -1,5 +1,6 @@
 #pragma once
 // The distance between two points of the plane.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "tools/twopoints.h"
 
 class TfrmDistancia : public TwoPointWindow {

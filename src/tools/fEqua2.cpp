@@ -64,6 +64,8 @@ TfrmEqua2::TfrmEqua2(QWidget* parent) : ToolWindow(parent) {
     labelControl(X, txtB);
     labelControl(Label2, txtC);
     // Each root with its Copy button; the vertex in one row beneath its heading.
+    // kept as the program has always written it: the hint's "conhecido com", "Cordenadas do vértice" and the
+    // name "lblVertey"
     const QString hint = "Também conhecido com um dos pontos nos quais a parábola corta o eixo x";
     Label7 = label("Label7", "Resposta 1:");
     lblSol1 = answer("-", "lblSol1");
@@ -113,6 +115,7 @@ TfrmEqua2::TfrmEqua2(QWidget* parent) : ToolWindow(parent) {
     copies(FlatButton1, lblSol1);
     copies(FlatButton2, lblSol2);
     setFixedSize(366, 400);
+    // kept as the program has always written it: the degree sign and the capital of "2° Grau"
     finish("Equações de 2° Grau");
 }
 

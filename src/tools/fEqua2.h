@@ -1,5 +1,6 @@
 #pragma once
 // Second-degree equations: the two real roots, the vertex, and the parabola on its own plotter.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 #include "plotter/Tracador2D.h"
 

@@ -10,6 +10,7 @@ TfrmInclination::TfrmInclination(QWidget* parent) : TwoPointWindow(parent) {
     row({lblResposta = answer("Inclinação:")});
     std::tie(Button1, Button2, FlatButton1) = standardButtons(lblResposta);
     onClick(Button1, &TfrmInclination::Button1Click);
+    // kept as the program has always written it: "da reta" here, "de uma reta" in the menus and the report
     finish("Inclinação da reta");
 }
 

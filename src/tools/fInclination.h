@@ -1,5 +1,6 @@
 #pragma once
 // The slope of the straight line through two points.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "tools/twopoints.h"
 
 class TfrmInclination : public TwoPointWindow {

@@ -1,5 +1,6 @@
 #pragma once
 // Compound interest: the amount an initial value reaches at a rate per period.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 
 class TfrmJurosCompostos : public calvorin::ToolWindow {

@@ -6,6 +6,8 @@ using namespace calvorin;
 
 TfrmMDC::TfrmMDC(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmMDC");
+    // kept as the program has always written it: "Números a se calcular o MDC:", the names "txtFat1" and
+    // "txtFat2", no accelerators and not on top
     row({Label1 = label("Label1", "Números a se calcular o MDC:")});
     row({txtFat1 = edit("txtFat1"), txtFat2 = edit("txtFat2")});
     // One caption above both numbers: each reads it.

@@ -1,5 +1,6 @@
 #pragma once
 // The greatest common divisor of two whole numbers, by Euclid's algorithm.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 
 class TfrmMDC : public calvorin::ToolWindow {

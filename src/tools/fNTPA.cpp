@@ -11,6 +11,7 @@ TfrmNTPA::TfrmNTPA(QWidget* parent) : ToolWindow(parent) {
     row({Label2 = label("Label2", "Último termo da PA:"), txtUT = edit("txtUT")});
     row({Label3 = label("Label3", "Razão da PA:"), txtQ = edit("txtQ")});
     row({lblResposta = answer("Resposta:")});
+    // kept as the program has always written it: no "um", unlike the sum window's button
     row({Button3 = button("Button3", "Calcular termo qualquer de uma PA")});
     std::tie(Button1, Button2, FlatButton1) = standardButtons(lblResposta);
     onClick(Button1, &TfrmNTPA::Button1Click);

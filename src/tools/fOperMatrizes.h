@@ -1,5 +1,6 @@
 #pragma once
 // Sum, difference and product of two 3 x 3 matrices.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 
 class TfrmOperMatrizes : public calvorin::ToolWindow {

@@ -59,6 +59,7 @@ TfrmPitagoras::TfrmPitagoras(QWidget* parent) : ToolWindow(parent) {
     Image1 = label("Image1", {});
     whenFirstNeeded(this, [this] { Image1->setPixmap(trianglePicture()); });
     row({Image1});
+    // kept as the program has always written it: "Formula" without its accent
     row({Label1 = label("Label1", "Formula a ser utilizada:")});
     row({cmbFormula = combo("cmbFormula")});
     labelControl(Label1, cmbFormula); // its caption stands on the row above
@@ -104,6 +105,7 @@ void TfrmPitagoras::cmbformulaChange() {
 }
 
 void TfrmPitagoras::Button1Click() {
+    // kept as the program has always written it: the third length is checked also for the relations of two
     if (!valid({txt1, txt2, txt3})) return;
     const auto t1 = typed(txt1), t2 = typed(txt2);
     // An empty third length counts as 0, and the worked solution shows it so.
@@ -112,7 +114,8 @@ void TfrmPitagoras::Button1Click() {
     for (const FlatRadioButton* option : {opta, optb, optc, optm, optn, opth})
         if (option->isChecked()) side = option->text().toStdString();
     const std::string expression = cmbFormula->currentText().toStdString();
-    // Without a formula nothing is calculated, yet the click is recorded with the answer as it was.
+    // kept as the program has always written it: without a formula nothing is calculated, yet the click is
+    // recorded with the answer as it was
     if (formula_ == 0)
         record(formulas::Pitagoras::report(side, expression, lblResposta->text().toStdString()));
     else

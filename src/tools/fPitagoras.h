@@ -1,6 +1,7 @@
 #pragma once
 // The metric relations of a right triangle: pick the side to find, then the relation, then type
 // the lengths it needs.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 
 class QGroupBox;

@@ -7,6 +7,8 @@ using namespace calvorin;
 
 TfrmPontoReta::TfrmPontoReta(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmPontoReta");
+    // kept as the program has always written it: the degree sign of "1° grau", the "c" after the constant
+    // term, "Coordenadas" spelt right here, and a caption that names the line before the point
     row({Label1 = label("Label1", "Equação de 1° grau:")});
     row({txta = edit("txta", "1"), Label2 = label("Label2", "x"), txtb = edit("txtb", "1"),
          Label3 = label("Label3", "y"), txtc = edit("txtc", "1"), Label4 = label("Label4", "c")});

@@ -1,5 +1,6 @@
 #pragma once
 // The distance from a point to the straight line a·x + b·y + c = 0.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 
 class TfrmPontoReta : public calvorin::ToolWindow {

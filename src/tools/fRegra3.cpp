@@ -33,6 +33,7 @@ TfrmRegra3::TfrmRegra3(QWidget* parent) : ToolWindow(parent) {
     row({lblResposta = answer("Resposta:")});
     std::tie(btnCalc, Button1, FlatButton1) = standardButtons(lblResposta, "btnCalc", "Button1");
     onClick(btnCalc, &TfrmRegra3::btnCalcClick);
+    // kept as the program has always written it: "Regra de três" here, "Regra de 3" in the menus and links
     finish("Regra de três");
 }
 
@@ -42,6 +43,8 @@ void TfrmRegra3::btnCalcClick() {
     // Only conversion errors are the user's doing here (a second empty field, a lone minus sign);
     // a zero divisor goes on to the error box. Nothing is ever recorded.
     convertOrTell(
+        // kept as the program has always written it: the message blames all fields filled, which shows
+        // nothing
         "Algo deu errado. Você deixou mais de um espaço em branco ou então preencheu todos os campos.", [&] {
             for (int k = 0; k < 4; ++k) {
                 if (!fields[k]->text().isEmpty()) continue;

@@ -1,5 +1,6 @@
 #pragma once
 // Rule of three: the empty one of four proportional terms.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 
 class TfrmRegra3 : public calvorin::ToolWindow {

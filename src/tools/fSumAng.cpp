@@ -6,6 +6,7 @@ using namespace calvorin;
 
 TfrmSumAng::TfrmSumAng(QWidget* parent) : PolygonWindow(parent, "3") {
     setObjectName("frmSumAng");
+    // kept as the program has always written it: "poligono" without its accent
     finish("Soma dos ângulos internos de um poligono");
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 // The sum of the interior angles of a polygon.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "tools/polygon.h"
 
 class TfrmSumAng : public PolygonWindow {

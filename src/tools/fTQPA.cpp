@@ -7,6 +7,8 @@ using namespace calvorin;
 TfrmTQPA::TfrmTQPA(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmTQPA");
     row({Label1 = label("Label1", "Termo a ser encontrado:"), txtn = edit("txtn")});
+    // kept as the program has always written it: "Primeiro ermo da PA:", and "Resposta" without the colon of
+    // the other windows
     row({Label2 = label("Label2", "Primeiro ermo da PA:"), txtpt = edit("txtpt")});
     row({Label3 = label("Label3", "Razão da PA:"), txtq = edit("txtq")});
     row({lblResposta = answer("Resposta")});

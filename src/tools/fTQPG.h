@@ -1,5 +1,6 @@
 #pragma once
 // Any term of a geometric progression.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 
 class TfrmTQPG : public calvorin::ToolWindow {

@@ -19,6 +19,7 @@ TfrmTrigonometria::TfrmTrigonometria(QWidget* parent) : ToolWindow(parent) {
     setObjectName("frmTrigonometria");
     row({Label1 = label("Label1", "Função:"), cmbFunction = combo("cmbFunction", items())});
     cmbFunction->setSorted(true);
+    // kept as the program has always written it: "angulo" without its accent
     row({Label2 = label("Label2", "Valor do angulo:"), txtValor = edit("txtValor")});
     GroupBox1 = group(
         "GroupBox1", "Escala",

@@ -1,5 +1,6 @@
 #pragma once
 // The six trigonometric functions of an angle in degrees or radians.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 
 class QGroupBox;

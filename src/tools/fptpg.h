@@ -1,5 +1,6 @@
 #pragma once
 // The product of the terms of a geometric progression.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "ui/toolwindow.h"
 
 class Tfrmptpg : public calvorin::ToolWindow {

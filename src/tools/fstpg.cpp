@@ -10,6 +10,7 @@ Tfrmstpg::Tfrmstpg(QWidget* parent) : ToolWindow(parent) {
     row({Label1 = label("Label1", "Primeiro termo da PG:"), txtpt = edit("txtpt")});
     row({Label2 = label("Label2", "Número de termos da PG:"), txtn = edit("txtn")});
     row({Label3 = label("Label3", "Razão da PG:"), txtq = edit("txtq")});
+    // kept as the program has always written it: "lblresposta" in lower case
     row({lblresposta = answer("Resposta:", "lblresposta")});
     row({Button3 = button("Button3", "Calcular um termo qualquer de uma PG")});
     std::tie(Button1, Button2, FlatButton1) = standardButtons(lblresposta);

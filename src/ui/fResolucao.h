@@ -1,6 +1,7 @@
 #pragma once
 // "Resolução passo a passo": the worked solution of the last calculation that ended well in the tool
 // window it was opened from, kept up to date while it is open.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "widgets/TFlatButtonUnit.h"
 
 #include <QLabel>

@@ -42,6 +42,8 @@ using FlatCheckBox = TFlatCheckBox;
 using FlatComboBox = TFlatComboBox;
 
 // The validation messages of the tool windows.
+// kept as the program has always written it: four wordings for one check, "necessáriamente" with its stray
+// accent and one ending in a full stop
 namespace validation {
 inline const QString mustBeNumeric = QStringLiteral("Os valores devem ser numéricos!");
 inline const QString needToBeNumeric = QStringLiteral("Os valores precisam ser numéricos!");
