@@ -1,7 +1,7 @@
 #include "graph/fGraph.h"
 
-#include "ui/frames.h"
 #include "core/numbers.h"
+#include "ui/frames.h"
 
 #include <QVBoxLayout>
 
@@ -17,7 +17,8 @@ TfrmGraph::TfrmGraph(QWidget* parent) : ToolWindow(parent) {
     img->setColor(Qt::white);
     img->setGeometry(0, 0, 256, 256);
     img->lower();
-    img->setAxis({Qt::red, TPen::Black}); // the axes are black whatever their colour
+    // kept as the program has always written it: the axes are given red and drawn black
+    img->setAxis({Qt::red, TPen::Black});
     img->setIncrementalDisplay(true);
     img->setLine({Qt::red});
     img->setScale({0.5L, 0.5L});
@@ -87,7 +88,8 @@ void TfrmGraph::btnDrawClick() {
     img->Plot(); // a malformed expression leaves the axes alone, without a message
 }
 
-// No numeric check: the scales take whatever the conversion reads, x first.
+// No numeric check: the scales take whatever the conversion reads, x first, so a bad y leaves the new x
+// in place (kept as the program has always written it).
 void TfrmGraph::FlatButton3Click() {
     img->Scale().X = strToFloat(txtEscalax->text().toStdString());
     img->Scale().Y = strToFloat(txtEscalay->text().toStdString());

@@ -1,7 +1,6 @@
 #pragma once
 // The graph generator: a function of x typed by the user, plotted, magnified, rescaled.
-// Object names and captions here are the program's published names: tests and scripts find the controls by
-// them.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include "plotter/Tracador2D.h"
 #include "ui/toolwindow.h"
 

@@ -1,7 +1,6 @@
 #pragma once
 // The help viewer: the contents page, the keyword search and the topics of "Cv21.hlp".
-// Object names and captions here are the program's published names: tests and scripts find the controls by
-// them.
+// Object names and captions here are the program's published names: tests and scripts find controls by them.
 #include <QString>
 #include <QWidget>
 

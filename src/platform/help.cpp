@@ -41,6 +41,7 @@ void setHelpViewer(HelpViewer viewer) {
 bool helpRequest(const QString& helpFile, int kind, const QString& topic) {
     setApplicationHelpFile(helpFile);
     if (!isOurHelpFile(helpFile) || (kind != 1 && kind != 2)) return false;
+    // kept as the program has always written it: kind 1 opens the search and never looks at the topic
     return kind == 1 ? show(HelpPage::Search) : show(HelpPage::Topic, topic);
 }
 
