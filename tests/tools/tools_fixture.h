@@ -169,13 +169,15 @@ inline void expectRows(QWidget* window, const std::vector<Row>& rows, Names name
             texts.reserve(row.typed.size()); // typed points into them
             Inputs typed;
             for (auto [name, text] : row.typed)
-                typed.push_back({name, texts.emplace_back(local(QString::fromUtf8(text)).toUtf8()).constData()});
+                typed.push_back(
+                    {name, texts.emplace_back(local(QString::fromUtf8(text)).toUtf8()).constData()});
             for (auto [label, caption] : row.labels)
                 window->findChild<QLabel*>(label)->setText("(unchanged)");
             const Shown shown = calculate(window, typed, separator, names);
             EXPECT_EQ(shown.answer,
                       row.answer ? std::optional(local(QString::fromUtf8(row.answer))) : std::nullopt);
-            if (!row.report.isEmpty() || !row.answer) EXPECT_EQ(shown.report, report); // a failure appends none
+            if (!row.report.isEmpty() || !row.answer)
+                EXPECT_EQ(shown.report, report); // a failure appends none
             EXPECT_EQ(shown.messages, box(row.message));
             EXPECT_EQ(shown.errors, box(row.error));
             for (auto [label, caption] : row.labels)
