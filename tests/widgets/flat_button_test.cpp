@@ -9,89 +9,22 @@
 
 namespace {
 
-struct Creation {
-    const char* className;
-    std::function<QWidget*(QWidget*)> make;
-    QSize size; // empty: height follows the font
-    std::vector<std::pair<const char*, QColor>> colours;
-};
-
-TEST(FlatControls, PublishedColoursAndSizesAtCreation) {
-    QWidget parent;
-    QPalette pal = parent.palette();
-    pal.setColor(QPalette::Window, kParentColour);
-    parent.setPalette(pal);
-    // clang-format off
-    const std::vector<Creation> table = {
-        {"TFlatButton", create<TFlatButton>, {25, 25},
-         {{"ColorFocused", kFlatGrey}, {"ColorDown", kPressedGrey}, {"ColorBorder", kBorderGrey},
-          {"ColorHighLight", Qt::white}, {"ColorShadow", Qt::black}, {"Color", kParentColour}}},
-        {"TFlatEdit", create<TFlatEdit>, {},
-         {{"ColorFlat", kFlatGrey}, {"ColorFocused", Qt::white}, {"ColorBorder", kBorderGrey}}},
-        {"TFlatRadioButton", create<TFlatRadioButton>, {121, 17},
-         {{"ColorFocused", Qt::white}, {"ColorDown", kPressedGrey}, {"ColorBorder", kBorderGrey},
-          {"ColorDot", Qt::black}, {"Color", kParentColour}}},
-        {"TFlatCheckBox", create<TFlatCheckBox>, {121, 17},
-         {{"ColorFocused", Qt::white}, {"ColorDown", kPressedGrey}, {"ColorBorder", kBorderGrey},
-          {"ColorCheck", Qt::black}, {"Color", kParentColour}}},
-        {"TFlatComboBox", create<TFlatComboBox>, {},
-         {{"ColorArrow", Qt::black}, {"ColorArrowBackground", kPressedGrey}, {"ColorBorder", kBorderGrey}}},
+// The combo box's list and choice under their published names: a new list leaves nothing chosen.
+TEST(FlatControls, ComboItemsAndIndexArePublished) {
+    using Shown = std::function<QString(QComboBox*)>;
+    const Shown chosen = [](QComboBox* c) { return c->currentText(); };
+    const Shown last = [](QComboBox* c) { return c->itemText(c->count() - 1); };
+    const std::tuple<const char*, QVariant, Shown, QString> table[] = {
+        {"ItemIndex", 1, chosen, "Coseno"},
+        {"Items", QStringList{"x", "y", "z"}, last, "z"},
+        {"Items", QStringList{"x", "y", "z"}, chosen, ""},
     };
-    // clang-format on
-    for (const auto& row : table) {
-        SCOPED_TRACE(row.className);
-        QWidget* w = row.make(&parent);
-        EXPECT_STREQ(w->metaObject()->className(), row.className);
-        if (!row.size.isEmpty()) {
-            EXPECT_EQ(w->size(), row.size);
-        }
-        for (const auto& [name, colour] : row.colours) {
-            SCOPED_TRACE(name);
-            EXPECT_EQ(w->property(name).value<QColor>(), colour);
-        }
-    }
-}
-
-TEST(FlatControls, OrdinaryPropertiesAreAlsoPublishedUnderTheirOwnNames) {
-    using Make = std::function<QWidget*(QWidget*)>;
-    using Shown = std::function<QVariant(QWidget*)>;
-    const Make combo = [](QWidget* p) {
-        auto* c = new TFlatComboBox(p);
-        c->addItems({"Seno", "Coseno"});
-        return c;
-    };
-    const Shown caption = [](QWidget* w) { return QVariant(static_cast<QAbstractButton*>(w)->text()); };
-    const Shown checked = [](QWidget* w) { return QVariant(static_cast<QAbstractButton*>(w)->isChecked()); };
-    const Shown text = [](QWidget* w) { return QVariant(static_cast<QLineEdit*>(w)->text()); };
-    const Shown chosen = [](QWidget* w) { return QVariant(static_cast<QComboBox*>(w)->currentText()); };
-    const Shown last = [](QWidget* w) {
-        auto* c = static_cast<QComboBox*>(w);
-        return QVariant(c->itemText(c->count() - 1));
-    };
-    struct Row {
-        Make make;
-        const char* property;
-        QVariant value;
-        Shown shown;
-        QVariant expected; // what the control then shows
-    };
-    const Row table[] = {
-        {create<TFlatButton>, "Caption", "&Calcular", caption, "&Calcular"},
-        {create<TFlatRadioButton>, "Caption", "&Graus", caption, "&Graus"},
-        {create<TFlatRadioButton>, "Checked", true, checked, true},
-        {create<TFlatCheckBox>, "Checked", true, checked, true},
-        {create<TFlatEdit>, "Text", "2,5", text, "2,5"},
-        {combo, "ItemIndex", 1, chosen, "Coseno"},
-        {combo, "Items", QStringList{"x", "y", "z"}, last, "z"},
-        {combo, "Items", QStringList{"x", "y", "z"}, chosen, ""}, // a new list leaves nothing chosen
-    };
-    QWidget parent;
-    for (const Row& row : table) {
-        SCOPED_TRACE(row.property);
-        QWidget* w = row.make(&parent);
-        ASSERT_TRUE(w->setProperty(row.property, row.value)) << "no such property";
-        EXPECT_EQ(w->property(row.property), row.value);
-        EXPECT_EQ(row.shown(w), row.expected);
+    for (const auto& [property, value, shown, expected] : table) {
+        TFlatComboBox combo;
+        combo.addItems({"Seno", "Coseno"});
+        ASSERT_TRUE(combo.setProperty(property, value)) << property;
+        EXPECT_EQ(combo.property(property), value) << property;
+        EXPECT_EQ(shown(&combo), expected) << property;
     }
 }
 
@@ -334,30 +267,6 @@ TEST(FlatControls, ScreenReadersSeeOrdinaryControls) {
         QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(check->isChecked());
     EXPECT_EQ(clicked.count(), 1);
-}
-
-TEST(FlatHoverTimers, OneTimerPerClassLivesWithItsControls) {
-    using Group = std::function<FlatHoverGroup&()>;
-    const std::vector<std::pair<Group, std::function<QWidget*(QWidget*)>>> table = {
-        {TFlatButton::hoverGroup, create<TFlatButton>},
-        {TFlatRadioButton::hoverGroup, create<TFlatRadioButton>},
-        {TFlatCheckBox::hoverGroup, create<TFlatCheckBox>},
-    };
-    for (const auto& [group, make] : table) {
-        ASSERT_EQ(group().timer(), nullptr);
-        std::unique_ptr<QWidget> first(make(nullptr));
-        QTimer* timer = group().timer();
-        ASSERT_NE(timer, nullptr);
-        EXPECT_EQ(timer->interval(), 100);
-        std::unique_ptr<QWidget> second(make(nullptr));
-        EXPECT_EQ(group().timer(), timer);
-        first.reset();
-        EXPECT_EQ(group().timer(), timer);
-        second.reset();
-        EXPECT_EQ(group().timer(), nullptr);
-    }
-    EXPECT_NE(&TFlatButton::hoverGroup(), &TFlatRadioButton::hoverGroup());
-    EXPECT_NE(&TFlatRadioButton::hoverGroup(), &TFlatCheckBox::hoverGroup());
 }
 
 } // namespace
