@@ -79,6 +79,16 @@ TEST_F(FlatButtonTest, PaintsEachDrawState) {
          {Qt::black, Qt::white, kPressedGrey}},
         {"disabled", [](TFlatButton* w) { w->setEnabled(false); }, flatLook()},
         {"disabled under the mouse", [](TFlatButton* w) { hover(w); w->setEnabled(false); }, flatLook()},
+        {"no window of the program active", [](TFlatButton* w) {
+             flat::setActiveCheck([] { return false; });
+             hover(w);
+             flat::setActiveCheck(nullptr); }, flatLook()},
+        {"colours of its own", [](TFlatButton* w) {
+             w->setProperty("Color", QColor(Qt::white));
+             w->setProperty("ColorBorder", QColor(212, 212, 212)); }, {QColor(212, 212, 212), QColor(212, 212, 212), Qt::white}},
+        {"the parent's colour again", [](TFlatButton* w) {
+             w->setProperty("Color", QColor(Qt::white));
+             w->setParentColor(true); }, flatLook()},
     };
     // clang-format on
     for (const auto& row : table) {
@@ -91,15 +101,6 @@ TEST_F(FlatButtonTest, PaintsEachDrawState) {
         if (w->isDown()) QTest::mouseRelease(w, Qt::LeftButton);
         delete w;
     }
-}
-
-TEST_F(FlatButtonTest, ColoursCanBeChangedAndNoLongerFollowTheParent) {
-    a->setProperty("Color", QColor(Qt::white));
-    a->setProperty("ColorBorder", QColor(212, 212, 212));
-    EXPECT_FALSE(a->parentColor());
-    EXPECT_EQ(look(a), std::make_tuple(QColor(212, 212, 212), QColor(212, 212, 212), QColor(Qt::white)));
-    a->setParentColor(true);
-    EXPECT_EQ(std::get<2>(look(a)), kParentColour);
 }
 
 TEST_F(FlatButtonTest, MovingStraightOntoAnotherButtonMovesTheHighlight) {
@@ -121,13 +122,6 @@ TEST_F(FlatButtonTest, LeavingOntoTheBackgroundFlattensOnTheTimersTick) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !a->isHovered(); }, 5000));
     expectFlat(a);
     EXPECT_FALSE(TFlatButton::hoverGroup().timer()->isActive());
-}
-
-TEST_F(FlatButtonTest, NoHighlightWhileNoWindowOfTheProgramIsActive) {
-    flat::setActiveCheck([] { return false; });
-    hover(a);
-    flat::setActiveCheck(nullptr);
-    expectFlat(a);
 }
 
 TEST_F(FlatButtonTest, PressingAndDraggingOutReleasesWithoutAClick) {
