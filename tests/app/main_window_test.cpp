@@ -97,7 +97,6 @@ Ajuda/Créditos/Info | mnuAjudaCreditos
   Sobre o Calvorin | mnuAbout -> TfrmSplash
 )";
 
-
 // The three report items follow the log's recording state, from the window's creation on.
 TEST(MainWindowMenu, ReportItemsFollowTheRecordingState) {
     struct Row {
