@@ -132,7 +132,8 @@ TEST_F(CreditsTest, EnterEscAndFecharCloseItAndTheMakersWindow) {
 }
 
 TEST_F(CreditsTest, PortraitIsTheMainWindowsNewsPictureAtEachShow) {
-    EXPECT_FALSE(splash().imgPintura->pixmap().isNull()) << "the painting is read from the program's pictures";
+    EXPECT_FALSE(splash().imgPintura->pixmap().isNull())
+        << "the painting is read from the program's pictures";
     const QColor colours[] = {Qt::red, Qt::green};
     const QPixmap original = mainWindow().newsPicture();
     for (const QColor& colour : colours) {

@@ -62,7 +62,8 @@ TEST_F(EditorTest, ShowingLoadsTheScriptByTheScriptRules) {
         QByteArray file;
         QString memo;
     };
-    const Load loads[] = {{"vers\xE3o\r\ngraf\r\n", "versão\ngraf"}, {"", ""}}; // the lines as a script is read
+    const Load loads[] = {{"vers\xE3o\r\ngraf\r\n", "versão\ngraf"},
+                          {"", ""}}; // the lines as a script is read
     for (const Load& l : loads) {
         SCOPED_TRACE(l.file.toStdString());
         writeFile("autoexec.cv1", l.file);
