@@ -4,7 +4,6 @@
 
 #include <QAccessible>
 #include <QSignalSpy>
-#include <QTimer>
 #include <functional>
 
 namespace {
@@ -43,7 +42,6 @@ protected:
     void SetUp() override {
         FlatWindowTest::SetUp();
         a = new TFlatButton(&window);
-        a->setObjectName("Button1");
         a->move(10, 10);
         b = new TFlatButton(&window);
         b->move(60, 10);
@@ -57,12 +55,6 @@ protected:
     }
     static std::tuple<QColor, QColor, QColor> flatLook() { return {kBorderGrey, kBorderGrey, kParentColour}; }
     static std::tuple<QColor, QColor, QColor> raisedLook() { return {Qt::white, Qt::black, kFlatGrey}; }
-    // Not hovered, drawn flat, and no button of the class followed by the hover timer.
-    static void expectFlat(TFlatButton* w) {
-        EXPECT_FALSE(w->isHovered());
-        EXPECT_EQ(look(w), flatLook());
-        EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
-    }
 };
 
 TEST_F(FlatButtonTest, PaintsEachDrawState) {
@@ -103,84 +95,59 @@ TEST_F(FlatButtonTest, PaintsEachDrawState) {
     }
 }
 
-TEST_F(FlatButtonTest, MovingStraightOntoAnotherButtonMovesTheHighlight) {
-    hover(a);
-    EXPECT_TRUE(a->isHovered());
-    EXPECT_EQ(look(a), raisedLook());
-    hover(b);
-    EXPECT_FALSE(a->isHovered());
-    EXPECT_TRUE(b->isHovered());
-    EXPECT_EQ(look(a), flatLook());
-    EXPECT_EQ(look(b), raisedLook());
-    EXPECT_EQ(TFlatButton::hoverGroup().tracked()->hoverWidget(), b);
-}
-
-TEST_F(FlatButtonTest, LeavingOntoTheBackgroundFlattensOnTheTimersTick) {
-    hover(a);
-    ASSERT_TRUE(TFlatButton::hoverGroup().timer()->isActive());
-    hoverBackground();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !a->isHovered(); }, 5000));
-    expectFlat(a);
-    EXPECT_FALSE(TFlatButton::hoverGroup().timer()->isActive());
-}
-
-TEST_F(FlatButtonTest, PressingAndDraggingOutReleasesWithoutAClick) {
+// The mouse over the two buttons, step by step in order: how each looks afterwards and how often
+// a was clicked. A highlight moves straight from button to button, leaves on the hover timer's
+// tick, and a press counts only when released inside.
+TEST_F(FlatButtonTest, TheMouseOverTwoButtons) {
+    using Look = std::tuple<QColor, QColor, QColor>;
+    const Look flat = flatLook(), raised = raisedLook(), pressed{Qt::black, Qt::white, kPressedGrey};
+    const auto press = [&] { QTest::mousePress(a, Qt::LeftButton); };
+    const auto drag = [&](QPoint to) { QTest::mouseMove(a, to); }; // held: the moves go to a
     QSignalSpy clicks(a, &QAbstractButton::clicked);
-    hover(a);
-    QTest::mousePress(a, Qt::LeftButton);
-    EXPECT_EQ(a->drawState(), TFlatButton::DrawState::Pressed);
-    EXPECT_TRUE(a->hasFocus());
-    QTest::mouseMove(a, {40, 40}); // the button is held: the move goes to a
-    EXPECT_EQ(a->drawState(), TFlatButton::DrawState::Up);
-    EXPECT_EQ(std::get<2>(look(a)), kFlatGrey) << "still under the held mouse";
-    QTest::mouseMove(a, {5, 5});
-    EXPECT_EQ(a->drawState(), TFlatButton::DrawState::Pressed);
-    QTest::mouseMove(a, {40, 40});
-    QTest::mouseRelease(a, Qt::LeftButton, {}, {40, 40});
-    EXPECT_EQ(clicks.count(), 0);
-    expectFlat(a);
+    // clang-format off
+    const std::vector<std::tuple<const char*, std::function<void()>, Look, Look, int>> steps = {
+        {"onto a", [&] { hover(a); }, raised, flat, 0},
+        {"straight onto b", [&] { hover(b); }, flat, raised, 0},
+        {"onto the background", [&] {
+             hoverBackground();
+             EXPECT_TRUE(QTest::qWaitFor([&] { return !b->isHovered(); }, 5000)); }, flat, flat, 0},
+        {"pressed on a", [&] { hover(a); press(); }, pressed, flat, 0},
+        {"dragged out, held", [&] { drag({40, 40}); }, raised, flat, 0},
+        {"dragged back in", [&] { drag({5, 5}); }, pressed, flat, 0},
+        {"released outside", [&] { drag({40, 40}); QTest::mouseRelease(a, Qt::LeftButton, {}, {40, 40}); }, flat, flat, 0},
+        {"clicked", [&] { hover(a); QTest::mouseClick(a, Qt::LeftButton); }, raised, flat, 1},
+        {"the window hidden mid-press", [&] { press(); window.hide(); showActive(); }, flat, flat, 1},
+        {"disabled under the mouse, clicked", [&] {
+             hover(a);
+             a->setEnabled(false);
+             QTest::mouseClick(a, Qt::LeftButton);
+             hover(a); }, flat, flat, 1},
+        {"enabled again", [&] { a->setEnabled(true); hover(b); hover(a); }, raised, flat, 1},
+        {"a click handler disables it", [&] {
+             QObject::connect(a, &QAbstractButton::clicked, a, [this] { a->setEnabled(false); });
+             QTest::mouseClick(a, Qt::LeftButton); }, flat, flat, 2},
+        {"then onto b", [&] { hover(b); }, flat, raised, 2},
+    };
+    // clang-format on
+    for (const auto& [step, act, lookA, lookB, clicked] : steps) {
+        SCOPED_TRACE(step);
+        act();
+        EXPECT_EQ(look(a), lookA);
+        EXPECT_EQ(look(b), lookB);
+        EXPECT_EQ(clicks.count(), clicked);
+    }
 }
 
-TEST_F(FlatButtonTest, ReleasingInsideClicksOnceAndStaysRaised) {
-    QSignalSpy clicks(a, &QAbstractButton::clicked);
-    hover(a);
-    QTest::mouseClick(a, Qt::LeftButton);
-    EXPECT_EQ(clicks.count(), 1);
-    EXPECT_TRUE(a->isHovered());
-    EXPECT_EQ(look(a), raisedLook());
-}
-
-TEST_F(FlatButtonTest, AClickHandlerThatDisablesTheButtonLeavesItFlat) {
-    QObject::connect(a, &QAbstractButton::clicked, a, [this] { a->setEnabled(false); });
-    hover(a);
-    QTest::mouseClick(a, Qt::LeftButton);
-    expectFlat(a);
-    hover(b);
-    EXPECT_TRUE(b->isHovered());
-}
-
-TEST_F(FlatButtonTest, DisabledButtonIgnoresTheMouseAndDrawsAnEmbossedCaption) {
-    QSignalSpy clicks(a, &QAbstractButton::clicked);
-    hover(a);
-    a->setEnabled(false);
-    expectFlat(a);
-    QTest::mouseClick(a, Qt::LeftButton);
-    hover(a);
-    EXPECT_EQ(clicks.count(), 0);
-    expectFlat(a);
-
+// A disabled button draws its caption embossed, in the system's shadow and highlight, not in ink.
+TEST_F(FlatButtonTest, DisabledCaptionIsEmbossed) {
     b->move(10, 100); // out of the way of the wider caption
     a->resize(120, 25);
     a->setFont(crispFont());
     a->setText("MMM");
+    a->setEnabled(false);
     EXPECT_GT(countPixels(a, flat::systemShadow(*a)), 10);
     EXPECT_GT(countPixels(a, flat::systemHighlight(*a)), 10);
     EXPECT_EQ(countPixels(a, a->palette().color(QPalette::Active, QPalette::ButtonText)), 0);
-
-    a->setEnabled(true);
-    hover(b);
-    hover(a);
-    EXPECT_EQ(look(a), raisedLook());
 }
 
 TEST_F(FlatButtonTest, CaptionMovesOnePixelWhilePressed) {
@@ -213,16 +180,6 @@ TEST_F(FlatButtonTest, AltAndTheUnderlinedLetterClicks) {
     a->setEnabled(false);
     QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
     EXPECT_EQ(clicksA.count(), 1);
-}
-
-TEST_F(FlatButtonTest, HidingTheWindowMidPressDropsThePressAndTheTimer) {
-    hover(a);
-    QTest::mousePress(a, Qt::LeftButton);
-    window.hide();
-    EXPECT_FALSE(a->isPressing());
-    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
-    showActive();
-    expectFlat(a);
 }
 
 TEST(FlatControls, ScreenReadersSeeOrdinaryControls) {
