@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QSignalSpy>
+#include <QTimer>
 #include <functional>
 
 namespace {
@@ -135,6 +136,11 @@ TEST_F(FlatButtonTest, TheMouseOverTwoButtons) {
         EXPECT_EQ(look(a), lookA);
         EXPECT_EQ(look(b), lookB);
         EXPECT_EQ(clicks.count(), clicked);
+        // The hover timer follows the lit button and runs only while there is one.
+        FlatHoverClient* tracked = TFlatButton::hoverGroup().tracked();
+        QWidget* lit = lookA != flat ? a : lookB != flat ? b : nullptr;
+        EXPECT_EQ(tracked ? tracked->hoverWidget() : nullptr, lit);
+        EXPECT_EQ(TFlatButton::hoverGroup().timer()->isActive(), lit != nullptr);
     }
 }
 
