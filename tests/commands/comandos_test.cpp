@@ -46,7 +46,8 @@ TEST_F(ComandosTest, ReturnOrExecutarRunsTheLine) {
         const char* typed; // nullptr: the edit as it starts
         QWidget* focus;    // where Return is pressed; nullptr: Executar is clicked
         const char* effect;
-    } rows[] = {{nullptr, edit(), "help"}, {"calc", comandos().visor, "TfrmCalc"}, {"Calc", nullptr, "TfrmCalc"}};
+    } rows[] = {
+        {nullptr, edit(), "help"}, {"calc", comandos().visor, "TfrmCalc"}, {"Calc", nullptr, "TfrmCalc"}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.effect);
         effects.clear();

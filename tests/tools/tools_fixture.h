@@ -176,8 +176,9 @@ inline void expectRows(QWidget* window, const std::vector<Row>& rows, Names name
             const Shown shown = calculate(window, typed, separator, names);
             EXPECT_EQ(shown.answer,
                       row.answer ? std::optional(local(QString::fromUtf8(row.answer))) : std::nullopt);
-            if (!row.report.isEmpty() || !row.answer)
+            if (!row.report.isEmpty() || !row.answer) {
                 EXPECT_EQ(shown.report, report); // a failure appends none
+            }
             EXPECT_EQ(shown.messages, box(row.message));
             EXPECT_EQ(shown.errors, box(row.error));
             for (auto [label, caption] : row.labels)
