@@ -14,6 +14,8 @@ TEST(Accessibility, ControlsAreNamedAfterTheirLabelOrHint) {
         {"TfrmPontoReta", "txtposiy", "y"},
         {"TfrmPitagoras", "cmbFormula", "Formula a ser utilizada:"},
         {"TfrmMDC", "txtFat2", "Números a se calcular o MDC:"},
+        {"TfrmGraph", "txtExpression", "f(x) ="}, {"TfrmGraph", "txtEscalax", "Eixo x"},
+        {"TfrmGraph", "txtEscalay", "Eixo y"},
         {"TfrmEditor", "ToolButton1", "Salvar"}, {"TfrmEditor", "ToolButton3", "Recortar"},
         {"TfrmEditor", "ToolButton4", "Copiar"}, {"TfrmEditor", "ToolButton5", "Colar"},
     };

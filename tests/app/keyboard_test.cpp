@@ -4,14 +4,10 @@
 
 #include "core/numbers.h"
 #include "graph/fGraph.h"
-#include "tools/fDeterminante.h"
-#include "ui/fResolucao.h"
 #include "ui/linklabel.h"
-#include "ui/toolwindow.h"
 
 #include <QAbstractButton>
-#include <QAction>
-#include <QLabel>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSet>
@@ -19,6 +15,7 @@
 #include <QTest>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 using namespace apptest;
@@ -33,33 +30,19 @@ protected:
         w->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(w));
     }
-    static void key(QWidget* w, Qt::Key k, Qt::KeyboardModifiers mods = {}) {
-        QTest::keyClick(w->windowHandle(), k, mods);
-    }
-    static void type(QWidget* w, QLineEdit* edit, const char* text) {
-        edit->setFocus();
-        edit->clear();
-        for (const char* c = text; *c; ++c)
-            QTest::keyClick(w->windowHandle(), *c);
-    }
+    static void key(QWidget* w, Qt::Key k) { QTest::keyClick(w->windowHandle(), k); }
     // The one window shown besides the main window.
     static QWidget* opened() {
         for (QWidget* w : calvorin::WindowRegistry::windows())
             if (w->isVisible() && w != &mainWindow()) return w;
         return nullptr;
     }
-    static QAbstractButton* calculateButton(QWidget* w) {
-        for (auto* b : w->findChildren<QAbstractButton*>())
-            if (b->text() == "&Calcular" || b->text() == "Calcular") return b;
-        return nullptr;
-    }
 };
 
-// Every window of the "Problemas" menu, opened from its item: Return in each input presses its one
-// "Calcular" (the graph window: the button beside the input), and Esc hides the window with its
-// texts kept. The calculator keeps its keys as they were.
-TEST_F(Keyboard, ReturnPressesTheButtonBesideTheInputAndEscHides) {
-    showMainWindow();
+// Every window of the "Problemas" menu, opened from its item: Return in each edit or combo box
+// presses its first "Calcular" (the graph window: the button beside the input), and Esc hides the
+// window with its texts kept. The calculator keeps Esc as it always was.
+TEST_F(Keyboard, ReturnCalculatesAndEscHidesInEveryWindowOfTheMenu) {
     std::vector<QAction*> items;
     const std::function<void(QMenu*)> collect = [&](QMenu* menu) {
         for (QAction* a : menu->actions())
@@ -68,17 +51,24 @@ TEST_F(Keyboard, ReturnPressesTheButtonBesideTheInputAndEscHides) {
     collect(child<QMenu>(&mainWindow(), "mnuProblemas"));
     QSet<QWidget*> windows;
     for (QAction* item : items) {
-        if (item->isSeparator() || item->objectName() == "mnuCalc") continue;
+        if (item->isSeparator()) continue;
+        showMainWindow();
         item->trigger();
         QWidget* w = opened();
         ASSERT_NE(w, nullptr) << item->objectName().toStdString();
         SCOPED_TRACE(w->metaObject()->className());
         windows << w;
         activate(w);
+        const bool calculator = item->objectName() == "mnuCalc";
         auto* graph = qobject_cast<TfrmGraph*>(w);
-        for (QLineEdit* input : w->findChildren<QLineEdit*>()) {
-            if (!input->isVisible() || input->isReadOnly()) continue;
-            QAbstractButton* expected = !graph                          ? calculateButton(w)
+        QAbstractButton* calculate = nullptr;
+        for (auto* b : w->findChildren<QAbstractButton*>())
+            if (!calculate && (b->text() == "&Calcular" || b->text() == "Calcular")) calculate = b;
+        for (QWidget* input : w->findChildren<QWidget*>()) {
+            auto* edit = qobject_cast<QLineEdit*>(input);
+            if (calculator || !input->isVisible() || !(edit || qobject_cast<QComboBox*>(input))) continue;
+            if (edit && edit->isReadOnly()) continue;
+            QAbstractButton* expected = !graph                          ? calculate
                                         : input == graph->txtExpression ? graph->btnDraw
                                                                         : graph->FlatButton3;
             ASSERT_NE(expected, nullptr);
@@ -90,84 +80,79 @@ TEST_F(Keyboard, ReturnPressesTheButtonBesideTheInputAndEscHides) {
         QLineEdit* first = w->findChild<QLineEdit*>();
         first->setText("7");
         key(w, Qt::Key_Escape);
-        EXPECT_FALSE(w->isVisible());
+        EXPECT_EQ(w->isVisible(), calculator);
         EXPECT_EQ(first->text(), "7");
-        hideAllWindows();
-        calvorin::showWindow(&mainWindow());
     }
-    EXPECT_EQ(windows.size(), 25); // the 24 tool windows and the graph window
+    EXPECT_EQ(windows.size(), 26); // the 24 tool windows, the calculator and the graph window
 }
 
-// What a student in pt_BR types, opened from the menu and calculated with Return alone.
-TEST_F(Keyboard, AStudentTypesCommasAndPressesReturn) {
+// One press each, in order, and the properties it leaves.
+TEST_F(Keyboard, OnePressEach) {
     calvorin::setDecimalSeparator(',');
+    TfrmMain& main = mainWindow();
+    // clang-format off
     const struct {
-        const char* item;
-        std::vector<std::pair<const char*, const char*>> typed; // edit, text
-        const char* answer;
+        const char* window; // opened from the main window's item so named, else the window of that class; "" the main window
+        std::vector<std::pair<const char*, const char*>> typed; // key by key into each control; the last keeps the focus
+        Qt::Key key;
+        std::vector<std::tuple<const char*, const char*, QVariant>> then; // control ("" the window, else a window's class), property, value
     } rows[] = {
-        {"mnuJuros", {{"txtVinit", "1000"}, {"txtJuros", "1,5"}, {"txtTempo", "12"}}, "1195,61817146154"},
-        {"mnuTQPG", {{"txtn", "4"}, {"txtpt", "8"}, {"txtq", "0,5"}}, "1"},
+        {"mnuJuros", {{"txtVinit", "1000"}, {"txtJuros", "1,5"}, {"txtTempo", "12"}}, Qt::Key_Return, {{"lblResposta", "text", "1195,61817146154"}}},
+        // a number too long for its box shows from its first character once the focus leaves, whole in the tooltip
+        {"mnuDeterminante", {{"t11", "123456"}}, Qt::Key_Tab, {{"t11", "focus", false}, {"t11", "cursorPosition", 0}, {"t11", "toolTip", "123456"}}},
+        {"mnuDeterminante", {{"t11", "-654321"}}, Qt::Key_Tab, {{"t11", "cursorPosition", 0}, {"t11", "toolTip", "-654321"}}},
+        {"mnuDeterminante", {{"t11", "12"}}, Qt::Key_Tab, {{"t11", "cursorPosition", 0}, {"t11", "toolTip", ""}}},
+        {"TfrmResolucao", {}, Qt::Key_Escape, {{"", "visible", false}}},
+        // the main window's links open with Return, keypad Enter and Space
+        {"", {{"Label1", ""}}, Qt::Key_Return, {{"pnlAlgebra", "visible", true}}},
+        {"", {{"Label2", ""}}, Qt::Key_Enter, {{"pnlGeo", "visible", true}}},
+        {"", {{"Label8", ""}}, Qt::Key_Space, {{"TfrmComandos", "visible", true}}},
     };
-    showMainWindow();
+    // clang-format on
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.item);
-        hideAllWindows();
-        calvorin::showWindow(&mainWindow());
-        child<QAction>(&mainWindow(), row.item)->trigger();
-        QWidget* w = opened();
+        SCOPED_TRACE(std::string(row.window) + " " + (row.typed.empty() ? "" : row.typed.back().second));
+        showMainWindow();
+        QWidget* w = &main;
+        if (QAction* item = *row.window ? child<QAction>(&main, row.window) : nullptr) {
+            item->trigger();
+            w = opened();
+        } else if (*row.window) {
+            w = windowNamed(row.window);
+        }
         ASSERT_NE(w, nullptr);
         activate(w);
-        for (auto [name, text] : row.typed)
-            type(w, child<QLineEdit>(w, name), text);
-        key(w, Qt::Key_Return);
-        EXPECT_EQ(child<QLabel>(w, "lblResposta")->text(), row.answer);
+        for (auto [name, text] : row.typed) {
+            QWidget* control = child(w, name);
+            control->setFocus();
+            if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->clear();
+            for (const char* c = text; *c; ++c)
+                QTest::keyClick(w->windowHandle(), *c);
+        }
+        key(w, row.key);
+        for (const auto& [name, property, value] : row.then) {
+            QObject* control = !*name ? w : child(w, name) ? child(w, name) : windowNamed(name);
+            EXPECT_EQ(control->property(property), value) << name << " " << property;
+        }
         EXPECT_TRUE(dialogs.messages.isEmpty() && dialogs.errors.isEmpty());
     }
     calvorin::setDecimalSeparator('.');
 }
 
-TEST_F(Keyboard, EscHidesTheStepsWindow) {
-    auto& steps = calvorin::window<TfrmResolucao>();
-    activate(&steps);
-    key(&steps, Qt::Key_Escape);
-    EXPECT_FALSE(steps.isVisible());
-}
-
-// The first Tab lands on "Algebra", Enter opens its panel, and Tab goes on to the panel's links,
-// which open with Space. A focused link draws its frame.
-TEST_F(Keyboard, TabAndEnterFollowTheMainWindowsLinks) {
-    hideAllWindows();
+// The first Tab lands on "Algebra", which draws its focus frame, and Tab goes on to the links of
+// the panel shown.
+TEST_F(Keyboard, TabFollowsTheMainWindowsLinks) {
     TfrmMain& main = mainWindow();
     activate(&main);
+    main.showPanel(main.pnlAlgebra);
     main.centralWidget()->setFocus();
+    const QImage plain = main.Label1->grab().toImage();
     key(&main, Qt::Key_Tab);
     ASSERT_EQ(QApplication::focusWidget(), main.Label1);
-    const QImage framed = main.Label1->grab().toImage();
-    key(&main, Qt::Key_Return);
-    EXPECT_TRUE(main.pnlAlgebra->isVisible());
+    EXPECT_NE(main.Label1->grab().toImage(), plain) << "a focused link draws its frame";
     QWidget* juros = child(&main, "lblJuros");
     for (int tabs = 0; tabs < 30 && QApplication::focusWidget() != juros; ++tabs)
         key(&main, Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), juros);
-    EXPECT_NE(main.Label1->grab().toImage(), framed) << "the focus frame went with the focus";
-    key(&main, Qt::Key_Space);
-    expectShown("TfrmJurosCompostos");
-}
-
-// A typed 123456 or -654321 shows from its first character once the focus leaves, with the whole
-// text in the tooltip; a short one needs none.
-TEST_F(Keyboard, TheDeterminantsBoxesShowWhatWasTyped) {
-    auto& det = calvorin::window<TfrmDeterminante>();
-    activate(&det);
-    for (auto [text, cut] : {std::pair{"123456", true}, {"-654321", true}, {"12", false}}) {
-        type(&det, det.t11, text);
-        key(&det, Qt::Key_Tab);
-        EXPECT_FALSE(det.t11->hasFocus());
-        EXPECT_EQ(det.t11->cursorPosition(), 0) << text;
-        EXPECT_EQ(det.t11->toolTip(), cut ? text : "") << text;
-    }
-    EXPECT_EQ(det.size(), QSize(377, 101));
+    EXPECT_EQ(QApplication::focusWidget(), juros);
 }
 
 } // namespace

@@ -41,21 +41,14 @@ struct ScriptCase {
     quint8 splash; // the main window's flag afterwards
 };
 
-// A line that is not a command as written does nothing; a "nosplash" line anywhere keeps the credits
-// from following, though not those a "sobre" line showed.
+// A "nosplash" line anywhere keeps the credits from following, though not those a "sobre" line
+// showed; how lines split and which are commands, the script and command tables tell.
 TEST_F(StartupTest, ScriptRunsBeforeTheCreditsFollow) {
     // clang-format off
     const ScriptCase table[] = {
         {"no script", QByteArray(), true, 1},
         {"empty script", QByteArray(""), true, 1},
-        {"only line ends", "\r\n\r\n\r", true, 1},
-        {"capital letter", "Calc\r\nNOSPLASH\r\n", true, 1},
-        {"blank after the word", "calc \r\nnosplash \r\n", true, 1},
-        {"blank before the word", " nosplash\r\n", true, 1},
-        {"lines joined by LF alone", "calc\nnosplash\nfim", true, 1},
-        {"LF alone joins the lines", "pa\nnosplash", true, 1},
-        {"Ctrl+Z ends the script", "\x1Anosplash\r\nfim\r\n", true, 1},
-        {"not commands", "sair\r\nexit\r\n", true, 1},
+        {"not nosplash as written", "NOSPLASH\r\n nosplash\r\npa\nnosplash\x1Anosplash\r\n", true, 1},
         {"nosplash, only line, no line end", "nosplash", false, 0},
         {"nosplash after CR LF", "nosplash\r\n", false, 0},
         {"nosplash after another command", "pa\r\nnosplash\r\n", false, 0},

@@ -1,7 +1,6 @@
 #include "graph/fGraph.h"
 #include "tools/fEqua2.h"
 
-#include <QAccessible>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -81,14 +80,6 @@ TEST(Export, SavesThePictureAsPngOrSvg) {
             EXPECT_EQ(svg["text"], c.graph ? 1 : 0) << "the title";
         }
     }
-}
-
-TEST(Export, GraphEditsAreNamedByTheirLabels) {
-    TfrmGraph graph;
-    const std::pair<QWidget*, const char*> edits[] = {
-        {graph.txtExpression, "f(x) ="}, {graph.txtEscalax, "Eixo x"}, {graph.txtEscalay, "Eixo y"}};
-    for (auto [edit, name] : edits)
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Name), name);
 }
 
 } // namespace

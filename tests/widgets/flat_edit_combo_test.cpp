@@ -3,7 +3,7 @@
 #include "widgets/flat.h"
 
 #include <QAbstractItemView>
-#include <QSignalSpy>
+#include <functional>
 
 namespace {
 
@@ -48,75 +48,62 @@ protected:
     }
 };
 
+// The frames of A and B after each step, in order: a frame lights up while its edit has the focus,
+// or while the mouse is inside and no edit has the focus.
 TEST_F(FlatEditTest, FrameLightsUpWithFocusOrMouseUnlessAnotherEditHasTheFocus) {
-    EXPECT_EQ(frame(txtA), look(kIdle));
-    enter(txtA);
-    EXPECT_EQ(frame(txtA), look(Qt::white)) << "mouse inside, a button has the focus";
-    leave(txtA);
-    EXPECT_EQ(frame(txtA), look(kIdle));
-
-    txtA->setFocus();
-    enter(txtB);
-    EXPECT_EQ(frame(txtA), look(Qt::white));
-    EXPECT_EQ(frame(txtB), look(kIdle)) << "the focused edit keeps the highlight";
-
-    button->setFocus(); // the focus leaves the edits while the mouse is still in B
-    EXPECT_EQ(frame(txtA), look(kIdle));
-    EXPECT_EQ(frame(txtB), look(Qt::white));
+    const QColor white = Qt::white;
+    // clang-format off
+    const std::vector<std::tuple<const char*, std::function<void()>, QColor, QColor>> steps = {
+        {"idle", [] {}, kIdle, kIdle},
+        {"mouse in A, a button has the focus", [&] { enter(txtA); }, white, kIdle},
+        {"mouse out", [&] { leave(txtA); }, kIdle, kIdle},
+        {"A focused, mouse in B", [&] { txtA->setFocus(); enter(txtB); }, white, kIdle},
+        {"the focus leaves the edits, mouse in B", [&] { button->setFocus(); }, kIdle, white},
+        {"disabled", [&] { leave(txtB); txtA->setEnabled(false); }, kIdle, kIdle},
+        {"enabled and focused", [&] { txtA->setEnabled(true); txtA->setFocus(); }, white, kIdle},
+        {"no window of the program active", [&] {
+             button->setFocus();
+             flat::setActiveCheck([] { return false; });
+             enter(txtA);
+             flat::setActiveCheck(nullptr); }, kIdle, kIdle},
+        {"the parent's colour", [&] { leave(txtA); txtA->setParentColor(true); }, kParentColour, kIdle},
+        {"a colour of its own ends it", [&] { txtA->setProperty("ColorFlat", QColor(Qt::blue)); }, Qt::blue, kIdle},
+    };
+    // clang-format on
+    for (const auto& [step, act, a, b] : steps) {
+        SCOPED_TRACE(step);
+        act();
+        EXPECT_EQ(frame(txtA), look(a));
+        EXPECT_EQ(frame(txtB), look(b));
+    }
 }
 
-TEST_F(FlatEditTest, MouseDoesNotHighlightWhileNoWindowIsActive) {
-    flat::setActiveCheck([] { return false; });
-    enter(txtA);
-    flat::setActiveCheck(nullptr);
-    EXPECT_FALSE(txtA->isMouseInside());
-    EXPECT_EQ(frame(txtA), look(kIdle));
-}
-
-TEST_F(FlatEditTest, DisabledEditKeepsItsFrameColours) {
-    txtA->setEnabled(false);
-    EXPECT_EQ(frame(txtA), look(kIdle));
-    txtA->setEnabled(true);
-    txtA->setFocus();
-    EXPECT_EQ(frame(txtA), look(Qt::white));
-}
-
-TEST_F(FlatEditTest, ParentColorReplacesColorFlat) {
-    txtA->setParentColor(true);
-    EXPECT_EQ(txtA->colorFlat(), kParentColour);
-    EXPECT_EQ(frame(txtA), look(kParentColour));
-    txtA->setProperty("ColorFlat", QColor(Qt::white));
-    EXPECT_FALSE(txtA->parentColor());
-    EXPECT_EQ(frame(txtA), look(Qt::white));
-}
-
-TEST_F(FlatEditTest, HeightFollowsTheFontAndTextStaysInsideTheFrame) {
+// The height follows the font, and what is typed is drawn inside the frame, neither over it nor
+// hidden by it.
+TEST_F(FlatEditTest, HeightFollowsTheFontAndTypedTextShowsInsideTheFrame) {
     for (int points : {7, 10, 16, 28}) {
         SCOPED_TRACE(points);
         QFont f = txtA->font();
         f.setPointSize(points);
         txtA->setFont(f);
         EXPECT_EQ(txtA->height(), QFontMetrics(f).height() + 6);
-        EXPECT_EQ(txtA->width(), 121);
     }
     auto* late = new TFlatEdit(&window); // a window's own geometry gives way once, when first shown
     late->setGeometry(10, 120, 121, 40);
     late->show();
     EXPECT_EQ(late->height(), late->fontMetrics().height() + 6);
 
-    txtA->setText("8888888888888888888888888888888888");
-    const QImage img = txtA->grab().toImage();
-    for (int x = 1; x < img.width() - 1; ++x)
-        for (int y : {1, 2, img.height() - 3, img.height() - 2})
-            ASSERT_EQ(img.pixelColor(x, y), kIdle) << x << "," << y;
-}
-
-TEST_F(FlatEditTest, BehavesAsALineEdit) {
-    QSignalSpy changed(txtA, &QLineEdit::textChanged);
     txtA->setFocus();
-    QTest::keyClicks(txtA, "3,5");
-    EXPECT_EQ(txtA->text(), "3,5");
-    EXPECT_EQ(changed.count(), 3);
+    QTest::keyClicks(txtA, "8888888888888888888888888888888888");
+    const QImage img = txtA->grab().toImage();
+    int ink = 0;
+    for (int x = 1; x < img.width() - 1; ++x)
+        for (int y = 1; y < img.height() - 1; ++y) {
+            const bool frame = y < 3 || y >= img.height() - 3;
+            if (frame) ASSERT_EQ(img.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+            ink += !frame && img.pixelColor(x, y) != Qt::white;
+        }
+    EXPECT_GT(ink, 50) << "the typed digits are seen";
 }
 
 class FlatComboTest : public FlatWindowTest {
@@ -144,7 +131,6 @@ protected:
 TEST_F(FlatComboTest, PaintsFrameAndArrowButton) {
     const QImage img = cmb->grab().toImage();
     const QRect b = button();
-    EXPECT_EQ(b.width(), 11);
     EXPECT_EQ(b.right(), cmb->width() - 2);
     EXPECT_EQ(img.pixelColor(0, 10), kBorderGrey);
     EXPECT_EQ(img.pixelColor(cmb->width() - 1, 10), kBorderGrey);
@@ -152,34 +138,42 @@ TEST_F(FlatComboTest, PaintsFrameAndArrowButton) {
     EXPECT_EQ(img.pixelColor(b.left() + 1, b.top() + 1), kPressedGrey);
     EXPECT_EQ(img.pixelColor(1, 10), asPixel(cmb->colorFlat()));
     EXPECT_EQ(img.pixelColor(2, 10), asPixel(cmb->colorFlat()));
-    // Down: full top row, point at the bottom.
-    EXPECT_EQ(arrow(), std::make_tuple(QColor(Qt::black), QColor(Qt::black), kPressedGrey));
 }
 
-TEST_F(FlatComboTest, ArrowPointsUpWhileTheListIsDown) {
-    cmb->showPopup();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return cmb->view()->isVisible(); }, 5000));
-    EXPECT_TRUE(cmb->isDroppedDown());
-    EXPECT_EQ(arrow(), std::make_tuple(QColor(Qt::black), kPressedGrey, QColor(Qt::black)));
-    cmb->hidePopup();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !cmb->view()->isVisible(); }, 5000));
-    EXPECT_EQ(arrow(), std::make_tuple(QColor(Qt::black), QColor(Qt::black), kPressedGrey));
-}
-
-TEST_F(FlatComboTest, DisabledArrowIsEmbossed) {
-    cmb->setEnabled(false);
-    const QColor grey(128, 128, 128);
-    EXPECT_EQ(std::get<0>(arrow()), grey);
-    EXPECT_EQ(std::get<1>(arrow()), grey);
-    const QPoint c = button().center();
-    EXPECT_EQ(pixelAt(cmb, c.x() + 1, c.y() + 2), QColor(Qt::white)) << "the white copy's point shows below";
-}
-
-TEST_F(FlatComboTest, ColoursRepaintTheirParts) {
-    cmb->setProperty("ColorArrow", QColor(200, 0, 0));
-    cmb->setProperty("ColorArrowBackground", QColor(0, 0, 200));
+// The arrow (its middle column, the top and bottom rows of its box) in each state, in order: down
+// with a full top row, up while the list is down, embossed grey while disabled, and in the colours
+// given.
+TEST_F(FlatComboTest, ArrowFollowsTheListAndItsColours) {
+    using Arrow = std::tuple<QColor, QColor, QColor>;
+    const QColor black = Qt::black, grey(128, 128, 128);
+    const auto listShown = [&](bool shown) {
+        shown ? cmb->showPopup() : cmb->hidePopup();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return cmb->view()->isVisible() == shown; }, 5000));
+    };
+    // clang-format off
+    const std::vector<std::tuple<const char*, std::function<void()>, Arrow>> steps = {
+        {"idle", [] {}, {black, black, kPressedGrey}},
+        {"list down", [&] { listShown(true); }, {black, kPressedGrey, black}},
+        {"list up again", [&] { listShown(false); }, {black, black, kPressedGrey}},
+        {"disabled", [&] { cmb->setEnabled(false); }, {grey, grey, kPressedGrey}},
+        {"its own colours", [&] {
+             cmb->setEnabled(true);
+             cmb->setProperty("ColorArrow", QColor(200, 0, 0));
+             cmb->setProperty("ColorArrowBackground", QColor(0, 0, 200)); },
+         {QColor(200, 0, 0), QColor(200, 0, 0), QColor(0, 0, 200)}},
+    };
+    // clang-format on
+    for (const auto& [step, act, expected] : steps) {
+        SCOPED_TRACE(step);
+        act();
+        EXPECT_EQ(arrow(), expected);
+        if (!cmb->isEnabled()) {
+            const QPoint c = button().center();
+            EXPECT_EQ(pixelAt(cmb, c.x() + 1, c.y() + 2), QColor(Qt::white))
+                << "the white copy's point shows below";
+        }
+    }
     cmb->setProperty("ColorFlat", QColor(0, 200, 0));
-    EXPECT_EQ(arrow(), std::make_tuple(QColor(200, 0, 0), QColor(200, 0, 0), QColor(0, 0, 200)));
     EXPECT_EQ(pixelAt(cmb, 2, 10), QColor(0, 200, 0));
 }
 
@@ -188,10 +182,6 @@ TEST_F(FlatComboTest, EditPartSitsInsideTheFrame) {
     const QRect field = cmb->lineEdit()->geometry();
     EXPECT_EQ(field, TFlatComboBox::fieldRect(cmb->rect()));
     EXPECT_FALSE(field.intersects(button()));
-    QSignalSpy changed(cmb, &QComboBox::currentTextChanged);
-    cmb->setCurrentIndex(1);
-    EXPECT_EQ(cmb->lineEdit()->text(), "Coseno");
-    EXPECT_EQ(changed.count(), 1);
 }
 
 TEST_F(FlatComboTest, SortedKeepsItemsInCaseInsensitiveOrder) {

@@ -2,7 +2,6 @@
 #include "flat_test_support.h"
 #include "widgets/flat.h"
 
-#include <QSignalSpy>
 #include <functional>
 
 namespace {
@@ -34,72 +33,53 @@ protected:
         r->move(10, y);
         return r;
     }
-
-    std::vector<bool> checks() const {
-        return {r1->isChecked(), r2->isChecked(), r3->isChecked(), other->isChecked()};
-    }
 };
 
-TEST_F(FlatOptionTest, ClickingARadioButtonChecksItAndUnchecksItsGroupOnTheSameParent) {
-    other->setChecked(true);
-    r3->setGroupIndex(1);
-    r3->setChecked(true);
-    r1->setChecked(true);
-    ASSERT_EQ(checks(), (std::vector<bool>{true, false, true, true}));
-
-    QSignalSpy clicked(r2, &QAbstractButton::clicked), r1Toggled(r1, &QAbstractButton::toggled);
-    QTest::mouseClick(r2, Qt::LeftButton);
-    EXPECT_EQ(checks(), (std::vector<bool>{false, true, true, true}));
-    EXPECT_EQ(clicked.count(), 1);
-    EXPECT_EQ(r1Toggled.count(), 1);
-    EXPECT_TRUE(r2->hasFocus());
-
-    QTest::mouseClick(r2, Qt::LeftButton); // again: nothing changes and nothing is said
-    QTest::keyClick(r2, Qt::Key_Space);
-    EXPECT_EQ(checks(), (std::vector<bool>{false, true, true, true}));
-    EXPECT_EQ(clicked.count(), 1);
-}
-
-TEST_F(FlatOptionTest, RadioAndCheckBoxChangeOnlyWhenReleasedOverThem) {
-    for (QAbstractButton* w : std::initializer_list<QAbstractButton*>{r1, chk}) {
+// Mouse, keys and the program, step by step in order: which options are checked afterwards (r1 r2
+// r3 other chk), the control then focused, and how many clicks the window heard so far. A radio
+// button unchecks only its group on its own parent; a press counts only when released over it.
+TEST_F(FlatOptionTest, MouseKeysAndTheProgram) {
+    const std::initializer_list<QAbstractButton*> all = {r1, r2, r3, other, chk};
+    int clicks = 0;
+    for (QAbstractButton* b : all)
+        QObject::connect(b, &QAbstractButton::clicked, &window, [&] { ++clicks; });
+    const auto outside = [](QAbstractButton* w) {
         QTest::mousePress(w, Qt::LeftButton);
         QTest::mouseRelease(w, Qt::LeftButton, {}, {5, 40});
-        EXPECT_FALSE(w->isChecked()) << w->text().toStdString();
-    }
-    r1->setChecked(true);
-    r1->setChecked(false); // unlike a click, the program may clear it
-    EXPECT_EQ(checks(), (std::vector<bool>{false, false, false, false}));
-}
-
-TEST_F(FlatOptionTest, AltAndTheUnderlinedLetterFocusARadioAndToggleACheckBox) {
-    r1->setChecked(true);
-    QSignalSpy clicked(r3, &QAbstractButton::clicked);
-    QTest::keyClick(&window, Qt::Key_K, Qt::AltModifier);
-    EXPECT_TRUE(r3->hasFocus());
-    EXPECT_EQ(checks(), (std::vector<bool>{true, false, false, false}));
-    EXPECT_EQ(clicked.count(), 0);
-
-    QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
-    EXPECT_TRUE(chk->hasFocus());
-    EXPECT_TRUE(chk->isChecked());
-}
-
-TEST_F(FlatOptionTest, CheckBoxTogglesByClickAcceleratorAndSpaceBar) {
-    using Action = std::function<void(TFlatCheckBox*)>;
-    const std::vector<std::pair<const char*, Action>> table = {
-        {"click", [](TFlatCheckBox* c) { QTest::mouseClick(c, Qt::LeftButton); }},
-        {"Alt+E", [this](TFlatCheckBox*) { QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier); }},
-        {"space", [](TFlatCheckBox* c) { QTest::keyClick(c, Qt::Key_Space); }},
     };
-    chk->setFocus();
-    for (const auto& [name, act] : table) {
-        SCOPED_TRACE(name);
-        QSignalSpy clicked(chk, &QAbstractButton::clicked);
-        act(chk);
-        EXPECT_TRUE(chk->isChecked());
-        act(chk);
-        EXPECT_FALSE(chk->isChecked());
-        EXPECT_EQ(clicked.count(), 2);
+    const auto alt = [&](Qt::Key k) { QTest::keyClick(&window, k, Qt::AltModifier); };
+    const auto click = [](QAbstractButton* w) { QTest::mouseClick(w, Qt::LeftButton); };
+    const auto space = [](QAbstractButton* w) { QTest::keyClick(w, Qt::Key_Space); };
+    // clang-format off
+    const std::vector<std::tuple<const char*, std::function<void()>, const char*, QWidget*, int>> steps = {
+        {"r1 released outside", [&] { outside(r1); }, "00000", r1, 0},
+        {"the box released outside", [&] { outside(chk); }, "00000", chk, 0},
+        {"Alt+K focuses Kelvin only", [&] { alt(Qt::Key_K); }, "00000", r3, 0},
+        {"Alt+E focuses and checks the box", [&] { alt(Qt::Key_E); }, "00001", chk, 1},
+        {"Alt+E again", [&] { alt(Qt::Key_E); }, "00000", chk, 2},
+        {"space", [&] { space(chk); }, "00001", chk, 3},
+        {"space again", [&] { space(chk); }, "00000", chk, 4},
+        {"clicked", [&] { click(chk); }, "00001", chk, 5},
+        {"clicked again", [&] { click(chk); }, "00000", chk, 6},
+        {"set by the program, r3 in a group of its own", [&] {
+             other->setChecked(true);
+             r3->setGroupIndex(1);
+             r3->setChecked(true);
+             r1->setChecked(true); }, "10110", nullptr, 6},
+        {"r2 clicked", [&] { click(r2); }, "01110", r2, 7},
+        {"r2 clicked again and space: nothing", [&] { click(r2); space(r2); }, "01110", r2, 7},
+        {"cleared by the program", [&] { r2->setChecked(false); }, "00110", r2, 7},
+    };
+    // clang-format on
+    for (const auto& [step, act, checked, focus, clicked] : steps) {
+        SCOPED_TRACE(step);
+        act();
+        QString shown;
+        for (QAbstractButton* b : all)
+            shown += b->isChecked() ? '1' : '0';
+        EXPECT_EQ(shown.toStdString(), checked);
+        if (focus) EXPECT_TRUE(focus->hasFocus());
+        EXPECT_EQ(clicks, clicked);
     }
 }
 
