@@ -3,7 +3,7 @@
 #include "platform/clipboard.h"
 #include "platform/guard.h"
 #include "platform/help.h"
-#include "tools/tools_fixture.h"
+#include "support/tools_fixture.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 #include "graph/fGraph.h"
 #include "tools/fEqua2.h"
 
-#include "tools/tools_fixture.h"
+#include "support/tools_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "plotter/Tracador2D.h"
 
-#include "tools/tools_fixture.h"
+#include "support/separator.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "tools/fJurosCompostos.h"
 #include "tools/fMDC.h"
 #include "tools/fRegra3.h"
-#include "tools_fixture.h"
+#include "support/tools_fixture.h"
 
 using namespace calvorin;
 using namespace calvorin::testing_tools;

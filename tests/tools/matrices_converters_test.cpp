@@ -4,7 +4,7 @@
 #include "tools/fConvertVelocidade.h"
 #include "tools/fDeterminante.h"
 #include "tools/fOperMatrizes.h"
-#include "tools_fixture.h"
+#include "support/tools_fixture.h"
 
 #include <algorithm>
 #include <deque>

@@ -5,7 +5,7 @@
 #include "tools/fTQPG.h"
 #include "tools/fptpg.h"
 #include "tools/fstpg.h"
-#include "tools_fixture.h"
+#include "support/tools_fixture.h"
 
 using namespace calvorin;
 using namespace calvorin::testing_tools;

@@ -23,7 +23,7 @@
 #include "formulas/formulas_fixture.h"
 #include "formulas/ptpg.h"
 #include "formulas/stpg.h"
-#include "tools_fixture.h"
+#include "support/tools_fixture.h"
 #include "ui/toolwindow.h"
 #include "windows.h"
 

@@ -2,6 +2,7 @@
 // Tool windows for the tests, over a fresh report log, driven by their controls' names.
 #include "core/numbers.h"
 #include "platform/dialogs.h"
+#include "support/separator.h"
 #include "support/windows.h"
 #include "ui/registry.h"
 #include "ui/reportlog.h"
@@ -23,12 +24,6 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 namespace calvorin::testing_tools {
-
-struct SeparatorGuard {
-    char saved = decimalSeparator();
-    explicit SeparatorGuard(char s) { setDecimalSeparator(s); }
-    ~SeparatorGuard() { setDecimalSeparator(saved); }
-};
 
 using Inputs = std::vector<std::pair<const char*, const char*>>; // control name, text
 
