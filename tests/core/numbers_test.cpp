@@ -1,5 +1,7 @@
 #include "core/numbers.h"
 
+#include "support/separator.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,11 +16,7 @@ using namespace calvorin;
 
 namespace {
 
-struct SeparatorGuard {
-    char saved = decimalSeparator();
-    explicit SeparatorGuard(char s) { setDecimalSeparator(s); }
-    ~SeparatorGuard() { setDecimalSeparator(saved); }
-};
+using testing_tools::SeparatorGuard;
 
 // clang-format off
 // ---- numeric check -------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 // Inputs as the windows hand them to the formulas, and the decimal separator a row is written for.
 #include "core/numbers.h"
 #include "formulas/formula.h"
+#include "support/separator.h"
 
 #include <gtest/gtest.h>
 
@@ -12,11 +13,7 @@
 
 namespace calvorin::testing_formulas {
 
-struct Separator {
-    char saved = decimalSeparator();
-    explicit Separator(char s) { setDecimalSeparator(s); }
-    ~Separator() { setDecimalSeparator(saved); }
-};
+using Separator = testing_tools::SeparatorGuard;
 
 // An input by its value alone, for the answers.
 inline Typed<> v(double x) {
