@@ -123,7 +123,7 @@ void TfrmEditor::showEvent(QShowEvent* event) {
 }
 
 void TfrmEditor::FormShow() {
-    if (QFileInfo(scriptFile).isFile()) texto->setPlainText(readScriptFile(scriptFile).join(u'\n'));
+    if (QFileInfo(scriptFile).isFile()) texto->setPlainText(readTextFile(scriptFile));
 }
 
 void TfrmEditor::Salvar1Click() {

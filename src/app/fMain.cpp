@@ -113,10 +113,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
     row->addWidget(area, 1);
     createPanels(area);
     setCentralWidget(central);
-    // Every link is reached with Tab and followed with Enter or Space; the window opens with the
-    // focus before the first one, so that the first Tab lands on "Algebra".
-    for (LinkLabel* link : findChildren<LinkLabel*>())
-        link->setFocusPolicy(Qt::TabFocus);
+    // The window opens with the focus before the first link, so that the first Tab lands on "Algebra".
     central->setFocusPolicy(Qt::ClickFocus);
     central->setFocus();
 
@@ -350,6 +347,7 @@ void TfrmMain::createPanels(QWidget* area) {
     imgNews = makeLink(this, "imgNews", QString());
     imgNews->setFixedSize(90, 90);
     imgNews->setScaledContents(true); // its picture is read when first wanted, see readNewsPicture()
+    imgNews->setAccessibleName(QStringLiteral("Enviar um e-mail ao autor")); // a picture alone names nothing
     static_cast<QVBoxLayout*>(l)->addStretch(1);
     l->addWidget(imgNews);
     l->setAlignment(imgNews, Qt::AlignRight);

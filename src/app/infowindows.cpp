@@ -12,6 +12,7 @@
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -121,6 +122,8 @@ TfrmSplash::TfrmSplash() {
     outer->addWidget(btnFechar, 0, Qt::AlignRight);
     setFixedWidth(380);
 
+    // Enter presses "Fechar" until the user tabs to a link.
+    btnFechar->setFocus();
     connectGuarded(btnFechar, &QAbstractButton::clicked, this, &TfrmSplash::btnFecharClick);
     connectGuarded(lblMeajude, &LinkLabel::clicked, this, &TfrmSplash::lblMeajudeClick);
     connectGuarded(lblSite, &LinkLabel::clicked, this, [] { calvorin::maker::openWebPage(); });
@@ -177,6 +180,8 @@ TfrmMeajude::TfrmMeajude() {
     setFixedWidth(400);
 
     connectGuarded(lblFechar, &LinkLabel::clicked, this, &TfrmMeajude::lblFecharClick);
+    connectGuarded(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+                   &TfrmMeajude::lblFecharClick);
     connectGuarded(lblEmail, &LinkLabel::clicked, this, [] { calvorin::maker::openMail(); });
 
     calvorin::applyFrame(this, calvorin::Frame{"Como me ajudar", calvorin::Border::Tool, true, true, true});
@@ -211,6 +216,7 @@ TfrmAutor::TfrmAutor() {
     column->addWidget(btnFechar, 0, Qt::AlignRight);
     setFixedWidth(340);
 
+    btnFechar->setFocus(); // Enter presses it until the user tabs to a link
     connectGuarded(btnFechar, &QAbstractButton::clicked, this, &TfrmAutor::btnFecharClick);
     connectGuarded(lblSite, &LinkLabel::clicked, this, [] { calvorin::maker::openWebPage(); });
     connectGuarded(lblEmail, &LinkLabel::clicked, this, [] { calvorin::maker::openMail(); });

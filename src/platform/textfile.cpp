@@ -65,12 +65,27 @@ QStringList splitScriptLines(const QByteArray& bytes) {
     return lines;
 }
 
-QStringList readScriptFile(const QString& path) {
+namespace {
+
+QByteArray readBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) throw FileError::cannotRead(path.toStdString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) throw FileError::cannotRead(path.toStdString());
-    return splitScriptLines(bytes);
+    return bytes;
+}
+
+} // namespace
+
+QStringList readScriptFile(const QString& path) {
+    return splitScriptLines(readBytes(path));
+}
+
+QString readTextFile(const QString& path) {
+    QString text = fromWindows1252(readBytes(path));
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    if (text.endsWith(QLatin1Char('\n'))) text.chop(1);
+    return text;
 }
 
 void writeLinesFile(const QString& path, const QStringList& lines) {

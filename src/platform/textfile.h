@@ -13,6 +13,11 @@ QStringList splitScriptLines(const QByteArray& bytes);
 // Reads a file's lines by those rules; raises FileError when it cannot be read.
 QStringList readScriptFile(const QString& path);
 
+// Reads a whole file as an editor shows it, each line break a '\n': CR LF, CR and LF each end a
+// line, the last line end adds no empty line, and Ctrl+Z is a character like any other, so that
+// saving it again loses nothing. Raises FileError when it cannot be read.
+QString readTextFile(const QString& path);
+
 // Writes every line followed by CR LF, replacing the file; raises FileError when it cannot be written.
 void writeLinesFile(const QString& path, const QStringList& lines);
 

@@ -49,6 +49,8 @@ LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(parent) {
     static const bool accessible = (QAccessible::installFactory(accessibleLink), true);
     Q_UNUSED(accessible);
     setCursor(Qt::PointingHandCursor);
+    // Reached with Tab and followed with Enter, Return or Space, like a button.
+    setFocusPolicy(Qt::TabFocus);
     setTextFormat(Qt::PlainText); // before the text, which is then taken once
     setText(text);
 }

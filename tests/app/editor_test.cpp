@@ -48,6 +48,7 @@ TEST_F(EditorTest, SavingWritesWindows1252LinesEndedByCrLf) {
         {"\n", "\r\n"},
         {" calc ", " calc \r\n"},
         {"calc\u00A0", "calc\xA0\r\n"}, // a no-break space stays one
+        {"d\x1A" "e", "d\x1A" "e\r\n"},   // as loaded, Ctrl+Z and all
     };
     for (const Save& s : saves) {
         SCOPED_TRACE(s.memo.toStdString());
@@ -57,13 +58,15 @@ TEST_F(EditorTest, SavingWritesWindows1252LinesEndedByCrLf) {
     }
 }
 
-TEST_F(EditorTest, ShowingLoadsTheScriptByTheScriptRules) {
+TEST_F(EditorTest, ShowingLoadsTheWholeScript) {
     struct Load {
         QByteArray file;
         QString memo;
     };
+    // Every line end an editor knows; what follows a Ctrl+Z is kept, so that saving loses nothing.
     const Load loads[] = {{"vers\xE3o\r\ngraf\r\n", "versão\ngraf"},
-                          {"", ""}}; // the lines as a script is read
+                          {"a\nb\r\nc\rd\x1A" "e\r\n", "a\nb\nc\nd\x1A" "e"},
+                          {"", ""}};
     for (const Load& l : loads) {
         SCOPED_TRACE(l.file.toStdString());
         writeFile("autoexec.cv1", l.file);

@@ -1,5 +1,5 @@
-// The keyboard as a student uses it: Return calculates, Esc closes, Tab and Enter follow the main
-// window's links, and a narrow edit keeps the start of what was typed in view.
+// The keyboard as a student uses it: Return calculates, Esc closes, Tab and Enter follow the links,
+// and a narrow edit keeps the start of what was typed in view.
 #include "app_fixture.h"
 
 #include "core/numbers.h"
@@ -107,6 +107,13 @@ TEST_F(Keyboard, OnePressEach) {
         {"", {{"Label1", ""}}, Qt::Key_Return, {{"pnlAlgebra", "visible", true}}},
         {"", {{"Label2", ""}}, Qt::Key_Enter, {{"pnlGeo", "visible", true}}},
         {"", {{"Label8", ""}}, Qt::Key_Space, {{"TfrmComandos", "visible", true}}},
+        // a topic page opens with its first link focused; Esc closes it and the how-to-help window
+        {"TfrmPA", {}, Qt::Key_Return, {{"TfrmTQPA", "visible", true}}},
+        {"TfrmPA", {}, Qt::Key_Escape, {{"", "visible", false}}},
+        {"TfrmMeajude", {}, Qt::Key_Escape, {{"", "visible", false}}},
+        // the credits' Enter presses "Fechar" until a link has the focus
+        {"TfrmSplash", {}, Qt::Key_Return, {{"", "visible", false}}},
+        {"TfrmSplash", {{"lblMeajude", ""}}, Qt::Key_Return, {{"TfrmMeajude", "visible", true}}},
     };
     // clang-format on
     for (const auto& row : rows) {
