@@ -2,8 +2,8 @@
 
 #include "app/allwindows.h"
 #include "app/maker.h"
-#include "platform/help.h"
 #include "help/helptopics.h"
+#include "platform/help.h"
 #include "platform/process.h"
 #include "platform/textfile.h"
 #include "report/report.h"

@@ -1,11 +1,11 @@
 #include "app/fEditor.h"
 
 #include "app/Korvanta.h"
-#include "ui/frames.h"
 #include "platform/guard.h"
-#include "widgets/memo.h"
 #include "platform/help.h"
 #include "platform/textfile.h"
+#include "ui/frames.h"
+#include "widgets/memo.h"
 
 #include <QAction>
 #include <QBoxLayout>

@@ -12,7 +12,6 @@
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QShortcut>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -180,8 +179,7 @@ TfrmMeajude::TfrmMeajude() {
     setFixedWidth(400);
 
     connectGuarded(lblFechar, &LinkLabel::clicked, this, &TfrmMeajude::lblFecharClick);
-    connectGuarded(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-                   &TfrmMeajude::lblFecharClick);
+    calvorin::closeOnEscape(this, [this] { lblFecharClick(); });
     connectGuarded(lblEmail, &LinkLabel::clicked, this, [] { calvorin::maker::openMail(); });
 
     calvorin::applyFrame(this, calvorin::Frame{"Como me ajudar", calvorin::Border::Tool, true, true, true});

@@ -6,7 +6,6 @@
 #include "ui/linklabel.h"
 #include "ui/registry.h"
 
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace calvorin {
@@ -24,7 +23,7 @@ TopicPage::TopicPage(const char* name, const QString& caption, bool stayOnTop,
         column->addWidget(label);
         connectGuarded(label, &LinkLabel::clicked, this, link.show);
     }
-    connectGuarded(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    closeOnEscape(this, [this] { close(); });
     applyFrame(this, Frame{caption, Border::Tool, stayOnTop, false, true});
 }
 

@@ -1,10 +1,10 @@
 #include "report/fViewReport.h"
 
-#include "ui/frames.h"
 #include "platform/guard.h"
-#include "widgets/memo.h"
 #include "report/report.h"
+#include "ui/frames.h"
 #include "ui/reportlog.h"
+#include "widgets/memo.h"
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>

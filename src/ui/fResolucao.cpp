@@ -2,16 +2,15 @@
 
 #include "platform/clipboard.h"
 #include "platform/guard.h"
-#include "widgets/memo.h"
 #include "ui/frames.h"
 #include "ui/linklabel.h"
 #include "ui/registry.h"
 #include "ui/toolwindow.h"
+#include "widgets/memo.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QScreen>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -52,7 +51,7 @@ TfrmResolucao::TfrmResolucao(QWidget* parent) : QWidget(parent) {
     layout->addLayout(buttons);
     connectGuarded(btnCopiar, &QAbstractButton::clicked, this, &TfrmResolucao::btnCopiarClick);
     connectGuarded(btnFechar, &QAbstractButton::clicked, this, &TfrmResolucao::btnFecharClick);
-    connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &TfrmResolucao::btnFecharClick);
+    closeOnEscape(this, [this] { btnFecharClick(); });
     refresh();
     applyFrame(this, Frame{"Resolução passo a passo", Border::Single, true, false, true});
 }

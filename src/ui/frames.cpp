@@ -1,5 +1,6 @@
 #include "ui/frames.h"
 
+#include "platform/guard.h"
 #include "widgets/TFlatButtonUnit.h"
 
 #include <QAccessibleWidget>
@@ -8,6 +9,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QScreen>
+#include <QShortcut>
 #include <QWidget>
 
 namespace calvorin {
@@ -88,6 +90,11 @@ void whenFirstNeeded(QWidget* window, std::function<void()> work) {
 
 void makeReady(QWidget* window) {
     if (WaitingWork* waiting = waitingWork(window)) waiting->run();
+}
+
+void closeOnEscape(QWidget* window, std::function<void()> close) {
+    connectGuarded(new QShortcut(QKeySequence(Qt::Key_Escape), window), &QShortcut::activated, window,
+                   std::move(close));
 }
 
 void setWhiteBackground(QWidget* widget) {

@@ -46,6 +46,9 @@ TFlatButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 // The label beside a control names it for screen readers.
 void labelControl(QLabel* label, QWidget* control);
 
+// Esc anywhere in the window runs `close`, the window's own way of closing.
+void closeOnEscape(QWidget* window, std::function<void()> close);
+
 // Paints a widget's background white (windows, panels).
 void setWhiteBackground(QWidget* widget);
 

@@ -2,8 +2,8 @@
 // What the window tests share: every window created once for the test program, each test in a
 // fresh temporary working directory with the dialogs answered and the process exit caught.
 #include "app/fMain.h"
-#include "platform/dialogs.h"
 #include "help/fAjuda.h"
+#include "platform/dialogs.h"
 #include "platform/help.h"
 #include "platform/process.h"
 #include "support/windows.h"

@@ -3,9 +3,9 @@
 #include "app_fixture.h"
 
 #include "app/fEditor.h"
-#include "widgets/memo.h"
 #include "report/fViewReport.h"
 #include "report/report.h"
+#include "widgets/memo.h"
 
 #include <QAction>
 #include <QClipboard>

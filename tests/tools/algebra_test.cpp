@@ -1,9 +1,9 @@
+#include "support/tools_fixture.h"
 #include "tools/fCombinations.h"
 #include "tools/fFatoriais.h"
 #include "tools/fJurosCompostos.h"
 #include "tools/fMDC.h"
 #include "tools/fRegra3.h"
-#include "support/tools_fixture.h"
 
 using namespace calvorin;
 using namespace calvorin::testing_tools;

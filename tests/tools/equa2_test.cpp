@@ -1,6 +1,6 @@
 #include "plotter/Tracador2D.h"
-#include "tools/fEqua2.h"
 #include "support/tools_fixture.h"
+#include "tools/fEqua2.h"
 
 #include <QTest>
 

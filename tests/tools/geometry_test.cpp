@@ -1,3 +1,4 @@
+#include "support/tools_fixture.h"
 #include "tools/fDiagonais.h"
 #include "tools/fDistancia.h"
 #include "tools/fInclination.h"
@@ -5,7 +6,6 @@
 #include "tools/fPontoReta.h"
 #include "tools/fSumAng.h"
 #include "tools/fTrigonometria.h"
-#include "support/tools_fixture.h"
 
 // The formulas have their own tables; here what the windows can get wrong: the numeric check, the
 // conversion in their order, the locale, the answer shown and the report lines.

@@ -1,10 +1,10 @@
 #include "platform/clipboard.h"
+#include "support/tools_fixture.h"
 #include "tools/fCalorias.h"
 #include "tools/fConvertTemperatura.h"
 #include "tools/fConvertVelocidade.h"
 #include "tools/fDeterminante.h"
 #include "tools/fOperMatrizes.h"
-#include "support/tools_fixture.h"
 
 #include <algorithm>
 #include <deque>

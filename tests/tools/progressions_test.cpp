@@ -1,11 +1,11 @@
 #include "platform/clipboard.h"
+#include "support/tools_fixture.h"
 #include "tools/fNTPA.h"
 #include "tools/fSTPA.h"
 #include "tools/fTQPA.h"
 #include "tools/fTQPG.h"
 #include "tools/fptpg.h"
 #include "tools/fstpg.h"
-#include "support/tools_fixture.h"
 
 using namespace calvorin;
 using namespace calvorin::testing_tools;

@@ -1,5 +1,5 @@
-#include "ui/toolwindow.h"
 #include "support/tools_fixture.h"
+#include "ui/toolwindow.h"
 
 #include "ui/frames.h"
 #include "widgets/TFlatButtonUnit.h"
